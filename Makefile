@@ -1,0 +1,34 @@
+# Front door: `make run` builds and starts the program, `make test` builds and runs every test.
+# Both install the Debian packages they need first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: deps configure build run test bench asan clean format
+
+deps:
+	@bash scripts/install-deps.sh
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@bash scripts/run-gui.sh $(BUILD)
+
+test: build
+	@bash scripts/run-tests.sh $(BUILD)
+
+bench: build
+	@$(BUILD)/bench/tavrona_bench
+
+asan:
+	@$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTAVRONA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan
