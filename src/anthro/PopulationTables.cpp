@@ -94,49 +94,22 @@ Vec3 ReferenceDimensions(int gender, int index) {
 }
 
 bool SelectionIncludes(int selection, int index) {
-    // Main segment numbers (CHEST 0 .. HEAD 15) replaced by each selection.
-    switch (selection) {
-    case 0:
+    // Main segments replaced by selections 1..10 (a second entry of -1 means one segment only).
+    static constexpr int kSelectionSegments[11][2] = {{-1, -1}, {15, -1}, {1, -1},  {0, -1},
+                                                      {2, 3},   {7, 8},   {12, 13}, {4, -1},
+                                                      {5, 6},   {9, 10},  {11, 14}};
+    if (selection == 0)
         return index >= 0 && index < kScaledSegmentCount;
-    case 1:
-        return index == 15;
-    case 2:
-        return index == 1;
-    case 3:
-        return index == 0;
-    case 4:
-        return index == 2 || index == 3;
-    case 5:
-        return index == 7 || index == 8;
-    case 6:
-        return index == 12 || index == 13;
-    case 7:
-        return index == 4;
-    case 8:
-        return index == 5 || index == 6;
-    case 9:
-        return index == 9 || index == 10;
-    case 10:
-        return index == 11 || index == 14;
-    default:
+    if (selection < 0 || selection > 10 || index < 0)
         return false;
-    }
+    return kSelectionSegments[selection][0] == index || kSelectionSegments[selection][1] == index;
 }
 
 bool IsStatureChainSegment(int index) {
-    switch (index) {
-    case 15:
-    case 1:
-    case 0:
-    case 4:
-    case 5:
-    case 6:
-    case 9:
-    case 10:
-    case 11:
-    case 14:
-        return true;
-    default:
-        return false;
-    }
+    // HEAD, NECK, CHEST, ABDOMEN, both thighs, lower legs and feet.
+    static constexpr int kChain[] = {15, 1, 0, 4, 5, 6, 9, 10, 11, 14};
+    for (int segment : kChain)
+        if (segment == index)
+            return true;
+    return false;
 }

@@ -435,4 +435,11 @@ TEST(PopulationTablesTest, NamesLabelsAndFiles) {
     EXPECT_STREQ(ChildScaleFileName(10), "");
 }
 
+TEST(PopulationTablesTest, StatureChainIsHeadToFeet) {
+    for (int i : {15, 1, 0, 4, 5, 6, 9, 10, 11, 14})
+        EXPECT_TRUE(IsStatureChainSegment(i)) << i;
+    for (int i : {2, 3, 7, 8, 12, 13, 16, -1})
+        EXPECT_FALSE(IsStatureChainSegment(i)) << i;
+}
+
 } // namespace
