@@ -3,6 +3,7 @@
 #include "draw/CirclePoints.h"
 #include "draw/DrawStyle.h"
 #include "draw/DrawingShapes.h"
+#include "draw/Polyline.h"
 #include "model/MathConstants.h"
 
 #include <GL/gl.h>
@@ -39,20 +40,11 @@ void CPolyface::Draw(bool whiteFill, int viewType) {
 }
 
 void CPolyface::ExtendBounds(BoundingBox& box, const Matrix4& world) const {
-    for (const Vec3& v : vertices)
-        box.Extend(TransformPoint(world, v));
+    ExtendBoundsByPoints(box, world, vertices);
 }
 
 void CPolyface::CenterOrigin() {
-    BoundingBox box;
-    for (const Vec3& v : vertices)
-        box.Extend(v);
-    if (!box.valid)
-        return;
-    const Vec3 centre = box.Centre();
-    for (Vec3& v : vertices)
-        v = v - centre;
-    transform = transform * Translation(centre);
+    transform = transform * Translation(CentrePoints(vertices));
 }
 
 void CPolyface::Build(int shape, const std::vector<Vec3>& clicks) {
