@@ -1,17 +1,11 @@
 #include "app/TavroApp.h"
+#include "view/SurfaceFormat.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QSurfaceFormat>
 
 int main(int argc, char** argv) {
-    // Every OpenGL window shares one format: compatibility profile with depth and stencil.
-    QSurfaceFormat format;
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(8);
-    QSurfaceFormat::setDefaultFormat(format);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    SetDefaultSurfaceFormat();
 
     QApplication qtApp(argc, argv);
     CTavroApp app;

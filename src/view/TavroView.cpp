@@ -11,12 +11,6 @@
 
 CTavroView::CTavroView(CMainFrame& frame, CAppDoc* doc, QWidget* parent)
     : QOpenGLWidget(parent), frame(frame), doc(doc) {
-    QSurfaceFormat format;
-    format.setRenderableType(QSurfaceFormat::OpenGL);
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(8);
-    setFormat(format);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setMinimumSize(64, 48);

@@ -1,16 +1,12 @@
+#include "view/SurfaceFormat.h"
+
 #include <QApplication>
 #include <QStandardPaths>
-#include <QSurfaceFormat>
 #include <gtest/gtest.h>
 
 // One QApplication for every GUI test; settings go to a throw-away test location.
 int main(int argc, char** argv) {
-    QSurfaceFormat format;
-    format.setProfile(QSurfaceFormat::CompatibilityProfile);
-    format.setDepthBufferSize(24);
-    format.setStencilBufferSize(8);
-    QSurfaceFormat::setDefaultFormat(format);
-    QApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    SetDefaultSurfaceFormat();
     QStandardPaths::setTestModeEnabled(true);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
