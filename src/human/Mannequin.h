@@ -8,6 +8,7 @@
 #include <array>
 #include <memory>
 
+class CUserReporter;
 struct CGlobalSettings;
 
 // Joint state of one segment kept by the figure's saved posture.
@@ -27,6 +28,12 @@ public:
     // A bare figure: the linked segment tree with no meshes, zero limits and zero angles.
     CMannequin();
     ~CMannequin() override;
+
+    // Mass, volume and inertia of main segments 0..15 from "antro1.dat" and the
+    // anthropometry's stature and weight (MannequinMassProperties.cpp). Shows "Cannot open
+    // HUMAN DATA file: " and the path and returns 0, leaving the segments as they were, when
+    // the file is missing or unusable.
+    int ComputeMassProperties(CUserReporter& reporter);
 
     void Deselect() override;
     void Draw(bool whiteFill, int viewType) override;
