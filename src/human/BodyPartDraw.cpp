@@ -2,7 +2,7 @@
 
 #include "biomech/Force.h"
 #include "human/Mannequin.h"
-#include "model/GLPrimitives.h"
+#include "model/GLSolids.h"
 #include "model/GlobalSettings.h"
 #include "model/Overlay.h"
 
