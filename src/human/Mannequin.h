@@ -60,12 +60,18 @@ public:
     // Shows "Cannot open HUMAN MESH file: " and the path and returns 0 when the file is
     // missing, cut short or inconsistent; the segments are then unchanged.
     int LoadMesh(int representation, CUserReporter& reporter);
+    // Takes records accepted by ParseMeshFile (moved out of `mesh`) and derives the segment
+    // data as LoadMesh does.
+    void ApplyMesh(FigureMeshData& mesh);
     // Path of the mesh file of a representation for this figure's sex.
     std::string MeshFileName(int representation) const;
     // Reads both sole outlines and fits them to the current feet, in the figure's own
     // coordinates. Shows "Cannot open FOOTPRINT DATA file: " and the path and returns 0 when
     // the file is missing or unusable.
     int LoadFootprints(CUserReporter& reporter);
+    // Scales and places parsed sole outlines on the current feet; 0 (nothing changed) when an
+    // outline or a foot has no length to match.
+    int PlaceFootprints(const Footprint& right, const Footprint& left);
 
     // Whether mass-centre and centre-of-gravity markers are drawn: only for the Human
     // representation of a male adult-table figure, the one the mass data describes.

@@ -39,14 +39,21 @@ int FitOutline(const CMannequin& figure, int foot, const Footprint& outline, Foo
 int CMannequin::LoadFootprints(CUserReporter& reporter) {
     const std::string path = DataPath("footprn2.dat");
     std::vector<unsigned char> bytes;
-    Footprint right, left, placedRight, placedLeft;
+    Footprint right, left;
     if (!ReadFileBytes(path, kFootprintFileSize, bytes) ||
         !ParseFootprintFile(bytes.data(), bytes.size(), right, left) ||
-        !FitOutline(*this, kLeftFoot, left, placedLeft) ||
-        !FitOutline(*this, kRightFoot, right, placedRight)) {
+        !PlaceFootprints(right, left)) {
         reporter.Message("Cannot open FOOTPRINT DATA file: " + path);
         return 0;
     }
+    return 1;
+}
+
+int CMannequin::PlaceFootprints(const Footprint& right, const Footprint& left) {
+    Footprint placedRight, placedLeft;
+    if (!FitOutline(*this, kLeftFoot, left, placedLeft) ||
+        !FitOutline(*this, kRightFoot, right, placedRight))
+        return 0;
     leftFootprint = placedLeft;
     rightFootprint = placedRight;
     return 1;

@@ -79,11 +79,16 @@ int CMannequin::LoadMesh(int newRepresentation, CUserReporter& reporter) {
         return 0;
     }
 
+    ApplyMesh(*mesh);
+    return 1;
+}
+
+void CMannequin::ApplyMesh(FigureMeshData& mesh) {
     for (int n = 0; n < kSegmentCount; ++n) {
         CBodyPart& part = *segments[n];
         part.colour = PaletteColour(SegmentPaletteIndex(n));
-        part.vertices = std::move((*mesh)[n].vertices);
-        part.faces = std::move((*mesh)[n].faces);
+        part.vertices = std::move(mesh[n].vertices);
+        part.faces = std::move(mesh[n].faces);
         ComputeNormals(part);
         SetBoxCorners(part);
     }
@@ -113,5 +118,4 @@ int CMannequin::LoadMesh(int newRepresentation, CUserReporter& reporter) {
         part.massCentre = part.vertices.back();
         part.Invalidate();
     }
-    return 1;
 }
