@@ -1,0 +1,44 @@
+#pragma once
+
+#include "model/SceneObject.h"
+
+#include <array>
+#include <vector>
+
+// Four vertex indices of one face; a triangle repeats its last index.
+using Quad = std::array<int, 4>;
+
+// A mesh of quadrilateral faces in the object's local frame (inches): the solid primitives of
+// the drawing tools, imported meshes, wheelchair parts. Type 1, default name "Polyface",
+// default colour magenta.
+class CPolyface : public CSceneObject {
+public:
+    CPolyface();
+    CPolyface(const CPolyface& source, bool keepId);
+
+    void Draw(bool whiteFill, int viewType) override;
+    void ExtendBounds(BoundingBox& box, const Matrix4& world) const override;
+    void CenterOrigin() override;
+
+    // Replaces the mesh from the view's clicks and renames the object: kShapeSphere (centre,
+    // rim), kShapeRectangle and kShapeBox (two corners), kShapeCone and kShapeCylinder (centre,
+    // rim, height point; with two clicks the base circle only), kShapeTorus (centre, major
+    // rim, minor rim; no geometry when the minor radius exceeds the major one). Fewer than two
+    // clicks leave it empty.
+    void Build(int shape, const std::vector<Vec3>& clicks);
+
+    // Open cone or cylinder along `axis` (MeshAxis): 80 vertices, 40 faces. The base ring has
+    // radius baseRadius at 0; the end ring at `length` has radii length * tan(halfAngleX/Y)
+    // (degrees), or baseRadius for a cylinder.
+    void BuildConeMesh(double halfAngleX, double halfAngleY, double length, double baseRadius,
+                       int axis, bool cylinder);
+
+    std::vector<Vec3> vertices;
+    std::vector<Quad> faces;
+
+private:
+    void BuildSphere(const Vec3& centre, double radius);
+    void BuildRectangle(const Vec3& p0, const Vec3& p1);
+    void BuildBox(const Vec3& a, const Vec3& b);
+    void BuildTorus(const Vec3& centre, double major, double minor);
+};
