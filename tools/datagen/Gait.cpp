@@ -47,23 +47,23 @@ MainPosture Pose(const Series& s, double phase) {
     const double list = At(s.list, phase);
     const double rotation = At(s.rotation, phase);
     MainPosture p{};
-    p[ABDOMEN] = {-tilt, rotation, list};
-    p[CHEST] = {-(At(s.lumbarExt, phase) - Mean(s.lumbarExt)), At(s.lumbarRot, phase),
-                At(s.lumbarBend, phase)};
+    p[kAbdomen] = {-tilt, rotation, list};
+    p[kChest] = {-(At(s.lumbarExt, phase) - Mean(s.lumbarExt)), At(s.lumbarRot, phase),
+                 At(s.lumbarBend, phase)};
     const double opposite = phase + 0.5;
-    p[RLEG] = {-(At(s.hipFlex, phase) + tilt), At(s.hipRot, phase) + rotation,
-               At(s.hipAdd, phase) + list};
-    p[LLEG] = {-(At(s.hipFlex, opposite) + tilt), rotation - At(s.hipRot, opposite),
-               list - At(s.hipAdd, opposite)};
-    p[RLOWLEG] = {-At(s.knee, phase), 0, 0};
-    p[LLOWLEG] = {-At(s.knee, opposite), 0, 0};
-    p[RFOOT] = {-At(s.ankle, phase), 0, 0};
-    p[LFOOT] = {-At(s.ankle, opposite), 0, 0};
+    p[kRightLeg] = {-(At(s.hipFlex, phase) + tilt), At(s.hipRot, phase) + rotation,
+                    At(s.hipAdd, phase) + list};
+    p[kLeftLeg] = {-(At(s.hipFlex, opposite) + tilt), rotation - At(s.hipRot, opposite),
+                   list - At(s.hipAdd, opposite)};
+    p[kRightLowerLeg] = {-At(s.knee, phase), 0, 0};
+    p[kLeftLowerLeg] = {-At(s.knee, opposite), 0, 0};
+    p[kRightFoot] = {-At(s.ankle, phase), 0, 0};
+    p[kLeftFoot] = {-At(s.ankle, opposite), 0, 0};
     // Arm swing and elbow: only the excursions of the marker-derived angles are meaningful.
-    p[RARM] = {-(At(s.shoulder, phase) - Mean(s.shoulder)), 0, 0};
-    p[LARM] = {-(At(s.shoulder, opposite) - Mean(s.shoulder)), 0, 0};
-    p[RFARM] = {-(At(s.elbow, phase) - Min(s.elbow)), 0, 0};
-    p[LFARM] = {-(At(s.elbow, opposite) - Min(s.elbow)), 0, 0};
+    p[kRightArm] = {-(At(s.shoulder, phase) - Mean(s.shoulder)), 0, 0};
+    p[kLeftArm] = {-(At(s.shoulder, opposite) - Mean(s.shoulder)), 0, 0};
+    p[kRightForearm] = {-(At(s.elbow, phase) - Min(s.elbow)), 0, 0};
+    p[kLeftForearm] = {-(At(s.elbow, opposite) - Min(s.elbow)), 0, 0};
     return p;
 }
 
@@ -105,7 +105,7 @@ std::string GaitText(const GaitCycle& cycle) {
         text += std::to_string(f) + "\n";
         for (int s = 0; s < 18; ++s) {
             Vec3 step{};
-            if (s < kMainSegments) {
+            if (s < kMainSegmentCount) {
                 step = rounded(cycle.poses[f][s]) - rounded(previous[s]);
             }
             text += std::to_string(s) + " " + Fixed(step.x, 3) + " " + Fixed(step.y, 3) + " " +

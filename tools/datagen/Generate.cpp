@@ -4,6 +4,7 @@
 #include "Limits.h"
 #include "MassTable.h"
 #include "Postures.h"
+#include "Readme.h"
 #include "ScaleTables.h"
 #include "Sources.h"
 
@@ -33,7 +34,7 @@ int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>&
 
     const GaitCycle gait = BuildGaitCycle(sources);
     for (int f = 0; f < kGaitFrames; ++f) {
-        for (int s = 0; s < kMainSegments; ++s) {
+        for (int s = 0; s < kMainSegmentCount; ++s) {
             if (!limits.Contains(s, gait.poses[f][s])) {
                 problems.push_back("gait frame " + std::to_string(f) + " outside the limits of " +
                                    SegmentName(s));
@@ -42,10 +43,13 @@ int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>&
     }
     files.push_back({"walk.dat", GaitText(gait)});
 
-    for (const ScaleFile& f : BuildScaleFiles(sources)) {
+    const std::vector<ScaleFile> scaleFiles = BuildScaleFiles(sources);
+    for (const ScaleFile& f : scaleFiles) {
         files.push_back({f.fileName, ScaleFileText(f)});
     }
-    files.push_back({"antro1.dat", MassTableBytes(BuildMassTable(sources))});
+    const MassTable massTable = BuildMassTable(sources);
+    files.push_back({"antro1.dat", MassTableBytes(massTable)});
+    files.push_back({"README.md", DataReadme(sources, scaleFiles, massTable)});
 
     for (const std::string& m : sources.Missing()) {
         problems.push_back("missing source value " + m);

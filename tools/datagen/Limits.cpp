@@ -38,21 +38,21 @@ JointLimits BuildJointLimits(const CSources& src) {
     JointLimits limits;
     // Trunk, neck and head: x + is flexion, y + twisting left, z + bending right.
     const double lumbarRotation = src.JointRange("trunk(lumbar_total)", "axial rotation").max;
-    Set(limits, CHEST,
+    Set(limits, kChest,
         {-Max(src, "lumbar_spine", "extension"), Max(src, "lumbar_spine", "flexion"),
          -lumbarRotation, lumbarRotation, -Max(src, "lumbar_spine", "lateral_bending"),
          Max(src, "lumbar_spine", "lateral_bending")});
-    // The cervical range is shared evenly by the lower (NECK) and upper (HEAD) neck joints.
+    // The cervical range is shared evenly by the lower (kNeck) and upper (kHead) neck joints.
     const AxisRanges cervical{-0.5 * Max(src, "neck(cervical)", "extension"),
                               0.5 * Max(src, "neck(cervical)", "flexion"),
                               -0.5 * Max(src, "neck(cervical)", "rotation"),
                               0.5 * Max(src, "neck(cervical)", "rotation"),
                               -0.5 * Max(src, "neck(cervical)", "lateral_bending"),
                               0.5 * Max(src, "neck(cervical)", "lateral_bending")};
-    Set(limits, NECK, cervical);
-    Set(limits, HEAD, cervical);
+    Set(limits, kNeck, cervical);
+    Set(limits, kHead, cervical);
     // The pelvis turns the trunk over both hips: the hip ranges.
-    Set(limits, ABDOMEN,
+    Set(limits, kAbdomen,
         {-Max(src, "hip", "extension_beyond_neutral(hyperextension)"), Max(src, "hip", "flexion"),
          -Max(src, "hip", "medial_rotation"), Max(src, "hip", "lateral_rotation"),
          -Max(src, "hip", "adduction"), Max(src, "hip", "abduction")});
@@ -93,12 +93,12 @@ JointLimits BuildJointLimits(const CSources& src) {
     const AxisRanges ankle{
         -Max(src, "ankle", "dorsiflexion"), Max(src, "ankle", "plantarflexion"), 0.0, 0.0,
         -Max(src, "foot", "eversion"),      Max(src, "foot", "inversion")};
-    const std::pair<int, AxisRanges> leftJoints[] = {{LARM, shoulder}, {LFARM, elbow},
-                                                     {LPALM, wrist},   {LLEG, hip},
-                                                     {LLOWLEG, knee},  {LFOOT, ankle}};
+    const std::pair<int, AxisRanges> leftJoints[] = {{kLeftArm, shoulder},  {kLeftForearm, elbow},
+                                                     {kLeftPalm, wrist},    {kLeftLeg, hip},
+                                                     {kLeftLowerLeg, knee}, {kLeftFoot, ankle}};
     for (const auto& [segment, ranges] : leftJoints) {
         Set(limits, segment, ranges);
-        Set(limits, Counterpart(segment), segment == LLOWLEG ? ranges : Mirror(ranges));
+        Set(limits, Counterpart(segment), segment == kLeftLowerLeg ? ranges : Mirror(ranges));
     }
 
     // Fingers of the left hand; x - is flexion towards the palm for the long fingers.
@@ -136,7 +136,7 @@ JointLimits BuildJointLimits(const CSources& src) {
 
 std::string JointLimitsText(const JointLimits& limits) {
     std::string text;
-    for (int s = 0; s < kSegments; ++s) {
+    for (int s = 0; s < kSegmentCount; ++s) {
         for (const Vec3& v : {limits.upper[s], limits.lower[s]}) {
             text += std::to_string(s) + " " + Fixed(v.x, 1) + " " + Fixed(v.y, 1) + " " +
                     Fixed(v.z, 1) + "\n";

@@ -9,8 +9,8 @@
 // Upper and lower joint limits (degrees) about x, y, z of all 46 joints, in the figure's sign
 // convention: the sign of each axis decides which motion name the program shows.
 struct JointLimits {
-    std::array<Vec3, kSegments> upper{};
-    std::array<Vec3, kSegments> lower{};
+    std::array<Vec3, kSegmentCount> upper{};
+    std::array<Vec3, kSegmentCount> lower{};
 
     // 1 when every component of `angles` lies within the limits of `segment`.
     int Contains(int segment, const Vec3& angles) const;

@@ -10,17 +10,17 @@
 namespace {
 
 constexpr double kLbPerKg = 2.2046;
-const char* const kMale = "male";
+const char* const kMaleName = "male";
 // Trunk density (g/cm^3): none of the source tables gives one; a common textbook value.
 constexpr double kTrunkDensity = 1.03;
 
 // Zatsiorsky-Seluyanov male segment of each main segment (the trunk is split below).
-const char* const kZsSegment[kMainSegments] = {
+const char* const kZsSegment[kMainSegmentCount] = {
     nullptr, "head_neck", "upper_arm", "upper_arm", "lower_trunk_LPT", "thigh",
     "thigh", "forearm",   "forearm",   "shank",     "shank",           "foot",
     "hand",  "hand",      "foot",      "head_neck"};
 // Harless (1860) male densities by segment (g/cm^3).
-const char* const kDensitySegment[kMainSegments] = {
+const char* const kDensitySegment[kMainSegmentCount] = {
     nullptr,   "headneck", "arm", "arm",  nullptr, "thigh", "thigh", "forearm",
     "forearm", "leg",      "leg", "foot", "hand",  "hand",  "foot",  "headneck"};
 
@@ -81,58 +81,61 @@ StatureWeightRegression Convert(const CSources::Regression& r, double factor) {
 
 double NeckShareOfHeadNeck(const CSources& src) {
     const double h = SemiAutomaticStature(Sex::Male), w = SemiAutomaticWeight(Sex::Male);
-    const Vec3 neck = ReferenceDimensions(Sex::Male, NECK);
+    const Vec3 neck = ReferenceDimensions(Sex::Male, kNeck);
     const double volume = tav::kPi * 0.25 * neck.x * neck.z * neck.y;
-    const double mass =
-        volume * src.Segment("Harless1860_density", kMale, "headneck", "density_g_cm3") / 1000.0;
-    return mass / Evaluate(src.SegmentRegression(kMale, "head_neck", "segment_mass"), h, w);
+    const double mass = volume *
+                        src.Segment("Harless1860_density", kMaleName, "headneck", "density_g_cm3") /
+                        1000.0;
+    return mass / Evaluate(src.SegmentRegression(kMaleName, "head_neck", "segment_mass"), h, w);
 }
 
 MassTable BuildMassTable(const CSources& src) {
     MassTable t;
     const double neckShare = NeckShareOfHeadNeck(src);
-    auto share = [&](int s) { return s == NECK ? neckShare : (s == HEAD ? 1.0 - neckShare : 1.0); };
-    for (int s = 0; s < kMainSegments; ++s) {
-        t.density[s] = kDensitySegment[s] ? src.Segment("Harless1860_density", kMale,
+    auto share = [&](int s) {
+        return s == kNeck ? neckShare : (s == kHead ? 1.0 - neckShare : 1.0);
+    };
+    for (int s = 0; s < kMainSegmentCount; ++s) {
+        t.density[s] = kDensitySegment[s] ? src.Segment("Harless1860_density", kMaleName,
                                                         kDensitySegment[s], "density_g_cm3")
                                           : kTrunkDensity;
-        if (s == CHEST) {
+        if (s == kChest) {
             continue;
         }
         // Volume (cm^3) = 1000 * mass (kg) / density.
-        t.volume[s] = Convert(src.SegmentRegression(kMale, kZsSegment[s], "segment_mass"),
+        t.volume[s] = Convert(src.SegmentRegression(kMaleName, kZsSegment[s], "segment_mass"),
                               1000.0 * share(s) / t.density[s]);
         for (int a = 0; a < 3; ++a) {
-            if (s != NECK) {
-                t.inertia[a][s] = Convert(src.SegmentRegression(kMale, kZsSegment[s], kAxis[a]),
+            if (s != kNeck) {
+                t.inertia[a][s] = Convert(src.SegmentRegression(kMaleName, kZsSegment[s], kAxis[a]),
                                           1000.0 * share(s));
             }
         }
     }
 
-    // CHEST is the upper and middle trunk together: masses add; moments of inertia add about
+    // kChest is the upper and middle trunk together: masses add; moments of inertia add about
     // the common mass centre (parallel axes), which is fitted as a plane in stature and weight.
-    const auto upperMass = src.SegmentRegression(kMale, "upper_trunk_UPT", "segment_mass");
-    const auto middleMass = src.SegmentRegression(kMale, "middle_trunk_MPT", "segment_mass");
-    t.volume[CHEST] = Convert(
+    const auto upperMass = src.SegmentRegression(kMaleName, "upper_trunk_UPT", "segment_mass");
+    const auto middleMass = src.SegmentRegression(kMaleName, "middle_trunk_MPT", "segment_mass");
+    t.volume[kChest] = Convert(
         {upperMass.b0 + middleMass.b0, upperMass.b1 + middleMass.b1, upperMass.b2 + middleMass.b2},
         1000.0 / kTrunkDensity);
     const double refStature =
-        src.Population("Zatsiorsky-Seluyanov_sample_(de_Leva_1996)", kMale, "stature", "mean") /
+        src.Population("Zatsiorsky-Seluyanov_sample_(de_Leva_1996)", kMaleName, "stature", "mean") /
         10.0;
     const double upperLength =
-        src.Segment("deLeva1996", kMale, "upper_trunk_UPT", "mean_length_mm") / 10.0;
+        src.Segment("deLeva1996", kMaleName, "upper_trunk_UPT", "mean_length_mm") / 10.0;
     const double upperCm =
-        upperLength * src.Segment("deLeva1996", kMale, "upper_trunk_UPT", "com_fraction");
+        upperLength * src.Segment("deLeva1996", kMaleName, "upper_trunk_UPT", "com_fraction");
     const double middleCm =
-        upperLength + src.Segment("deLeva1996", kMale, "middle_trunk_MPT", "mean_length_mm") /
+        upperLength + src.Segment("deLeva1996", kMaleName, "middle_trunk_MPT", "mean_length_mm") /
                           10.0 *
-                          src.Segment("deLeva1996", kMale, "middle_trunk_MPT", "com_fraction");
+                          src.Segment("deLeva1996", kMaleName, "middle_trunk_MPT", "com_fraction");
     for (int a = 0; a < 3; ++a) {
-        const auto upperI = src.SegmentRegression(kMale, "upper_trunk_UPT", kAxis[a]);
-        const auto middleI = src.SegmentRegression(kMale, "middle_trunk_MPT", kAxis[a]);
+        const auto upperI = src.SegmentRegression(kMaleName, "upper_trunk_UPT", kAxis[a]);
+        const auto middleI = src.SegmentRegression(kMaleName, "middle_trunk_MPT", kAxis[a]);
         const bool transverse = a != 1;
-        t.inertia[a][CHEST] = Fit([&](double h, double w) {
+        t.inertia[a][kChest] = Fit([&](double h, double w) {
             const double mu = Evaluate(upperMass, h, w), mm = Evaluate(middleMass, h, w);
             double i = Evaluate(upperI, h, w) + Evaluate(middleI, h, w);
             if (transverse) {
@@ -142,11 +145,11 @@ MassTable BuildMassTable(const CSources& src) {
             return i * 1000.0;
         });
     }
-    // NECK: a solid elliptic cylinder of the reference neck size, scaled with stature.
-    const auto headNeckMass = src.SegmentRegression(kMale, "head_neck", "segment_mass");
-    const Vec3 neck = ReferenceDimensions(Sex::Male, NECK);
+    // kNeck: a solid elliptic cylinder of the reference neck size, scaled with stature.
+    const auto headNeckMass = src.SegmentRegression(kMaleName, "head_neck", "segment_mass");
+    const Vec3 neck = ReferenceDimensions(Sex::Male, kNeck);
     for (int a = 0; a < 3; ++a) {
-        t.inertia[a][NECK] = Fit([&, a](double h, double w) {
+        t.inertia[a][kNeck] = Fit([&, a](double h, double w) {
             const double k = h / SemiAutomaticStature(Sex::Male);
             const double rx = 0.5 * neck.x * k, rz = 0.5 * neck.z * k, len = neck.y * k;
             const double m = neckShare * Evaluate(headNeckMass, h, w);
@@ -168,7 +171,7 @@ std::string MassTableBytes(const MassTable& t) {
             bytes += static_cast<char>((u >> (8 * i)) & 0xFF);
         }
     };
-    auto putRegressions = [&](const std::array<StatureWeightRegression, kMainSegments>& list) {
+    auto putRegressions = [&](const std::array<StatureWeightRegression, kMainSegmentCount>& list) {
         for (const StatureWeightRegression& r : list) {
             put(r.a);
             put(r.b);
@@ -185,11 +188,11 @@ std::string MassTableBytes(const MassTable& t) {
     return bytes;
 }
 
-std::array<double, kMainSegments> SegmentMasses(const MassTable& t, double statureCm,
-                                                double weightKg) {
-    std::array<double, kMainSegments> mass{};
+std::array<double, kMainSegmentCount> SegmentMasses(const MassTable& t, double statureCm,
+                                                    double weightKg) {
+    std::array<double, kMainSegmentCount> mass{};
     double sum = 0.0;
-    for (int s = 0; s < kMainSegments; ++s) {
+    for (int s = 0; s < kMainSegmentCount; ++s) {
         mass[s] = t.volume[s].At(statureCm, weightKg * kLbPerKg) * t.density[s];
         sum += mass[s];
     }

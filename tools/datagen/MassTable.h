@@ -15,16 +15,16 @@ struct StatureWeightRegression {
 // Contents of "antro1.dat": per main segment a relative density, a volume regression (cm^3) and
 // regressions of the principal moments of inertia about x, y, z (thousandths of kg cm^2).
 struct MassTable {
-    std::array<double, kMainSegments> density{};
-    std::array<StatureWeightRegression, kMainSegments> volume{};
-    std::array<std::array<StatureWeightRegression, kMainSegments>, 3> inertia{};
+    std::array<double, kMainSegmentCount> density{};
+    std::array<StatureWeightRegression, kMainSegmentCount> volume{};
+    std::array<std::array<StatureWeightRegression, kMainSegmentCount>, 3> inertia{};
 };
 
 MassTable BuildMassTable(const CSources& sources);
 // The 832-byte little-endian single-precision file.
 std::string MassTableBytes(const MassTable& table);
 // Segment masses (kg) the program derives from the table for a figure, normalised to `weightKg`.
-std::array<double, kMainSegments> SegmentMasses(const MassTable& table, double statureCm,
-                                                double weightKg);
+std::array<double, kMainSegmentCount> SegmentMasses(const MassTable& table, double statureCm,
+                                                    double weightKg);
 // Fraction of the head-and-neck mass given to the neck (from its reference cylinder).
 double NeckShareOfHeadNeck(const CSources& sources);

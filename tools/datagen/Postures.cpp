@@ -15,14 +15,14 @@ void Both(MainPosture& p, int leftSegment, const Vec3& angles) {
 // Relaxed standing: forearms turned so that the palms face the thighs.
 MainPosture Standing() {
     MainPosture p{};
-    Both(p, LFARM, {0, -90, 0});
+    Both(p, kLeftForearm, {0, -90, 0});
     return p;
 }
 
 MainPosture Sitting() {
     MainPosture p = Standing();
-    Both(p, LLEG, {-90, 0, 0});
-    Both(p, LLOWLEG, {90, 0, 0});
+    Both(p, kLeftLeg, {-90, 0, 0});
+    Both(p, kLeftLowerLeg, {90, 0, 0});
     return p;
 }
 
@@ -46,241 +46,241 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Standing, arms at the sides", p));
 
     p = Standing();
-    Both(p, LARM, {-90, 0, 0});
+    Both(p, kLeftArm, {-90, 0, 0});
     list.push_back(Make("Standing, arms forward", p));
 
     p = Standing();
-    Both(p, LARM, {-170, 0, 0});
+    Both(p, kLeftArm, {-170, 0, 0});
     list.push_back(Make("Standing, arms raised overhead", p));
 
     p = Standing();
-    Both(p, LARM, {0, 0, 90});
+    Both(p, kLeftArm, {0, 0, 90});
     list.push_back(Make("Standing, arms out to the sides", p));
 
     p = Standing();
-    Both(p, LARM, {-20, 0, 0});
-    Both(p, LFARM, {-80, -180, 0});
+    Both(p, kLeftArm, {-20, 0, 0});
+    Both(p, kLeftForearm, {-80, -180, 0});
     list.push_back(Make("Standing at a work surface", p));
 
     p = Standing();
-    p[RARM] = {-80, 0, 0};
-    p[RFARM] = {-10, 90, 0};
-    p[CHEST] = {10, 0, 0};
+    p[kRightArm] = {-80, 0, 0};
+    p[kRightForearm] = {-10, 90, 0};
+    p[kChest] = {10, 0, 0};
     list.push_back(Make("Standing, right hand reaching forward", p));
 
     p = Standing();
-    p[ABDOMEN] = {30, 0, 0};
-    p[CHEST] = {15, 0, 0};
-    Both(p, LARM, {-45, 0, 0});
+    p[kAbdomen] = {30, 0, 0};
+    p[kChest] = {15, 0, 0};
+    Both(p, kLeftArm, {-45, 0, 0});
     list.push_back(Make("Standing, bent forward 45 degrees", p));
 
     p = Standing();
-    p[ABDOMEN] = {60, 0, 0};
-    p[CHEST] = {30, 0, 0};
-    p[NECK] = {-20, 0, 0};
-    p[HEAD] = {-20, 0, 0};
-    Both(p, LARM, {-90, 0, 0});
+    p[kAbdomen] = {60, 0, 0};
+    p[kChest] = {30, 0, 0};
+    p[kNeck] = {-20, 0, 0};
+    p[kHead] = {-20, 0, 0};
+    Both(p, kLeftArm, {-90, 0, 0});
     list.push_back(Make("Stoop lift, trunk bent 90 degrees", p));
 
     p = Standing();
-    p[ABDOMEN] = {45, 0, 0};
-    p[NECK] = {-15, 0, 0};
-    Both(p, LLEG, {-100, 0, 0});
-    Both(p, LLOWLEG, {110, 0, 0});
-    Both(p, LFOOT, {-20, 0, 0});
-    Both(p, LARM, {-45, 0, 0});
+    p[kAbdomen] = {45, 0, 0};
+    p[kNeck] = {-15, 0, 0};
+    Both(p, kLeftLeg, {-100, 0, 0});
+    Both(p, kLeftLowerLeg, {110, 0, 0});
+    Both(p, kLeftFoot, {-20, 0, 0});
+    Both(p, kLeftArm, {-45, 0, 0});
     list.push_back(Make("Squat lift", p));
 
     p = Standing();
-    Both(p, LARM, {-30, 0, 0});
-    Both(p, LFARM, {-70, -90, 0});
+    Both(p, kLeftArm, {-30, 0, 0});
+    Both(p, kLeftForearm, {-70, -90, 0});
     list.push_back(Make("Holding a box at waist height", p));
 
     p = Standing();
-    p[CHEST] = {0, 0, -8};
-    p[LARM] = {0, 0, 15};
+    p[kChest] = {0, 0, -8};
+    p[kLeftArm] = {0, 0, 15};
     list.push_back(Make("Carrying a load in the right hand", p));
 
     p = Standing();
-    p[ABDOMEN] = {15, 0, 0};
-    Both(p, LARM, {-70, 0, 0});
-    Both(p, LFARM, {-20, -180, 0});
-    Both(p, LPALM, {60, 0, 0});
-    p[LLEG] = {-20, 0, 0};
-    p[LLOWLEG] = {15, 0, 0};
-    p[RLEG] = {10, 0, 0};
+    p[kAbdomen] = {15, 0, 0};
+    Both(p, kLeftArm, {-70, 0, 0});
+    Both(p, kLeftForearm, {-20, -180, 0});
+    Both(p, kLeftPalm, {60, 0, 0});
+    p[kLeftLeg] = {-20, 0, 0};
+    p[kLeftLowerLeg] = {15, 0, 0};
+    p[kRightLeg] = {10, 0, 0};
     list.push_back(Make("Pushing", p));
 
     p = Standing();
-    p[ABDOMEN] = {-10, 0, 0};
-    Both(p, LARM, {-60, 0, 0});
-    Both(p, LFARM, {-30, -90, 0});
-    p[RLEG] = {-25, 0, 0};
-    p[RLOWLEG] = {20, 0, 0};
-    p[LLEG] = {10, 0, 0};
+    p[kAbdomen] = {-10, 0, 0};
+    Both(p, kLeftArm, {-60, 0, 0});
+    Both(p, kLeftForearm, {-30, -90, 0});
+    p[kRightLeg] = {-25, 0, 0};
+    p[kRightLowerLeg] = {20, 0, 0};
+    p[kLeftLeg] = {10, 0, 0};
     list.push_back(Make("Pulling", p));
 
     p = Standing();
-    Both(p, LARM, {-150, 0, 0});
-    Both(p, LFARM, {-30, -90, 0});
-    p[NECK] = {-25, 0, 0};
-    p[HEAD] = {-20, 0, 0};
+    Both(p, kLeftArm, {-150, 0, 0});
+    Both(p, kLeftForearm, {-30, -90, 0});
+    p[kNeck] = {-25, 0, 0};
+    p[kHead] = {-20, 0, 0};
     list.push_back(Make("Overhead work, looking up", p));
 
     p = Standing();
-    p[CHEST] = {0, 0, 30};
-    p[RARM] = {0, 0, -20};
-    p[ABDOMEN] = {0, 0, 10};
+    p[kChest] = {0, 0, 30};
+    p[kRightArm] = {0, 0, -20};
+    p[kAbdomen] = {0, 0, 10};
     list.push_back(Make("Reaching down to the right side", p));
 
     p = Standing();
-    p[LLEG] = {-90, 0, 0};
-    p[LLOWLEG] = {90, 0, 0};
-    p[RLOWLEG] = {90, 0, 0};
-    p[RFOOT] = {45, 0, 0};
+    p[kLeftLeg] = {-90, 0, 0};
+    p[kLeftLowerLeg] = {90, 0, 0};
+    p[kRightLowerLeg] = {90, 0, 0};
+    p[kRightFoot] = {45, 0, 0};
     list.push_back(Make("Kneeling on the right knee", p));
 
     p = Standing();
-    Both(p, LLOWLEG, {90, 0, 0});
-    Both(p, LFOOT, {45, 0, 0});
+    Both(p, kLeftLowerLeg, {90, 0, 0});
+    Both(p, kLeftFoot, {45, 0, 0});
     list.push_back(Make("Kneeling on both knees", p));
 
     p = Standing();
-    p[ABDOMEN] = {25, 0, 0};
-    Both(p, LLEG, {-120, 0, 0});
-    Both(p, LLOWLEG, {130, 0, 0});
-    Both(p, LFOOT, {-20, 0, 0});
-    Both(p, LARM, {-60, 0, 0});
-    Both(p, LFARM, {-30, -90, 0});
+    p[kAbdomen] = {25, 0, 0};
+    Both(p, kLeftLeg, {-120, 0, 0});
+    Both(p, kLeftLowerLeg, {130, 0, 0});
+    Both(p, kLeftFoot, {-20, 0, 0});
+    Both(p, kLeftArm, {-60, 0, 0});
+    Both(p, kLeftForearm, {-30, -90, 0});
     list.push_back(Make("Deep squat", p));
 
     p = Sitting();
-    Both(p, LARM, {-20, 0, 0});
-    Both(p, LFARM, {-60, -180, 0});
+    Both(p, kLeftArm, {-20, 0, 0});
+    Both(p, kLeftForearm, {-60, -180, 0});
     list.push_back(Make("Sitting upright, hands on the thighs", p));
 
     p = Sitting();
-    Both(p, LARM, {-15, 0, 0});
-    Both(p, LFARM, {-80, -180, 0});
-    Both(p, LPALM, {10, 0, 0});
+    Both(p, kLeftArm, {-15, 0, 0});
+    Both(p, kLeftForearm, {-80, -180, 0});
+    Both(p, kLeftPalm, {10, 0, 0});
     list.push_back(Make("Sitting at a keyboard", p));
 
     p = Sitting();
-    p[ABDOMEN] = {20, 0, 0};
-    Both(p, LARM, {-80, 0, 0});
+    p[kAbdomen] = {20, 0, 0};
+    Both(p, kLeftArm, {-80, 0, 0});
     list.push_back(Make("Sitting, reaching forward", p));
 
     p = Sitting();
-    Both(p, LLEG, {-80, 0, 0});
-    Both(p, LLOWLEG, {70, 0, 0});
-    p[ABDOMEN] = {-15, 0, 0};
-    Both(p, LARM, {-10, 0, 0});
-    Both(p, LFARM, {-50, -180, 0});
+    Both(p, kLeftLeg, {-80, 0, 0});
+    Both(p, kLeftLowerLeg, {70, 0, 0});
+    p[kAbdomen] = {-15, 0, 0};
+    Both(p, kLeftArm, {-10, 0, 0});
+    Both(p, kLeftForearm, {-50, -180, 0});
     list.push_back(Make("Sitting, leaning back", p));
 
     p = Sitting();
-    Both(p, LLEG, {-75, 0, 0});
-    Both(p, LLOWLEG, {50, 0, 0});
-    Both(p, LFOOT, {10, 0, 0});
-    p[ABDOMEN] = {-10, 0, 0};
-    Both(p, LARM, {-45, 0, 0});
-    Both(p, LFARM, {-40, -90, 0});
+    Both(p, kLeftLeg, {-75, 0, 0});
+    Both(p, kLeftLowerLeg, {50, 0, 0});
+    Both(p, kLeftFoot, {10, 0, 0});
+    p[kAbdomen] = {-10, 0, 0};
+    Both(p, kLeftArm, {-45, 0, 0});
+    Both(p, kLeftForearm, {-40, -90, 0});
     list.push_back(Make("Driving", p));
 
     p = Sitting();
-    p[ABDOMEN] = {15, 0, 0};
-    p[NECK] = {25, 0, 0};
-    p[HEAD] = {10, 0, 0};
-    Both(p, LARM, {-30, 0, 0});
-    Both(p, LFARM, {-90, -180, 0});
+    p[kAbdomen] = {15, 0, 0};
+    p[kNeck] = {25, 0, 0};
+    p[kHead] = {10, 0, 0};
+    Both(p, kLeftArm, {-30, 0, 0});
+    Both(p, kLeftForearm, {-90, -180, 0});
     list.push_back(Make("Sitting, writing at a desk", p));
 
     p = Standing();
-    p[RLEG] = {-25, 0, 0};
-    p[RLOWLEG] = {5, 0, 0};
-    p[LLEG] = {12, 0, 0};
-    p[LLOWLEG] = {15, 0, 0};
-    p[LFOOT] = {15, 0, 0};
-    p[LARM] = {-15, 0, 0};
-    p[RARM] = {15, 0, 0};
+    p[kRightLeg] = {-25, 0, 0};
+    p[kRightLowerLeg] = {5, 0, 0};
+    p[kLeftLeg] = {12, 0, 0};
+    p[kLeftLowerLeg] = {15, 0, 0};
+    p[kLeftFoot] = {15, 0, 0};
+    p[kLeftArm] = {-15, 0, 0};
+    p[kRightArm] = {15, 0, 0};
     list.push_back(Make("Walking, right leg forward", p));
 
     p = Standing();
-    p[LLEG] = {-25, 0, 0};
-    p[LLOWLEG] = {5, 0, 0};
-    p[RLEG] = {12, 0, 0};
-    p[RLOWLEG] = {15, 0, 0};
-    p[RFOOT] = {15, 0, 0};
-    p[RARM] = {-15, 0, 0};
-    p[LARM] = {15, 0, 0};
+    p[kLeftLeg] = {-25, 0, 0};
+    p[kLeftLowerLeg] = {5, 0, 0};
+    p[kRightLeg] = {12, 0, 0};
+    p[kRightLowerLeg] = {15, 0, 0};
+    p[kRightFoot] = {15, 0, 0};
+    p[kRightArm] = {-15, 0, 0};
+    p[kLeftArm] = {15, 0, 0};
     list.push_back(Make("Walking, left leg forward", p));
 
     p = Standing();
-    p[ABDOMEN] = {10, 0, 0};
-    p[RLEG] = {-50, 0, 0};
-    p[RLOWLEG] = {80, 0, 0};
-    p[LLEG] = {15, 0, 0};
-    p[LLOWLEG] = {30, 0, 0};
-    p[LFOOT] = {30, 0, 0};
-    p[LARM] = {-40, 0, 0};
-    p[RARM] = {30, 0, 0};
-    Both(p, LFARM, {-90, -90, 0});
+    p[kAbdomen] = {10, 0, 0};
+    p[kRightLeg] = {-50, 0, 0};
+    p[kRightLowerLeg] = {80, 0, 0};
+    p[kLeftLeg] = {15, 0, 0};
+    p[kLeftLowerLeg] = {30, 0, 0};
+    p[kLeftFoot] = {30, 0, 0};
+    p[kLeftArm] = {-40, 0, 0};
+    p[kRightArm] = {30, 0, 0};
+    Both(p, kLeftForearm, {-90, -90, 0});
     list.push_back(Make("Running", p));
 
     p = Standing();
-    p[RLEG] = {-60, 0, 0};
-    p[RLOWLEG] = {70, 0, 0};
-    p[ABDOMEN] = {10, 0, 0};
+    p[kRightLeg] = {-60, 0, 0};
+    p[kRightLowerLeg] = {70, 0, 0};
+    p[kAbdomen] = {10, 0, 0};
     list.push_back(Make("Climbing a step, right foot up", p));
 
     p = Standing();
-    p[NECK] = {30, 0, 0};
-    p[HEAD] = {15, 0, 0};
+    p[kNeck] = {30, 0, 0};
+    p[kHead] = {15, 0, 0};
     list.push_back(Make("Standing, looking down", p));
 
     p = Standing();
-    p[NECK] = {0, 30, 0};
-    p[HEAD] = {0, 30, 0};
+    p[kNeck] = {0, 30, 0};
+    p[kHead] = {0, 30, 0};
     list.push_back(Make("Standing, head turned left", p));
 
     p = Standing();
-    p[CHEST] = {0, -40, 0};
+    p[kChest] = {0, -40, 0};
     list.push_back(Make("Standing, trunk twisted right", p));
 
     p = Standing();
-    p[CHEST] = {0, 0, -30};
+    p[kChest] = {0, 0, -30};
     list.push_back(Make("Standing, bending to the left", p));
 
     p = Standing();
-    Both(p, LARM, {0, 0, 40});
-    Both(p, LFARM, {-100, -90, 0});
+    Both(p, kLeftArm, {0, 0, 40});
+    Both(p, kLeftForearm, {-100, -90, 0});
     list.push_back(Make("Standing, hands on the hips", p));
 
     p = Standing();
-    p[RARM] = {-30, 0, -20};
-    p[RFARM] = {-150, 90, 0};
+    p[kRightArm] = {-30, 0, -20};
+    p[kRightForearm] = {-150, 90, 0};
     list.push_back(Make("Standing, telephone at the right ear", p));
 
     p = Standing();
-    p[RARM] = {-90, 0, 0};
+    p[kRightArm] = {-90, 0, 0};
     list.push_back(Make("Standing, pointing forward with the right arm", p));
 
     p = Standing();
-    p[RARM] = {0, 0, -150};
-    p[RFARM] = {-30, 90, 0};
+    p[kRightArm] = {0, 0, -150};
+    p[kRightForearm] = {-30, 90, 0};
     list.push_back(Make("Standing, waving with the right arm", p));
 
     p = Standing();
-    Both(p, LFOOT, {30, 0, 0});
-    Both(p, LARM, {-170, 0, 0});
+    Both(p, kLeftFoot, {30, 0, 0});
+    Both(p, kLeftArm, {-170, 0, 0});
     list.push_back(Make("Standing on tiptoe, reaching up", p));
 
     p = Sitting();
-    Both(p, LLOWLEG, {75, 0, 0});
-    Both(p, LFOOT, {5, 0, 0});
-    p[ABDOMEN] = {-5, 0, 0};
-    Both(p, LARM, {-5, 0, 0});
-    Both(p, LFARM, {-50, -90, 0});
+    Both(p, kLeftLowerLeg, {75, 0, 0});
+    Both(p, kLeftFoot, {5, 0, 0});
+    p[kAbdomen] = {-5, 0, 0};
+    Both(p, kLeftArm, {-5, 0, 0});
+    Both(p, kLeftForearm, {-50, -90, 0});
     list.push_back(Make("Seated in a wheelchair", p));
     return list;
 }
@@ -344,7 +344,7 @@ std::vector<NamedHandPosture> HandPostures() {
 std::string StandardPostureText(const std::vector<NamedPosture>& postures) {
     std::string text;
     for (const NamedPosture& p : postures) {
-        for (int s = 0; s < kMainSegments; ++s) {
+        for (int s = 0; s < kMainSegmentCount; ++s) {
             const Vec3& a = p.angles[s];
             text += std::to_string(s) + " " + Integer(a.x) + " " + Integer(a.z) + " " +
                     Integer(a.y) + "\n";
@@ -383,7 +383,7 @@ std::vector<std::string> PosturesOutsideLimits(const std::vector<NamedPosture>& 
                                                const JointLimits& limits) {
     std::vector<std::string> outside;
     for (const NamedPosture& p : standard) {
-        for (int s = 0; s < kMainSegments; ++s) {
+        for (int s = 0; s < kMainSegmentCount; ++s) {
             if (!limits.Contains(s, p.angles[s])) {
                 outside.push_back(p.name + ": " + SegmentName(s));
             }

@@ -8,7 +8,7 @@
 #include <vector>
 
 // Joint angles (degrees about x, y, z) of the 16 main segments.
-using MainPosture = std::array<Vec3, kMainSegments>;
+using MainPosture = std::array<Vec3, kMainSegmentCount>;
 // Joint angles of the 15 finger segments of one hand, thumb A first.
 using HandPosture = std::array<Vec3, kFingers * kPhalanges>;
 

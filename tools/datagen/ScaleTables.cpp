@@ -20,25 +20,26 @@ struct Drivers {
     const char* length;
     const char* depth;
 };
-const Drivers kDrivers[kMainSegments] = {
-    {"chest_breadth", "sitting_height", "chest_depth"},     // CHEST
-    {nullptr, "sitting_height", nullptr},                   // NECK
-    {nullptr, "shoulder_elbow_length", nullptr},            // LARM
-    {nullptr, "shoulder_elbow_length", nullptr},            // RARM
-    {"hip_breadth_standing", "sitting_height", nullptr},    // ABDOMEN
-    {nullptr, "buttock_knee_length", nullptr},              // LLEG
-    {nullptr, "buttock_knee_length", nullptr},              // RLEG
-    {nullptr, "forearm_hand_length", nullptr},              // LFARM
-    {nullptr, "forearm_hand_length", nullptr},              // RFARM
-    {nullptr, "knee_height_sitting", nullptr},              // LLOWLEG
-    {nullptr, "knee_height_sitting", nullptr},              // RLOWLEG
-    {"foot_breadth", nullptr, "foot_length"},               // LFOOT
-    {"hand_breadth", "hand_length", "hand_breadth"},        // RPALM
-    {"hand_breadth", "hand_length", "hand_breadth"},        // LPALM
-    {"foot_breadth", nullptr, "foot_length"},               // RFOOT
-    {"head_breadth", "head_circumference", "head_length"}}; // HEAD
+const Drivers kDrivers[kMainSegmentCount] = {
+    {"chest_breadth", "sitting_height", "chest_depth"},     // kChest
+    {nullptr, "sitting_height", nullptr},                   // kNeck
+    {nullptr, "shoulder_elbow_length", nullptr},            // kLeftArm
+    {nullptr, "shoulder_elbow_length", nullptr},            // kRightArm
+    {"hip_breadth_standing", "sitting_height", nullptr},    // kAbdomen
+    {nullptr, "buttock_knee_length", nullptr},              // kLeftLeg
+    {nullptr, "buttock_knee_length", nullptr},              // kRightLeg
+    {nullptr, "forearm_hand_length", nullptr},              // kLeftForearm
+    {nullptr, "forearm_hand_length", nullptr},              // kRightForearm
+    {nullptr, "knee_height_sitting", nullptr},              // kLeftLowerLeg
+    {nullptr, "knee_height_sitting", nullptr},              // kRightLowerLeg
+    {"foot_breadth", nullptr, "foot_length"},               // kLeftFoot
+    {"hand_breadth", "hand_length", "hand_breadth"},        // kRightPalm
+    {"hand_breadth", "hand_length", "hand_breadth"},        // kLeftPalm
+    {"foot_breadth", nullptr, "foot_length"},               // kRightFoot
+    {"head_breadth", "head_circumference", "head_length"}}; // kHead
 
-const int kChain[] = {HEAD, NECK, CHEST, ABDOMEN, LLEG, RLEG, LLOWLEG, RLOWLEG, LFOOT, RFOOT};
+const int kChain[] = {kHead,     kNeck,         kChest,         kAbdomen,  kLeftLeg,
+                      kRightLeg, kLeftLowerLeg, kRightLowerLeg, kLeftFoot, kRightFoot};
 
 const char* SexName(Sex sex) {
     return sex == Sex::Male ? "male" : "female";
@@ -179,8 +180,8 @@ Anchor NasaAnchor(const CSources& src, Sex sex) {
 // Scale vectors of one row: each segment follows its ANSUR 1988 measure relative to ANSUR's
 // stature (or to its stature-weight breadth factor), carried onto the population's own stature
 // and weight; the stature chain is then stretched to add up to the row's stature exactly.
-std::array<Vec3, kMainSegments> AdultScales(const CSources& src, Sex sex, const Anchor& a,
-                                            int row) {
+std::array<Vec3, kMainSegmentCount> AdultScales(const CSources& src, Sex sex, const Anchor& a,
+                                                int row) {
     const double h = a.stature[row], w = a.weight[row];
     const double ansurStature = AnsurRatio(src, sex, "stature", row);
     const double ansurBreadth =
@@ -190,8 +191,8 @@ std::array<Vec3, kMainSegments> AdultScales(const CSources& src, Sex sex, const 
                       AnsurValue(src, sex, "weight", kMedianRow));
     const double lengthBase = h / ReferenceChainStature(sex);
     const double breadthBase = BreadthFactor(sex, h, w);
-    std::array<Vec3, kMainSegments> scale{};
-    for (int s = 0; s < kMainSegments; ++s) {
+    std::array<Vec3, kMainSegmentCount> scale{};
+    for (int s = 0; s < kMainSegmentCount; ++s) {
         const Drivers& d = kDrivers[s];
         const double length = d.length ? AnsurRatio(src, sex, d.length, row) : ansurStature;
         const double width = d.width ? AnsurRatio(src, sex, d.width, row) : ansurBreadth;
@@ -200,7 +201,7 @@ std::array<Vec3, kMainSegments> AdultScales(const CSources& src, Sex sex, const 
                     breadthBase * depth / ansurBreadth};
     }
     double chain = 0.0;
-    for (int s : {HEAD, NECK, CHEST, ABDOMEN, LLEG, LLOWLEG, LFOOT}) {
+    for (int s : {kHead, kNeck, kChest, kAbdomen, kLeftLeg, kLeftLowerLeg, kLeftFoot}) {
         chain += scale[s].y * ReferenceDimensions(sex, s).y;
     }
     for (int s : kChain) {
@@ -231,7 +232,7 @@ ScaleFile ChildFile(const CSources& src, int age, const char* name) {
     const CSources::Lms stature = src.Child(age, "male", "stature");
     const CSources::Lms weight = src.Child(age, "male", "weight");
     const double refChain = ReferenceChainStature(Sex::Male);
-    const double refHead = ReferenceDimensions(Sex::Male, HEAD).y;
+    const double refHead = ReferenceDimensions(Sex::Male, kHead).y;
     for (int r = 0; r < kSizeRows; ++r) {
         ScaleRow& row = file.rows[r];
         row.percentile = kRowPercentiles[r];
@@ -241,8 +242,8 @@ ScaleFile ChildFile(const CSources& src, int age, const char* name) {
             ChildHeadFactor(src, age) * AnsurRatio(src, Sex::Male, "head_circumference", r);
         const double body = (row.stature - head * refHead) / (refChain - refHead);
         const double breadth = BreadthFactor(Sex::Male, row.stature, row.weight);
-        for (int s = 0; s < kMainSegments; ++s) {
-            row.scale[s] = s == HEAD ? Vec3{head, head, head} : Vec3{breadth, body, breadth};
+        for (int s = 0; s < kMainSegmentCount; ++s) {
+            row.scale[s] = s == kHead ? Vec3{head, head, head} : Vec3{breadth, body, breadth};
         }
     }
     file.provenance = "stature and weight from the CDC 2000 LMS parameters of boys aged " +
@@ -311,7 +312,7 @@ std::string ScaleFileText(const ScaleFile& file) {
         text += Fixed(row.percentile, 1) + " " + std::to_string(file.populationCode) + " " +
                 std::to_string(static_cast<int>(file.sex)) + " " + std::to_string(r) + " " +
                 Fixed(row.stature, 2) + " " + Fixed(row.weight, 2) + "\n";
-        for (int s = 0; s < kMainSegments; ++s) {
+        for (int s = 0; s < kMainSegmentCount; ++s) {
             text += std::to_string(s) + " " + Fixed(row.scale[s].x, 5) + " " +
                     Fixed(row.scale[s].y, 5) + " " + Fixed(row.scale[s].z, 5) + "\n";
         }

@@ -17,7 +17,7 @@ struct ScaleRow {
     double percentile = 0.0;
     double stature = 0.0;
     double weight = 0.0;
-    std::array<Vec3, kMainSegments> scale{};
+    std::array<Vec3, kMainSegmentCount> scale{};
 };
 
 // One scale file: its name, population code (or child code 33..42), sex and five rows, with a
