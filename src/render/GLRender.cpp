@@ -1,5 +1,6 @@
 #include "render/GLRender.h"
 
+#include "biomech/Units.h"
 #include "model/GlobalSettings.h"
 #include "model/ListSelection.h"
 #include "model/ObjectList.h"
@@ -84,11 +85,9 @@ void CGLRender::Fail(const char* text) {
     reporter.Message(std::string("Trace : ") + text);
 }
 
-int CGLRender::CreateContext(CRenderSurface* target, bool reportDrawable) {
-    surface = target;
+int CGLRender::CreateContext(CRenderSurface* target) {
     if (!target || !target->OpenDrawable()) {
-        if (reportDrawable)
-            Fail(kNoValidDC);
+        Fail(kNoValidDC);
         return 0;
     }
     if (!target->SetupPixelFormat()) {
@@ -99,6 +98,7 @@ int CGLRender::CreateContext(CRenderSurface* target, bool reportDrawable) {
         Fail(kCreateContextFailed);
         return 0;
     }
+    surface = target;
     return 1;
 }
 
@@ -106,10 +106,11 @@ int CGLRender::InitScreenRender(CRenderSurface* window) {
     if (initialized)
         return 1;
     offscreen = false;
-    if (!CreateContext(window, true))
+    if (!CreateContext(window))
         return 0;
     if (!MakeCurrent()) {
         Fail(kMakeCurrentAtInitFailed);
+        surface = nullptr; // an uninitialised renderer draws nothing
         return 0;
     }
     int width = 0, height = 0;
@@ -130,10 +131,12 @@ int CGLRender::InitOffscreenRender(CRenderSurface* target, const CGLRender* sour
     if (initialized)
         return 1;
     offscreen = true;
-    if (!CreateContext(target, true))
+    if (!CreateContext(target))
         return 0;
-    if (!MakeCurrent())
+    if (!MakeCurrent()) {
+        surface = nullptr;
         return 0;
+    }
     if (source) {
         renderMode = source->renderMode;
         viewType = source->viewType;
@@ -315,7 +318,8 @@ void CGLRender::Draw(const CObjectList& objects) {
     if (settings.showSceneReferential)
         DrawAxes(1.0, this);
     if (settings.showSceneFloor) {
-        const double tile = TileSizeInInches(settings);
+        // The tile setting is in the display length unit; the model is in inches (code 0).
+        const double tile = ConvertLength(settings.lengthUnit, settings.tileUnit, kInches);
         if (renderMode != RENDER_SHADED) {
             glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
             DrawFloor(tile, settings.numberOfTiles);

@@ -90,7 +90,8 @@ public:
     CGLCamera camera;
 
 private:
-    int CreateContext(CRenderSurface* target, bool reportDrawable);
+    // Runs the creation steps of a surface's context and reports the failing one.
+    int CreateContext(CRenderSurface* target);
     void Fail(const char* text);
     void ApplyViewport();
     void SetViewMatrix(int pickMode);

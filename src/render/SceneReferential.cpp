@@ -1,6 +1,6 @@
 #include "render/SceneReferential.h"
 
-#include "model/GLSolids.h"
+#include "draw/DrawStyle.h"
 #include "render/GLRender.h"
 
 #include <GL/gl.h>
@@ -38,7 +38,7 @@ void DrawAxes(double scale, CGLRender* labels) {
         glPushMatrix();
         gluCylinder(quadric, 0.2, 0.2, 5.0, 8, 1);
         glTranslated(0.0, 0.0, 5.0);
-        GLSolidCone(1.0, 3.0, 8, 1);
+        GLSolidCone(1.0, 3.0, 8);
         glTranslated(0.0, 0.0, 4.0);
         if (labels)
             labels->DrawText("%s", axis.label);

@@ -1,5 +1,8 @@
 #include "RenderTestSupport.h"
 
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
+#include "draw/Polyline.h"
 #include "render/Image.h"
 
 #include <cstdio>
@@ -63,12 +66,14 @@ TEST_F(RenderFrameTest, ReferentialAxesAppearWhereTheCameraPutsThem) {
 }
 
 TEST_F(RenderFrameTest, PolyfaceHidesPolylineInHiddenSurfaceModeOnly) {
-    // A blue line 10 inches behind a magenta square that covers the window centre.
-    Add(new CTestLine(Vec3(-60, 0, -10), Vec3(60, 0, -10)));
-    Add(new CTestSquare(0, 0, 0, 20, PackRGB(255, 0, 255)));
+    // A blue polyline 10 inches behind a magenta rectangle that covers the window centre.
+    CPolyline* line = Add(new CPolyline());
+    line->Build(kShapeLine, {Vec3(-60, 0, -10), Vec3(60, 0, -10)});
+    CPolyface* face = Add(new CPolyface());
+    face->Build(kShapeRectangle, {Vec3(-20, -20, 0), Vec3(20, 20, 0)});
     int cx, cy, ex, ey;
     PixelOf(Vec3(0, 0, -10), cx, cy);
-    PixelOf(Vec3(50, 0, -10), ex, ey); // on the line, outside the square
+    PixelOf(Vec3(50, 0, -10), ex, ey); // on the line, outside the rectangle
 
     render->SetRenderMode(RENDER_WIREFRAME);
     CImage image = Frame();
@@ -79,24 +84,26 @@ TEST_F(RenderFrameTest, PolyfaceHidesPolylineInHiddenSurfaceModeOnly) {
     image = Frame();
     EXPECT_FALSE(AnyPixelNear(image, cx, cy, 2, [](int c) { return c != kWhite; }));
     EXPECT_TRUE(AnyPixelNear(image, ex, ey, 1, IsBlue));
-    // The square's own edges stay visible on top of its white filling.
+    // The rectangle's own edges stay visible on top of its white filling.
     int sx, sy;
     PixelOf(Vec3(-20, 0, 0), sx, sy);
     EXPECT_TRUE(AnyPixelNear(image, sx, sy, 1, [](int c) { return c == PackRGB(255, 0, 255); }));
 }
 
 TEST_F(RenderFrameTest, SelectedObjectChangesColour) {
-    CTestSquare* square = Add(new CTestSquare(0, 0, 0, 20, PackRGB(255, 0, 255)));
+    CPolyface* face = Add(new CPolyface()); // magenta
+    face->Build(kShapeRectangle, {Vec3(-20, -20, 0), Vec3(20, 20, 0)});
     render->SetRenderMode(RENDER_SHADED);
     int c = Frame().PixelAt(kWidth / 2, kHeight / 2);
     EXPECT_GT(RedOf(c), 100);
     EXPECT_EQ(GreenOf(c), 0);
     EXPECT_GT(BlueOf(c), 100);
-    square->Select();
+    face->Select(); // olive (155, 155, 0)
     c = Frame().PixelAt(kWidth / 2, kHeight / 2);
     EXPECT_GT(RedOf(c), 100);
     EXPECT_GT(GreenOf(c), 100);
     EXPECT_EQ(BlueOf(c), 0);
+    EXPECT_EQ(RedOf(c), GreenOf(c));
 }
 
 TEST_F(RenderFrameTest, FloorIsDrawnEvenWithoutObjects) {
