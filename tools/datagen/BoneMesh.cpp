@@ -13,10 +13,10 @@ SurfaceMesh Egg(const Vec3& c, const Vec3& r, int rows = 10, int columns = 16) {
 SurfaceMesh LongBone(const Vec3& a, const Vec3& b, double ra, double shaft, double rb,
                      int columns = 12) {
     const Frame f = FrameAlong(a, b);
-    const std::vector<Section> s = {{0.0, 0.7 * ra, 0.6 * ra},  {0.04, ra, 0.85 * ra},
-                                    {0.12, 0.75 * ra, 0.7 * ra}, {0.25, shaft, shaft},
+    const std::vector<Section> s = {{0.0, 0.7 * ra, 0.6 * ra},       {0.04, ra, 0.85 * ra},
+                                    {0.12, 0.75 * ra, 0.7 * ra},     {0.25, shaft, shaft},
                                     {0.5, 0.9 * shaft, 0.9 * shaft}, {0.75, shaft, shaft},
-                                    {0.88, 0.75 * rb, 0.7 * rb}, {0.96, rb, 0.8 * rb},
+                                    {0.88, 0.75 * rb, 0.7 * rb},     {0.96, rb, 0.8 * rb},
                                     {1.0, 0.7 * rb, 0.6 * rb}};
     return Loft(f, Length(b - a), s, 16, columns, 0.3 * ra, 0.3 * rb);
 }
@@ -60,7 +60,8 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     for (int i = 0; i < ribs; ++i) {
         const double f = static_cast<double>(i) / (ribs - 1);
         const double width = (0.26 + 0.16 * std::sin(3.0 * f > 1.5 ? 1.5 : 3.0 * f)) * chest.x;
-        const double depth = (0.30 + 0.12 * std::sin(3.0 * f > 1.5 ? 1.5 : 3.0 * f)) * std::min(chest.z, 22.0);
+        const double depth =
+            (0.30 + 0.12 * std::sin(3.0 * f > 1.5 ? 1.5 : 3.0 * f)) * std::min(chest.z, 22.0);
         const Vec3 c{0, ribTop - f * (ribTop - ribBottom), neck.z + depth};
         m[kChest].Append(Ring(c, width, depth, 0.45, 20.0, 24, 6));
     }
@@ -70,8 +71,8 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     for (double side : {-1.0, 1.0}) {
         const Vec3 tip{side * shoulder.x * 0.92, shoulder.y + 2.5, shoulder.z};
         m[kChest].Append(LongBone({side * 1.5, ribTop + 1.5, front - 1.0}, tip, 0.9, 0.6, 0.9, 8));
-        m[kChest].Append(Box(Upright({side * 0.28 * chest.x, shoulder.y - 5.0, neck.z - 4.0}),
-                             {3.0, 5.5, 0.4}));
+        m[kChest].Append(
+            Box(Upright({side * 0.28 * chest.x, shoulder.y - 5.0, neck.z - 4.0}), {3.0, 5.5, 0.4}));
     }
 
     // Pelvis: lumbar spine, sacrum, iliac wings, hip sockets and the pubic arch.
@@ -81,16 +82,19 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     for (double side : {-1.0, 1.0}) {
         m[kAbdomen].Append(Egg({side * 0.24 * pelvis.x, 5.0, -1.0}, {0.16 * pelvis.x, 5.5, 3.5}));
         m[kAbdomen].Append(Egg({side * k.joint[kLeftLeg].x, 0.0, 0.0}, {2.4, 2.4, 2.4}, 8, 12));
-        m[kAbdomen].Append(LongBone({side * k.joint[kLeftLeg].x, -1.0, 0.5}, {side * 1.0, -5.0, 4.5},
-                                    1.2, 0.8, 1.0, 8));
+        m[kAbdomen].Append(LongBone({side * k.joint[kLeftLeg].x, -1.0, 0.5},
+                                    {side * 1.0, -5.0, 4.5}, 1.2, 0.8, 1.0, 8));
     }
 
     // Arms.
     const Vec3 arm = k.Size(kLeftArm);
-    m[kLeftArm] = LongBone(k.joint[kLeftArm], k.end[kLeftArm], 0.24 * arm.x, 0.12 * arm.x, 0.2 * arm.x);
+    m[kLeftArm] =
+        LongBone(k.joint[kLeftArm], k.end[kLeftArm], 0.24 * arm.x, 0.12 * arm.x, 0.2 * arm.x);
     const Vec3 elbow = k.joint[kLeftForearm], wrist = k.joint[kLeftPalm];
-    m[kLeftForearm] = LongBone(elbow + Vec3{1.0, 0, 0}, wrist + Vec3{1.2, 0, 0}, 1.0, 0.55, 1.3, 10);
-    m[kLeftForearm].Append(LongBone(elbow + Vec3{-1.0, 1.5, -0.5}, wrist + Vec3{-1.3, 0, 0}, 1.3, 0.55, 0.8, 10));
+    m[kLeftForearm] =
+        LongBone(elbow + Vec3{1.0, 0, 0}, wrist + Vec3{1.2, 0, 0}, 1.0, 0.55, 1.3, 10);
+    m[kLeftForearm].Append(
+        LongBone(elbow + Vec3{-1.0, 1.5, -0.5}, wrist + Vec3{-1.3, 0, 0}, 1.3, 0.55, 0.8, 10));
     m[kLeftPalm] = Egg(wrist - Vec3{0, 1.5, 0}, {0.4 * k.Size(kLeftPalm).x, 1.5, 1.1});
     for (int f = 1; f < kFingers; ++f) {
         const Vec3 knuckle = k.joint[FingerSegment(false, f, 0)];
@@ -109,7 +113,8 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     m[kLeftLeg].Append(LongBone(hip, trochanter, 1.3, 1.3, 1.8, 10));
     m[kLeftLeg].Append(LongBone(trochanter, knee, 1.9, 1.3, 2.6, 14));
     m[kLeftLowerLeg] = LongBone(knee, ankle + Vec3{-0.4, 0, 0}, 2.6, 1.1, 1.5, 14);
-    m[kLeftLowerLeg].Append(LongBone(knee + Vec3{2.2, -2.5, -0.8}, ankle + Vec3{1.8, -0.5, -0.6}, 0.9, 0.5, 0.9, 8));
+    m[kLeftLowerLeg].Append(
+        LongBone(knee + Vec3{2.2, -2.5, -0.8}, ankle + Vec3{1.8, -0.5, -0.6}, 0.9, 0.5, 0.9, 8));
     m[kLeftLowerLeg].Append(Egg(knee + Vec3{0, 0.5, 3.0}, {2.0, 2.4, 0.9}, 8, 12));
 
     // Foot: heel bone, ankle bone, metatarsals fanning out to the toes.
@@ -119,9 +124,11 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     m[kLeftFoot].Append(Egg({ankle.x, ankle.y - 1.0, 0.5}, {1.8, 1.5, 2.5}));
     for (int t = 0; t < 5; ++t) {
         const double x = ankle.x + (0.35 - 0.17 * t) * foot.x * (t == 0 ? 0.9 : 1.0);
-        const Vec3 base{ankle.x + (0.1 - 0.05 * t) * foot.x, sole + 3.0, heel + 0.42 * (toe - heel)};
+        const Vec3 base{ankle.x + (0.1 - 0.05 * t) * foot.x, sole + 3.0,
+                        heel + 0.42 * (toe - heel)};
         const Vec3 ball{x, sole + 1.2, heel + (0.76 - 0.04 * t) * (toe - heel)};
-        const Vec3 tip{x, sole + 0.8, heel + (1.0 - (t == 0 ? 0.0 : 0.04 * t + 0.02)) * (toe - heel)};
+        const Vec3 tip{x, sole + 0.8,
+                       heel + (1.0 - (t == 0 ? 0.0 : 0.04 * t + 0.02)) * (toe - heel)};
         m[kLeftFoot].Append(LongBone(base, ball, 0.7, 0.4, 0.7, 8));
         m[kLeftFoot].Append(LongBone(ball, tip, 0.5, 0.35, 0.45, 6));
     }

@@ -13,8 +13,8 @@ constexpr int kToe = 14;
 // Half-width of the sole's contact area (share of half the foot breadth) at a share of the
 // foot's length from the heel; the medial arch does not touch the floor.
 double Lateral(double t) {
-    const double rows[][2] = {{0.0, 0.0},   {0.04, 0.50}, {0.12, 0.62}, {0.3, 0.60}, {0.5, 0.70},
-                              {0.7, 0.90},  {0.8, 0.88},  {0.9, 0.70},  {0.97, 0.40}, {1.0, 0.0}};
+    const double rows[][2] = {{0.0, 0.0},  {0.04, 0.50}, {0.12, 0.62}, {0.3, 0.60},  {0.5, 0.70},
+                              {0.7, 0.90}, {0.8, 0.88},  {0.9, 0.70},  {0.97, 0.40}, {1.0, 0.0}};
     for (int i = 1; i < 10; ++i) {
         if (t <= rows[i][0]) {
             const double f = (t - rows[i - 1][0]) / (rows[i][0] - rows[i - 1][0]);

@@ -20,7 +20,8 @@ FigureSurfaces FormSurfaces(const Skeleton& k) {
     const double headHeight = 1.12 * head.y;
     m[kHead] = Egg({0, k.headTop - 0.5 * headHeight, k.joint[kHead].z + 1.5},
                    {0.5 * head.x, 0.5 * headHeight, 0.5 * head.z}, 20, 28);
-    m[kNeck] = Between(k.joint[kNeck], k.joint[kHead], 0.5 * k.Size(kNeck).x, 0.5 * k.Size(kNeck).z, 2.0);
+    m[kNeck] =
+        Between(k.joint[kNeck], k.joint[kHead], 0.5 * k.Size(kNeck).x, 0.5 * k.Size(kNeck).z, 2.0);
     const Vec3 chest = k.Size(kChest);
     const double chestTop = k.joint[kNeck].y + 1.0, chestBottom = k.joint[kChest].y - 2.0;
     m[kChest] = Egg({0, 0.5 * (chestTop + chestBottom), k.trunkFrontZ},
@@ -38,11 +39,13 @@ FigureSurfaces FormSurfaces(const Skeleton& k) {
     const double heel = k.heelSole[0].z, toe = k.toeSole[0].z;
     m[kLeftFoot] = Egg({k.joint[kLeftFoot].x, k.soleY + 0.3 * foot.y, 0.5 * (heel + toe)},
                        {0.5 * foot.x, 0.3 * foot.y, 0.5 * (toe - heel)});
-    m[kLeftFoot].Append(Egg(k.joint[kLeftFoot], {0.3 * foot.x, 0.3 * foot.x, 0.3 * foot.x}, 10, 16));
+    m[kLeftFoot].Append(
+        Egg(k.joint[kLeftFoot], {0.3 * foot.x, 0.3 * foot.x, 0.3 * foot.x}, 10, 16));
     const Vec3 wrist = k.joint[kLeftPalm];
     const double knuckle = k.joint[FingerSegment(false, 2, 0)].y;
-    m[kLeftPalm] = Egg({wrist.x, 0.5 * (wrist.y + knuckle), 0.3},
-                       {0.5 * k.Size(kLeftPalm).x, 0.5 * (wrist.y - knuckle) + 0.6, 0.22 * k.Size(kLeftPalm).x});
+    m[kLeftPalm] = Egg(
+        {wrist.x, 0.5 * (wrist.y + knuckle), 0.3},
+        {0.5 * k.Size(kLeftPalm).x, 0.5 * (wrist.y - knuckle) + 0.6, 0.22 * k.Size(kLeftPalm).x});
     for (int s = kFirstLeftFinger; s < kFirstRightFinger; ++s) {
         const double r = 0.45 * k.thickness[s];
         Frame f = FrameAlong(k.joint[s], k.end[s]);

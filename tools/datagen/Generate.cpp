@@ -79,8 +79,8 @@ int WriteMeshPreviews(const std::string& sourcesDir, const std::string& dir) {
     }
     std::vector<GeneratedFile> previews;
     for (const FigureMesh& mesh : BuildFigureMeshes(sources)) {
-        previews.push_back({mesh.fileName.substr(0, mesh.fileName.size() - 4) + ".obj",
-                            MeshObj(mesh.records)});
+        previews.push_back(
+            {mesh.fileName.substr(0, mesh.fileName.size() - 4) + ".obj", MeshObj(mesh.records)});
     }
     return WriteDataFiles(dir, previews);
 }

@@ -20,9 +20,9 @@ SurfaceMesh Head(const Skeleton& k) {
     const double w = 0.5 * size.x, d = 0.5 * size.z;
     const double centreZ = k.joint[kHead].z + 1.0;
     const std::vector<Section> s = {
-        {0.00, 0.25 * w, 0.25 * d, 0, 0.40 * d}, {0.07, 0.45 * w, 0.40 * d, 0, 0.36 * d},
-        {0.18, 0.66 * w, 0.58 * d, 0, 0.22 * d}, {0.32, 0.82 * w, 0.80 * d, 0, 0.10 * d},
-        {0.48, 0.94 * w, 0.93 * d, 0, 0.03 * d}, {0.62, 1.00 * w, 1.00 * d, 0, 0.0},
+        {0.00, 0.25 * w, 0.25 * d, 0, 0.40 * d},  {0.07, 0.45 * w, 0.40 * d, 0, 0.36 * d},
+        {0.18, 0.66 * w, 0.58 * d, 0, 0.22 * d},  {0.32, 0.82 * w, 0.80 * d, 0, 0.10 * d},
+        {0.48, 0.94 * w, 0.93 * d, 0, 0.03 * d},  {0.62, 1.00 * w, 1.00 * d, 0, 0.0},
         {0.75, 0.99 * w, 1.00 * d, 0, -0.02 * d}, {0.87, 0.86 * w, 0.88 * d, 0, -0.04 * d},
         {0.95, 0.60 * w, 0.62 * d, 0, -0.05 * d}, {1.00, 0.22 * w, 0.22 * d, 0, -0.05 * d}};
     const double male = k.sex == Sex::Male ? 1.0 : 0.8;
@@ -100,7 +100,7 @@ SurfaceMesh Abdomen(const Skeleton& k) {
     const Relief relief = [=](double t, double a) {
         return Bump(t, a, 0.16, tav::kPi + 0.45, 0.08, 0.35, 0.10 * d) + // buttocks
                Bump(t, a, 0.16, tav::kPi - 0.45, 0.08, 0.35, 0.10 * d) +
-               Bump(t, a, 0.55, 0.0, 0.12, 0.6, 0.04 * d);               // belly
+               Bump(t, a, 0.55, 0.0, 0.12, 0.6, 0.04 * d); // belly
     };
     return Loft(Upright({0, bottom, 0}), top - bottom, s, 30, 48, 1.5, 0.5, relief);
 }
@@ -122,13 +122,11 @@ SurfaceMesh LowerLeg(const Skeleton& k) {
     const Vec3 size = k.Size(kLeftLowerLeg);
     const double bottom = k.joint[kLeftFoot].y - 1.0, top = k.joint[kLeftLowerLeg].y + 3.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.52 * w, 0.50 * d, 0, -0.02 * d},
-                                    {0.12, 0.48 * w, 0.48 * d, 0, -0.06 * d},
-                                    {0.35, 0.62 * w, 0.68 * d, 0, -0.10 * d},
-                                    {0.62, 0.92 * w, 0.94 * d, 0, -0.14 * d},
-                                    {0.76, 1.0 * w, 1.0 * d, 0, -0.10 * d},
-                                    {0.92, 0.94 * w, 0.92 * d, 0, 0.02 * d},
-                                    {1.0, 0.88 * w, 0.86 * d, 0, 0.05 * d}};
+    const std::vector<Section> s = {
+        {0.0, 0.52 * w, 0.50 * d, 0, -0.02 * d},  {0.12, 0.48 * w, 0.48 * d, 0, -0.06 * d},
+        {0.35, 0.62 * w, 0.68 * d, 0, -0.10 * d}, {0.62, 0.92 * w, 0.94 * d, 0, -0.14 * d},
+        {0.76, 1.0 * w, 1.0 * d, 0, -0.10 * d},   {0.92, 0.94 * w, 0.92 * d, 0, 0.02 * d},
+        {1.0, 0.88 * w, 0.86 * d, 0, 0.05 * d}};
     return Loft(Upright({k.joint[kLeftLowerLeg].x, bottom, 0}), top - bottom, s, 30, 32, 0.5, 0.8);
 }
 
@@ -139,9 +137,8 @@ SurfaceMesh Foot(const Skeleton& k) {
     // (t along the foot, half-width share, height of the top above the sole as share of the
     // ankle height); sections are centred half-way up and flattened at the sole below.
     const double rows[][3] = {{0.0, 0.30, 0.40},  {0.03, 0.52, 0.62}, {0.08, 0.64, 0.84},
-                              {0.20, 0.66, 1.10},
-                              {0.36, 0.80, 0.86}, {0.55, 0.92, 0.62}, {0.72, 1.00, 0.42},
-                              {0.86, 0.94, 0.32}, {1.0, 0.50, 0.20}};
+                              {0.20, 0.66, 1.10}, {0.36, 0.80, 0.86}, {0.55, 0.92, 0.62},
+                              {0.72, 1.00, 0.42}, {0.86, 0.94, 0.32}, {1.0, 0.50, 0.20}};
     std::vector<Section> s;
     for (const auto& r : rows) {
         s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, 0.0, 0.5 * r[2] * h, 2.4});
@@ -177,12 +174,10 @@ SurfaceMesh Forearm(const Skeleton& k) {
     const Vec3 size = k.Size(kLeftForearm);
     const double bottom = k.joint[kLeftPalm].y - 1.0, top = k.joint[kLeftForearm].y + 2.5;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.62 * w, 0.42 * d, 0, 0.0},
-                                    {0.15, 0.62 * w, 0.45 * d, 0, 0.0},
-                                    {0.50, 0.80 * w, 0.70 * d, 0, 0.02 * d},
-                                    {0.78, 1.0 * w, 0.95 * d, 0, 0.0},
-                                    {0.92, 0.95 * w, 0.95 * d, 0, 0.0},
-                                    {1.0, 0.80 * w, 0.80 * d, 0, 0.0}};
+    const std::vector<Section> s = {
+        {0.0, 0.62 * w, 0.42 * d, 0, 0.0},       {0.15, 0.62 * w, 0.45 * d, 0, 0.0},
+        {0.50, 0.80 * w, 0.70 * d, 0, 0.02 * d}, {0.78, 1.0 * w, 0.95 * d, 0, 0.0},
+        {0.92, 0.95 * w, 0.95 * d, 0, 0.0},      {1.0, 0.80 * w, 0.80 * d, 0, 0.0}};
     return Loft(Upright({k.joint[kLeftForearm].x, bottom, 0}), top - bottom, s, 24, 28, 0.6, 1.0);
 }
 
@@ -199,7 +194,8 @@ SurfaceMesh Palm(const Skeleton& k) {
                                     {1.0, 0.70 * w, 0.40 * w, 0, 0.0}};
     // The ball of the thumb on the palm side (front), towards the thumb (+x).
     const Relief thenar = [=](double t, double a) {
-        return Bump(t, a, 0.68, 0.75, 0.16, 0.45, 0.55 * w) + Bump(t, a, 0.6, -0.9, 0.2, 0.4, 0.15 * w);
+        return Bump(t, a, 0.68, 0.75, 0.16, 0.45, 0.55 * w) +
+               Bump(t, a, 0.6, -0.9, 0.2, 0.4, 0.15 * w);
     };
     return Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
 }
@@ -209,7 +205,8 @@ SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
     const double r = 0.5 * k.thickness[s];
     const Frame f = FrameAlong(k.joint[s], k.end[s]);
     const double length = Length(k.end[s] - k.joint[s]);
-    const std::vector<Section> sections = {{0.0, 0.95 * r, 0.85 * r}, {0.5, 0.90 * r, 0.80 * r},
+    const std::vector<Section> sections = {{0.0, 0.95 * r, 0.85 * r},
+                                           {0.5, 0.90 * r, 0.80 * r},
                                            {1.0, (tip ? 0.80 : 0.88) * r, (tip ? 0.70 : 0.78) * r}};
     return Loft(f, length, sections, 7, 12, 0.4 * r, tip ? 0.75 * r : 0.4 * r);
 }

@@ -42,7 +42,8 @@ SurfaceMesh Tube(const std::vector<std::vector<Vec3>>& rings, const Vec3& startP
     for (int r = 0; r + 1 < rows; ++r) {
         for (int c = 0; c < cols; ++c) {
             const int c1 = (c + 1) % cols;
-            m.faces.push_back({r * cols + c, r * cols + c1, (r + 1) * cols + c1, (r + 1) * cols + c});
+            m.faces.push_back(
+                {r * cols + c, r * cols + c1, (r + 1) * cols + c1, (r + 1) * cols + c});
         }
     }
     const int start = static_cast<int>(m.vertices.size());
@@ -148,7 +149,8 @@ SurfaceMesh Box(const Frame& frame, const Vec3& h) {
             const Vec3 centre = frame.origin + n;
             const int base = static_cast<int>(m.vertices.size());
             // Corners 0..3 counter-clockwise, edge midpoints 4..7 after each corner, centre 8.
-            const Vec3 corners[4] = {centre - u - v, centre + u - v, centre + u + v, centre - u + v};
+            const Vec3 corners[4] = {centre - u - v, centre + u - v, centre + u + v,
+                                     centre - u + v};
             for (const Vec3& c : corners) {
                 m.vertices.push_back(c);
             }
@@ -172,7 +174,8 @@ SurfaceMesh Box(const Frame& frame, const Vec3& h) {
 }
 
 SurfaceMesh Cylinder(const Vec3& a, const Vec3& b, double radius, int sides) {
-    const Frame f = FrameAlong(a, b, std::fabs(Normalize(b - a).x) > 0.9 ? Vec3{0, 0, 1} : Vec3{1, 0, 0});
+    const Frame f =
+        FrameAlong(a, b, std::fabs(Normalize(b - a).x) > 0.9 ? Vec3{0, 0, 1} : Vec3{1, 0, 0});
     const double length = Length(b - a);
     std::vector<std::vector<Vec3>> rings(2);
     for (int c = 0; c < sides; ++c) {
@@ -189,7 +192,8 @@ SurfaceMesh Ring(const Vec3& centre, double rx, double rz, double tube, double t
     const double drop = std::tan(tilt * tav::kDegToRad);
     for (int i = 0; i < segments; ++i) {
         const double u = tav::kTwoPi * i / segments;
-        const Vec3 path{rx * std::sin(u), -drop * rz * std::max(0.0, std::cos(u)), rz * std::cos(u)};
+        const Vec3 path{rx * std::sin(u), -drop * rz * std::max(0.0, std::cos(u)),
+                        rz * std::cos(u)};
         const Vec3 out = Normalize(Vec3{std::sin(u) / rx, 0, std::cos(u) / rz});
         for (int j = 0; j < sides; ++j) {
             const double v = tav::kTwoPi * j / sides;

@@ -49,8 +49,8 @@ using Relief = std::function<double(double t, double angle)>;
 
 // A closed tube along frame.axis from 0 to `length`: sections interpolated smoothly, `rows` rings
 // of `columns` points, and both ends closed by a pole pushed out by the given lengths.
-SurfaceMesh Loft(const Frame& frame, double length, const std::vector<Section>& sections,
-                 int rows, int columns, double startCap, double endCap, const Relief& relief = {});
+SurfaceMesh Loft(const Frame& frame, double length, const std::vector<Section>& sections, int rows,
+                 int columns, double startCap, double endCap, const Relief& relief = {});
 // An ellipsoid with semi-axes along the frame's side, axis and front.
 SurfaceMesh Ellipsoid(const Frame& frame, const Vec3& radii, int rows, int columns);
 // A box with half-sizes along side, axis and front; each face is four quads so that its

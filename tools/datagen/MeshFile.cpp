@@ -14,7 +14,9 @@ void PutInt16(std::string& bytes, int value) {
     bytes += static_cast<char>(u >> 8);
 }
 
-bool FitsInt16(long v) { return v >= -32768 && v <= 32767; }
+bool FitsInt16(long v) {
+    return v >= -32768 && v <= 32767;
+}
 
 } // namespace
 
@@ -25,7 +27,8 @@ std::array<MeshRecord, kSegmentCount> AssembleRecords(const Skeleton& skeleton,
         MeshRecord& r = records[s];
         r.vertices = skeleton.Landmarks(s);
         const int base = static_cast<int>(r.vertices.size());
-        r.vertices.insert(r.vertices.end(), surfaces[s].vertices.begin(), surfaces[s].vertices.end());
+        r.vertices.insert(r.vertices.end(), surfaces[s].vertices.begin(),
+                          surfaces[s].vertices.end());
         for (auto f : surfaces[s].faces) {
             for (int& i : f) {
                 i += base;
@@ -85,7 +88,8 @@ std::string MeshObj(const std::array<MeshRecord, kSegmentCount>& records) {
         }
         for (const auto& f : records[s].faces) {
             if (f[2] == f[3]) {
-                std::snprintf(line, sizeof line, "f %d %d %d\n", f[0] + base, f[1] + base, f[2] + base);
+                std::snprintf(line, sizeof line, "f %d %d %d\n", f[0] + base, f[1] + base,
+                              f[2] + base);
             } else {
                 std::snprintf(line, sizeof line, "f %d %d %d %d\n", f[0] + base, f[1] + base,
                               f[2] + base, f[3] + base);

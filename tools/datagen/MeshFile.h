@@ -21,7 +21,8 @@ std::array<MeshRecord, kSegmentCount> AssembleRecords(const Skeleton& skeleton,
 // The binary ".per" file: per segment its number, vertex and face counts, six zero bytes, the
 // vertices in units of 0.02 inch as int16 and the faces as four int16 indices. Returns "" and
 // sets `problem` when a coordinate or count does not fit an int16.
-std::string MeshFileBytes(const std::array<MeshRecord, kSegmentCount>& records, std::string& problem);
+std::string MeshFileBytes(const std::array<MeshRecord, kSegmentCount>& records,
+                          std::string& problem);
 // A Wavefront OBJ of the figure (inches), one group per segment, for looking at the meshes.
 std::string MeshObj(const std::array<MeshRecord, kSegmentCount>& records);
 

@@ -8,7 +8,9 @@ SurfaceMesh Block(double x, double z, double y0, double y1, double halfX, double
     return Box(Upright({x, 0.5 * (y0 + y1), z}), {halfX, 0.5 * (y1 - y0), halfZ});
 }
 
-SurfaceMesh Cube(const Vec3& centre, double half) { return Box(Upright(centre), {half, half, half}); }
+SurfaceMesh Cube(const Vec3& centre, double half) {
+    return Box(Upright(centre), {half, half, half});
+}
 
 // A limb: a joint housing at the proximal joint and a box down to the distal joint.
 SurfaceMesh Limb(const Skeleton& k, int s, double housing, double barShare) {
@@ -32,11 +34,14 @@ FigureSurfaces RobotSurfaces(const Skeleton& k) {
     FigureSurfaces m;
     const double top = k.headTop, headHeight = 1.17 * k.Size(kHead).y;
     const double headZ = k.joint[kHead].z + 1.0;
-    m[kHead] = Block(0, headZ, top - headHeight, top, 0.45 * k.Size(kHead).x, 0.45 * k.Size(kHead).z);
+    m[kHead] =
+        Block(0, headZ, top - headHeight, top, 0.45 * k.Size(kHead).x, 0.45 * k.Size(kHead).z);
     m[kHead].Append(Block(0, headZ + 0.45 * k.Size(kHead).z, k.leftEye.y - 1.2, k.leftEye.y + 1.2,
                           0.32 * k.Size(kHead).x, 0.05 * k.Size(kHead).z)); // visor
-    m[kHead].Append(Block(0.5 * k.Size(kHead).x - 0.6, headZ, k.leftEye.y - 4, k.leftEye.y, 0.6, 2.0));
-    m[kHead].Append(Block(-0.5 * k.Size(kHead).x + 0.6, headZ, k.leftEye.y - 4, k.leftEye.y, 0.6, 2.0));
+    m[kHead].Append(
+        Block(0.5 * k.Size(kHead).x - 0.6, headZ, k.leftEye.y - 4, k.leftEye.y, 0.6, 2.0));
+    m[kHead].Append(
+        Block(-0.5 * k.Size(kHead).x + 0.6, headZ, k.leftEye.y - 4, k.leftEye.y, 0.6, 2.0));
     m[kNeck] = Block(0, k.joint[kNeck].z + 1.0, k.joint[kNeck].y - 2.0, k.joint[kHead].y + 2.0,
                      0.4 * k.Size(kNeck).x, 0.4 * k.Size(kNeck).z);
     const Vec3 chest = k.Size(kChest);
@@ -54,8 +59,9 @@ FigureSurfaces RobotSurfaces(const Skeleton& k) {
     const Vec3 foot = k.Size(kLeftFoot);
     const Vec3 ankle = k.joint[kLeftFoot];
     const double heel = k.heelSole[0].z, toe = k.toeSole[0].z;
-    m[kLeftFoot] = Box(Upright({ankle.x, 0.5 * (k.soleY + ankle.y + 1.5), heel + 0.225 * (toe - heel)}),
-                       {0.5 * foot.x, 0.5 * (ankle.y + 1.5 - k.soleY), 0.225 * (toe - heel)});
+    m[kLeftFoot] =
+        Box(Upright({ankle.x, 0.5 * (k.soleY + ankle.y + 1.5), heel + 0.225 * (toe - heel)}),
+            {0.5 * foot.x, 0.5 * (ankle.y + 1.5 - k.soleY), 0.225 * (toe - heel)});
     m[kLeftFoot].Append(Box(Upright({ankle.x, k.soleY + 0.22 * foot.y, heel + 0.72 * (toe - heel)}),
                             {0.5 * foot.x, 0.22 * foot.y, 0.28 * (toe - heel)}));
     const Vec3 wrist = k.joint[kLeftPalm];

@@ -2,7 +2,9 @@
 
 namespace {
 
-const char* SexName(Sex sex) { return sex == Sex::Male ? "male" : "female"; }
+const char* SexName(Sex sex) {
+    return sex == Sex::Male ? "male" : "female";
+}
 
 // Hand proportions (fractions of hand length, wrist centre to middle fingertip), estimated
 // after published hand anthropometry: knuckle (MCP) distance from the wrist, finger length
@@ -77,7 +79,8 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     const double headCentreZ = k.joint[kHead].z + 1.0;
     // Eyes: ANSUR sitting height minus sitting eye height below the vertex; 6.4 cm apart
     // (estimated); 1 cm behind the face.
-    const double eyeY = k.headTop - (ansurLength("sitting_height") - ansurLength("eye_height_sitting"));
+    const double eyeY =
+        k.headTop - (ansurLength("sitting_height") - ansurLength("eye_height_sitting"));
     const double eyeZ = headCentreZ + 0.5 * size(kHead).z - 1.2;
     k.leftEye = {3.2, eyeY, eyeZ};
     k.rightEye = {-3.2, eyeY, eyeZ};
@@ -139,14 +142,16 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
         const double up = len("upper_trunk_UPT"), mid = len("middle_trunk_MPT");
         const double upperCm = up * fraction("upper_trunk_UPT");
         const double middleCm = up + mid * fraction("middle_trunk_MPT");
-        const double chestCm = (mass("upper_trunk_UPT") * upperCm + mass("middle_trunk_MPT") * middleCm) /
-                               (mass("upper_trunk_UPT") + mass("middle_trunk_MPT"));
+        const double chestCm =
+            (mass("upper_trunk_UPT") * upperCm + mass("middle_trunk_MPT") * middleCm) /
+            (mass("upper_trunk_UPT") + mass("middle_trunk_MPT"));
         k.massCentre[kChest] = {0, k.joint[kNeck].y - chestCm * scale, k.trunkFrontZ};
         const double lowerAboveHips = len("lower_trunk_LPT") * (1.0 - fraction("lower_trunk_LPT"));
         k.massCentre[kAbdomen] = {0, lowerAboveHips * scale, 0};
     }
     k.massCentre[kLeftArm] = along(k.joint[kLeftArm], k.end[kLeftArm], fraction("upper_arm"));
-    k.massCentre[kLeftForearm] = along(k.joint[kLeftForearm], k.end[kLeftForearm], fraction("forearm"));
+    k.massCentre[kLeftForearm] =
+        along(k.joint[kLeftForearm], k.end[kLeftForearm], fraction("forearm"));
     k.massCentre[kLeftPalm] = wrist - Vec3{0, fraction("hand_alt1") * hand, 0};
     k.massCentre[kLeftLeg] = along(k.joint[kLeftLeg], k.end[kLeftLeg], fraction("thigh"));
     k.massCentre[kLeftLowerLeg] =

@@ -11,11 +11,11 @@
 // hanging with the palms forward, fingers extended. Every representation shares these points.
 struct Skeleton {
     Sex sex = Sex::Male;
-    std::array<Vec3, kSegmentCount> joint{};      // proximal joint centre (vertex 0)
-    std::array<Vec3, kSegmentCount> end{};        // vertex 1: distal joint, grip or tip
-    std::array<Vec3, kSegmentCount> massCentre{}; // last vertex
-    Vec3 leftEye, rightEye;                       // HEAD vertices 2 and 3
-    std::array<Vec3, 2> toeSole{}, heelSole{};    // foot vertices 2 and 3: left [0], right [1]
+    std::array<Vec3, kSegmentCount> joint{};       // proximal joint centre (vertex 0)
+    std::array<Vec3, kSegmentCount> end{};         // vertex 1: distal joint, grip or tip
+    std::array<Vec3, kSegmentCount> massCentre{};  // last vertex
+    Vec3 leftEye, rightEye;                        // HEAD vertices 2 and 3
+    std::array<Vec3, 2> toeSole{}, heelSole{};     // foot vertices 2 and 3: left [0], right [1]
     std::array<double, kSegmentCount> thickness{}; // finger phalanx diameters
     double soleY = 0.0;
     double headTop = 0.0;

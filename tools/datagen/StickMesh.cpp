@@ -4,12 +4,16 @@
 
 namespace {
 
-constexpr double kBar = 0.7;    // bar radius, cm
-constexpr double kBall = 1.3;   // joint ball radius, cm
+constexpr double kBar = 0.7;     // bar radius, cm
+constexpr double kBall = 1.3;    // joint ball radius, cm
 constexpr double kFinger = 0.25; // finger bar radius, cm
 
-SurfaceMesh Bar(const Vec3& a, const Vec3& b, double r) { return Cylinder(a, b, r, 8); }
-SurfaceMesh Ball(const Vec3& c, double r) { return Ellipsoid(Upright(c), {r, r, r}, 6, 10); }
+SurfaceMesh Bar(const Vec3& a, const Vec3& b, double r) {
+    return Cylinder(a, b, r, 8);
+}
+SurfaceMesh Ball(const Vec3& c, double r) {
+    return Ellipsoid(Upright(c), {r, r, r}, 6, 10);
+}
 
 } // namespace
 
@@ -39,8 +43,8 @@ FigureSurfaces StickSurfaces(const Skeleton& k) {
     m[kLeftFoot].Append(Ball(k.joint[kLeftFoot], kBall));
     const Vec3 wrist = k.joint[kLeftPalm];
     m[kLeftPalm] = Bar(wrist, k.joint[FingerSegment(false, 2, 0)], kBar);
-    m[kLeftPalm].Append(Bar(k.joint[FingerSegment(false, 1, 0)], k.joint[FingerSegment(false, 4, 0)],
-                            0.6 * kBar));
+    m[kLeftPalm].Append(
+        Bar(k.joint[FingerSegment(false, 1, 0)], k.joint[FingerSegment(false, 4, 0)], 0.6 * kBar));
     m[kLeftPalm].Append(Ball(wrist, kBall));
     for (int s = kFirstLeftFinger; s < kFirstRightFinger; ++s) {
         m[s] = Bar(k.joint[s], k.end[s], kFinger);

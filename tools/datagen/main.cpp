@@ -17,12 +17,14 @@ int main(int argc, char** argv) {
         } else if (!arg.empty() && arg[0] != '-' && output.empty()) {
             output = arg;
         } else {
-            std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
+            std::fprintf(stderr,
+                         "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
             return 2;
         }
     }
     if (output.empty()) {
-        std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
+        std::fprintf(stderr,
+                     "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
         return 2;
     }
     std::vector<GeneratedFile> files;
@@ -38,7 +40,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!previews.empty() && !WriteMeshPreviews(sources, previews)) {
-        std::fprintf(stderr, "tavrona-datagen: cannot write the previews into %s\n", previews.c_str());
+        std::fprintf(stderr, "tavrona-datagen: cannot write the previews into %s\n",
+                     previews.c_str());
         return 1;
     }
     std::printf("wrote %zu files into %s\n", files.size(), output.c_str());
