@@ -30,6 +30,15 @@ void Matrix4::ToColumnMajor(double out[16]) const
             out[j * 4 + i] = m[i * 4 + j];
 }
 
+Matrix4 Matrix4::FromColumnMajor(const double values[16])
+{
+    Matrix4 r;
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            r.m[i * 4 + j] = values[j * 4 + i];
+    return r;
+}
+
 bool operator==(const Matrix4& a, const Matrix4& b)
 {
     for (int i = 0; i < 16; ++i)

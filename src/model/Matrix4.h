@@ -19,6 +19,8 @@ struct Matrix4 {
     static Matrix4 FromFloats(const float values[16]);
     // Column-major copy for OpenGL (glMultMatrixd, glLoadMatrixd).
     void ToColumnMajor(double out[16]) const;
+    // From a column-major OpenGL matrix (glGetDoublev).
+    static Matrix4 FromColumnMajor(const double values[16]);
 };
 
 bool operator==(const Matrix4& a, const Matrix4& b);

@@ -105,7 +105,10 @@ void CSceneObject::CenterOrigin()
     CollectBounds(box, &identity);
     if (!box.valid)
         return;
-    const Vec3 centre = box.Centre();
+    // The box is in the parent's frame; the shift is applied inside this object's frame, so
+    // it is brought there first (a placed, turned object would otherwise move its origin off
+    // the centre).
+    const Vec3 centre = TransformPoint(Inverse(transform), box.Centre());
     for (CSceneObject* child : children)
         child->transform = child->transform * Translation(-centre);
     transform = transform * Translation(centre);

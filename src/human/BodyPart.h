@@ -1,0 +1,92 @@
+#pragma once
+
+#include "model/Matrix4.h"
+#include "model/SceneObject.h"
+#include "model/Vec3.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+class CMannequin;
+
+// Result of a limited joint step: within limits, cut at a limit, or limits switched off.
+enum LimitCode : int {
+    kWithinLimits = 0,
+    kAtUpperLimit = 1, // also: limit checking is off for this segment
+    kAtLowerLimit = 2,
+};
+
+// One quadrilateral face: four indices into the segment's vertices.
+using Quad = std::array<int, 4>;
+
+// One rigid segment of a human figure (type 6): its mesh, its joint (three angles with limits
+// and the rotation built from them) and its place in the figure's segment tree. Segments are
+// members of their figure and are never deleted through a child list.
+class CBodyPart : public CSceneObject {
+public:
+    CBodyPart();
+    // Copy with mesh, limits, angles, joint rotation and names; tree links, figure and children
+    // are left empty for the new figure to set.
+    CBodyPart(const CBodyPart& source, bool keepId);
+
+    int IsLinkedSelected() const override;
+    void Draw(bool whiteFill, int viewType) override;
+    void DrawHighlight(COverlay& overlay) override;
+    // Adds the vertices placed by the segment's base frame; `world` is not used.
+    void ExtendBounds(BoundingBox& box, const Matrix4& world) const override;
+    // Saving and restoring act on the whole figure's posture.
+    void SaveTransform() override;
+    void RestoreTransform() override;
+
+    // Limited steps about one joint axis (degrees); return a LimitCode.
+    int RotateAxisX(double delta);
+    int RotateAxisY(double delta);
+    int RotateAxisZ(double delta);
+    int RotateAxis(int axis, double delta);
+    // Turns about the joint's current local x (or y) axis. The step is taken whole or not at
+    // all: any angle that would leave its limits rejects it (result 1, nothing changes).
+    int FreeRotateX(double delta);
+    int FreeRotateY(double delta);
+    // Sets the joint so that the segment's angles relative to the world come close to `target`
+    // (degrees), each axis limited.
+    void SetGlobalAngles(const Vec3& target);
+    void ResetJoint();
+    // Rebuilds jointRotation from the three angles.
+    void RebuildJointRotation();
+    // The step (degrees) that may be applied to angle `axis` (0 x, 1 y, 2 z); returns a LimitCode.
+    int ClampDelta(int axis, double delta, double& adjusted) const;
+
+    // Refreshes `transform` (the segment's world frame) and worldVertices from `base`, the
+    // segment's base frame, then recurses into the children.
+    void UpdateWorld(const Matrix4& base);
+    // Base frame handed to `child`: `base` (this segment's base frame) for a leg hanging from
+    // the pelvis, so that a pelvis rotation leaves the legs in place; otherwise `world`.
+    Matrix4 ChildBase(int childNumber, const Matrix4& base, const Matrix4& world) const;
+    void UpdateMotionNames();
+
+    int segmentIndex = 0;
+    std::vector<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
+    std::vector<Vec3> normals;  // unit normal per vertex
+    std::vector<Quad> faces;
+    std::vector<Vec3> worldVertices; // vertices placed by the last UpdateWorld, in
+    Matrix4 jointRotation{true};     // relative to the parent's frame
+    Vec3 upperLimits;                // per axis, degrees
+    Vec3 lowerLimits;                // per axis, degrees
+    int limitsEnabled = 1;
+    Vec3 angles; // about the joint's x, y, z axes, degrees
+    CMannequin* figure = nullptr;
+    CBodyPart* counterpart = nullptr;
+    CBodyPart* parentSegment = nullptr;
+    std::vector<CBodyPart*> childSegments;
+    std::vector<Vec3> childOffsets; // per child, its joint in this segment's frame, in
+    std::array<Vec3, 8> boxCorners; // mesh bounding box in the segment frame, in
+    Vec3 massCentre;                // in the segment frame, in
+    Vec3 meshOrigin;                // the joint in mesh file coordinates, in
+    Vec3 inertia;                   // principal moments, lb*in^2
+    float mass = 0.0f;              // lb
+    float volume = 0.0f;            // in^3
+    std::string motionNames[3];
+    std::string forceNames[3];
+    std::string momentNames[3];
+};
