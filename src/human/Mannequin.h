@@ -7,7 +7,9 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
+class CForce;
 struct CGlobalSettings;
 
 // Joint state of one segment kept by the figure's saved posture.
@@ -26,6 +28,10 @@ class CMannequin : public CSceneObject {
 public:
     // A bare figure: the linked segment tree with no meshes, zero limits and zero angles.
     CMannequin();
+    // Copy used by undo, the clipboard and duplication: placement, representation,
+    // anthropometry, every segment (mesh, limits, angles; fresh ids) and every load. With
+    // keepId the copy has the source's id and colour; otherwise its colour is its own new id.
+    CMannequin(const CMannequin& source, bool keepId);
     ~CMannequin() override;
 
     void Deselect() override;
@@ -53,11 +59,27 @@ public:
     void SavePosture();
     void RestoreSavedPosture();
 
+    // Attaches a new load to main segment `segment` (0..15) and lists it in `forces` and in the
+    // segment's children. With `worldPoint` the location is a scene point, converted into the
+    // segment's frame; otherwise it is already in that frame (in). Force in lbf, torque in
+    // lbf*in. A null `name` keeps "Force". Returns the force, or null for a bad segment.
+    CForce* AddForce(int segment, int kind, const Vec3& location, const Vec3& force,
+                     const Vec3& torque, const char* name, bool worldPoint);
+    // Replaces the location (segment frame, in), force (lbf) and torque (lbf*in) of a force of
+    // this figure.
+    void EditForce(CForce& force, const Vec3& location, const Vec3& forceVector,
+                   const Vec3& torque);
+    // Unlinks and deletes a force of this figure.
+    void DeleteForce(CForce* force);
+
     // The main frame's display switches; null means the defaults.
     const CGlobalSettings* settings = nullptr;
     int representation = 0; // 0 Human, 1 Robot, 2 Stick Figure, 3 Skeleton, 4 HumanForm
     CAnthropometry anthropometry;
     std::array<SavedJointState, kSegmentCount> savedPosture;
+    // External loads and predicted foot forces in the order added. Each is also a child of the
+    // segment it acts on, which owns it; its parent is the figure and its colour the figure's.
+    std::vector<CForce*> forces;
 
 private:
     // Names, tree links, counterparts and child-list entries of all segments.
