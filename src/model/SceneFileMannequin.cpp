@@ -20,11 +20,22 @@ constexpr std::size_t kUpperMinusAngleOffset = 4;
 constexpr std::size_t kScaleOffset = 1108;
 constexpr std::size_t kScaleFactorOffset = 1300;
 constexpr std::size_t kStatureOffset = 1580;
-constexpr std::size_t kFigurePayloadSize = kMannequinRecordSize - kRecordHeaderSize;
 
-// Height of the figure's stored centre above its origin per unit of abdomen length scale (in).
-double CentreHeight(int gender) {
-    return gender == kMale ? 7.28 : 6.96;
+// The abdomen's length scale as stored (float32), so that writer and reader agree on it.
+double AbdomenScale(const CAnthropometry& a) {
+    return static_cast<float>(a.scale[kAbdomen].y);
+}
+
+// Height of the figure's stored centre above its origin (in).
+double CentreHeight(const CAnthropometry& a) {
+    return (a.gender == kMale ? 7.28 : 6.96) * AbdomenScale(a);
+}
+
+// The pelvis offset of the stored placement (in, figure coordinates).
+Vec3 PelvisOffset(const CAnthropometry& a) {
+    const double s = AbdomenScale(a);
+    return a.gender == kMale ? Vec3(-1.46, 7.28 * s + 19.92, 1.24)
+                             : Vec3(-3.08, 6.96 * s + 18.88, -0.8);
 }
 
 // Stored database code of the population: male choices 0..4 as 3, 4, 5, 6, 8; female 0..2.
@@ -57,7 +68,7 @@ void WriteFigureRecord(CByteWriter& w, CMannequin& figure, const Matrix4& pelvis
     if (world.valid)
         for (const Vec3& corner : {world.min, world.max})
             local.Extend(TransformPoint(toFigure, corner));
-    const Vec3 centre = TransformPoint(m, Vec3(0, CentreHeight(a.gender) * a.scale[kAbdomen].y, 0));
+    const Vec3 centre = TransformPoint(m, Vec3(0, CentreHeight(a), 0));
     const std::size_t start = BeginRecord(w, kTypeMannequin, figure, kFlagMannequin, figure.colour,
                                           centre, local, "MANNEQUIN", m, &m);
     w.I32(DatabaseCode(a));
@@ -116,11 +127,12 @@ void WriteForceBlock(CByteWriter& w, const CMannequin& figure, const Vec3& pelvi
                                           BoundingBox(), "FORCE", Matrix4(true));
     w.I32(static_cast<std::int32_t>(figure.forces.size()));
     for (const CForce* f : figure.forces) {
+        // The point relative to the origin of the segment's stored matrix (its frame moved by the
+        // pelvis offset), taken without the translation so nothing cancels.
         const CBodyPart& part = *figure.GetSegment(f->segment);
-        const Vec3 origin = TranslationOf(part.transform * Translation(pelvis));
         w.U8(f->segment);
         w.U8(f->kind);
-        w.Point(TransformPoint(part.transform, f->location) - origin);
+        w.Point(TransformPoint(RotationPart(part.transform), f->location - pelvis));
         w.Point(f->force);
         w.Point(f->torque);
     }
@@ -131,25 +143,68 @@ bool Finite(double v) {
     return std::isfinite(v);
 }
 
-// The figure placement stored as M * Translation(P): translation = C * (-P), rotation part of C
-// decomposed as RotationX * RotationZ * RotationY.
-Matrix4 PlacementFromStored(const Matrix4& stored, const Vec3& pelvis) {
-    Vec3 position = TransformPoint(stored, -pelvis);
-    for (int axis = 0; axis < 3; ++axis) {
-        const double v = position[axis];
-        if (!Finite(v) || std::fabs(v) < 1e-10 || std::fabs(v) > 1e10)
-            position[axis] = 0.0;
-    }
+// The figure's placement from the record header's matrix: translations below 1e-10 or above
+// 1e10 read as 0, a rotation part with an element outside [-1, 1] (or not a number) as none.
+Matrix4 PlacementFromStored(const Matrix4& stored) {
+    Matrix4 placement(true);
     bool rotationValid = true;
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 3; ++col) {
             const double v = stored(row, col);
             rotationValid = rotationValid && Finite(v) && v >= -1.0 && v <= 1.0;
         }
-    const Matrix4 rotation =
-        rotationValid ? JointRotationFromAngles(DecomposeJointRotation(stored)) : Matrix4(true);
-    return Translation(position) * rotation;
+    if (rotationValid)
+        placement = RotationPart(stored);
+    for (int axis = 0; axis < 3; ++axis) {
+        const double v = stored(axis, 3);
+        placement(axis, 3) = (!Finite(v) || std::fabs(v) < 1e-10 || std::fabs(v) > 1e10) ? 0.0 : v;
+    }
+    for (int col = 0; col < 3; ++col)
+        placement(3, col) = 0.0;
+    placement(3, 3) = 1.0;
+    return placement;
 }
+
+float Rounded(double v) {
+    return static_cast<float>(v);
+}
+
+// While it lives, the figure stands exactly as a reader of its records rebuilds it: placement
+// rounded to float32 and each joint angle to its limit minus the float32 distance stored.
+// Written world data then reads back and writes again to the same bytes. The figure's own
+// state comes back afterwards.
+class CStoredPose {
+public:
+    explicit CStoredPose(CMannequin& figure) : figure(figure), placement(figure.transform) {
+        for (double& v : figure.transform.m)
+            v = Rounded(v);
+        for (int j = 0; j < kSegmentCount; ++j) {
+            CBodyPart& part = *figure.GetSegment(j);
+            angles[j] = part.angles;
+            rotations[j] = part.jointRotation;
+            const Vec3 gap = part.upperLimits - part.angles;
+            part.angles = part.upperLimits - Vec3(Rounded(gap.x), Rounded(gap.y), Rounded(gap.z));
+            part.RebuildJointRotation();
+        }
+        figure.UpdatePosture();
+    }
+    ~CStoredPose() {
+        figure.transform = placement;
+        for (int j = 0; j < kSegmentCount; ++j) {
+            figure.GetSegment(j)->angles = angles[j];
+            figure.GetSegment(j)->jointRotation = rotations[j];
+        }
+        figure.UpdatePosture();
+    }
+    CStoredPose(const CStoredPose&) = delete;
+    CStoredPose& operator=(const CStoredPose&) = delete;
+
+private:
+    CMannequin& figure;
+    Matrix4 placement;
+    std::array<Vec3, kSegmentCount> angles;
+    std::array<Matrix4, kSegmentCount> rotations;
+};
 
 // A figure rebuilt from its stored anthropometry.
 CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx) {
@@ -167,16 +222,10 @@ CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneRe
 
 } // namespace
 
-Vec3 PelvisOffset(int gender, double s) {
-    return gender == kMale ? Vec3(-1.46, 7.28 * s + 19.92, 1.24)
-                           : Vec3(-3.08, 6.96 * s + 18.88, -0.8);
-}
-
 void WriteMannequinRecords(CByteWriter& w, CSceneObject& object) {
     auto& figure = static_cast<CMannequin&>(object);
-    figure.UpdatePosture();
-    const Vec3 pelvis =
-        PelvisOffset(figure.anthropometry.gender, figure.anthropometry.scale[kAbdomen].y);
+    const CStoredPose stored(figure);
+    const Vec3 pelvis = PelvisOffset(figure.anthropometry);
     WriteFigureRecord(w, figure, figure.transform * Translation(pelvis));
     for (int j = 0; j < kSegmentCount; ++j)
         WriteSegmentRecord(w, figure, *figure.GetSegment(j), pelvis);
@@ -216,11 +265,7 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
     block.Skip(kStatureOffset - kUpperMinusAngleOffset - 46 * 24);
     a.stature = block.F32();
     a.weight = block.F32();
-    payload.Skip(34);
-    Matrix4 stored;
-    for (int col = 0; col < 4; ++col)
-        for (int row = 0; row < 4; ++row)
-            stored(row, col) = payload.F32();
+    // The closing matrix (placement times the pelvis offset) repeats the header's placement.
 
     CMannequin* built = BuildStoredFigure(a, context);
     if (!built)
@@ -228,7 +273,7 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
     built->colour = h.colour;
     built->UpdatePosture();
     built->AddToList(objects);
-    built->transform = PlacementFromStored(stored, PelvisOffset(a.gender, a.scale[kAbdomen].y));
+    built->transform = PlacementFromStored(h.matrix);
     if (group && !group->parent) {
         group->transform = Inverse(built->transform) * group->transform;
         group->type = kTypeWheelchair;
@@ -262,6 +307,7 @@ void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& pa
     const std::int64_t count = payload.I32();
     if (count < 0 || static_cast<std::uint64_t>(count) > payload.Remaining() / kForceEntrySize)
         return;
+    const Vec3 pelvis = PelvisOffset(figure->anthropometry);
     for (std::int64_t i = 0; i < count; ++i) {
         const int segment = payload.U8();
         const int kind = payload.U8();
@@ -270,9 +316,11 @@ void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& pa
         const Vec3 torque = payload.Point();
         if (segment >= kSegmentCount)
             continue;
-        const Vec3 origin = TranslationOf(segmentMatrices[segment]);
+        // Back into the segment's frame: the inverse of the writer's rotation, then the offset.
+        const Matrix4 toSegment = Inverse(RotationPart(figure->GetSegment(segment)->transform));
+        const Vec3 location = TransformPoint(toSegment, point) + pelvis;
         if (CForce* added =
-                figure->AddForce(segment, kind, point + origin, force, torque, nullptr, true))
+                figure->AddForce(segment, kind, location, force, torque, nullptr, false))
             added->AddToList(objects);
     }
     figure->UpdatePosture();

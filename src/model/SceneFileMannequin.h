@@ -16,10 +16,6 @@ class CSceneObject;
 // segment records (world frame and world vertices) and, when it carries loads, a force block.
 void WriteMannequinRecords(CByteWriter& w, CSceneObject& figure);
 
-// The pelvis offset of the stored placement (in, figure coordinates) for a figure of this
-// gender and abdomen length scale.
-Vec3 PelvisOffset(int gender, double abdomenLengthScale);
-
 // Rebuilds figures from their records while a scene file is read: a mannequin record builds and
 // lists the figure, the 46 segment records that follow set its posture, a force block its loads.
 class CFigureRecordReader {
