@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench asan clean format
+.PHONY: deps configure build run test bench asan fuzz clean format
 
 deps:
 	@bash scripts/install-deps.sh
@@ -27,8 +27,16 @@ bench: build
 asan:
 	@$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTAVRONA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
+# A short run of the file reader fuzzers (clang with libFuzzer, sanitizers on).
+FUZZ_RUNS ?= 20000
+fuzz: deps
+	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
+		-DTAVRONA_GUI=OFF >/dev/null
+	@cmake --build build-fuzz --target fuzz_body_files -j $(JOBS)
+	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS)
+
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

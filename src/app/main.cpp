@@ -1,13 +1,20 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "app/TavroApp.h"
+#include "view/SurfaceFormat.h"
 
-// Placeholder window until the application shell lands.
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Tavrona");
-    window.resize(1024, 768);
-    window.show();
-    return app.exec();
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char** argv) {
+    SetDefaultSurfaceFormat();
+
+    QApplication qtApp(argc, argv);
+    CTavroApp app;
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Ergonomic analysis with digital human figures.");
+    parser.addHelpOption();
+    parser.addPositionalArgument("files", "Scene files (.tvr) to open.", "[files...]");
+    parser.process(qtApp);
+    if (!app.InitInstance(parser.positionalArguments()))
+        return 1;
+    return qtApp.exec();
 }

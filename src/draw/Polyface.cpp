@@ -4,6 +4,7 @@
 #include "draw/DrawStyle.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyline.h"
+#include "model/GeometryCache.h"
 #include "model/MathConstants.h"
 
 #include <GL/gl.h>
@@ -21,21 +22,24 @@ CPolyface::CPolyface(const CPolyface& source, bool keepId)
 
 void CPolyface::Draw(bool whiteFill, int viewType) {
     BeginObjectDrawing(*this, whiteFill, kSelectedPolyfaceColour);
-    const int count = static_cast<int>(vertices.size());
-    for (const Quad& f : faces) {
-        if (f[0] < 0 || f[1] < 0 || f[2] < 0 || f[3] < 0 || f[0] >= count || f[1] >= count ||
-            f[2] >= count || f[3] >= count)
-            continue;
-        glBegin(GL_POLYGON);
-        const Vec3 n = TriangleNormal(vertices[f[0]], vertices[f[1]], vertices[f[2]]);
-        if (Length(n) != 0.0) {
-            const Vec3 u = n / Length(n);
-            glNormal3d(u.x, u.y, u.z);
+    // Compiled once per view and rebuilt after Invalidate().
+    DrawCachedGeometry(*this, 0, [this] {
+        const int count = static_cast<int>(vertices.size());
+        for (const Quad& f : faces) {
+            if (f[0] < 0 || f[1] < 0 || f[2] < 0 || f[3] < 0 || f[0] >= count ||
+                f[1] >= count || f[2] >= count || f[3] >= count)
+                continue;
+            glBegin(GL_POLYGON);
+            const Vec3 n = TriangleNormal(vertices[f[0]], vertices[f[1]], vertices[f[2]]);
+            if (Length(n) != 0.0) {
+                const Vec3 u = n / Length(n);
+                glNormal3d(u.x, u.y, u.z);
+            }
+            for (int index : f)
+                glVertex3d(vertices[index].x, vertices[index].y, vertices[index].z);
+            glEnd();
         }
-        for (int index : f)
-            glVertex3d(vertices[index].x, vertices[index].y, vertices[index].z);
-        glEnd();
-    }
+    });
     EndObjectDrawing();
 }
 

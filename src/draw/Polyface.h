@@ -30,6 +30,7 @@ public:
     void BuildConeMesh(double halfAngleX, double halfAngleY, double length, double baseRadius,
                        int axis, bool cylinder);
 
+    // Views keep the mesh compiled: after changing the mesh of a drawn object call Invalidate().
     std::vector<Vec3> vertices;
     std::vector<Quad> faces;
 

@@ -67,6 +67,8 @@ public:
     std::vector<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
     std::vector<Vec3> normals;  // unit normal per vertex
     std::vector<Quad> faces;
+    // Views keep the mesh compiled: whoever changes vertices, normals or faces of a segment
+    // already drawn calls Invalidate() so that the compiled copies are rebuilt.
     std::vector<Vec3> worldVertices; // vertices placed by the last UpdateWorld, in
     Matrix4 jointRotation{true};     // relative to the parent's frame
     Vec3 upperLimits;                // per axis, degrees

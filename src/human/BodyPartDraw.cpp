@@ -3,6 +3,7 @@
 #include "biomech/Force.h"
 #include "human/Mannequin.h"
 #include "model/GLPrimitives.h"
+#include "model/GeometryCache.h"
 #include "model/GlobalSettings.h"
 #include "model/Overlay.h"
 
@@ -53,15 +54,17 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
         GLSetColour(selected ? kSelectedColour : colour);
     }
     glLoadName(static_cast<GLuint>(id));
-    glBegin(GL_QUADS);
-    for (const Quad& face : faces)
-        for (int corner : face) {
-            const Vec3& n = normals[corner];
-            const Vec3& v = vertices[corner];
-            glNormal3d(n.x, n.y, n.z);
-            glVertex3d(v.x, v.y, v.z);
-        }
-    glEnd();
+    DrawCachedGeometry(*this, 0, [this] {
+        glBegin(GL_QUADS);
+        for (const Quad& face : faces)
+            for (int corner : face) {
+                const Vec3& n = normals[corner];
+                const Vec3& v = vertices[corner];
+                glNormal3d(n.x, n.y, n.z);
+                glVertex3d(v.x, v.y, v.z);
+            }
+        glEnd();
+    });
 
     for (std::size_t c = 0; c < childSegments.size(); ++c) {
         CBodyPart* child = childSegments[c];

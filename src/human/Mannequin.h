@@ -1,15 +1,18 @@
 #pragma once
 
 #include "anthro/Anthropometry.h"
+#include "human/BodyFiles.h"
 #include "human/BodyPart.h"
 #include "human/SegmentTable.h"
 #include "model/SceneObject.h"
 
 #include <array>
 #include <memory>
+#include <string>
 #include <vector>
 
 class CForce;
+class CUserReporter;
 struct CGlobalSettings;
 
 // Joint state of one segment kept by the figure's saved posture.
@@ -18,6 +21,13 @@ struct SavedJointState {
     Vec3 lowerLimits; // degrees
     Vec3 angles;      // degrees
     Matrix4 jointRotation{true};
+};
+
+// Whether a step on a limb segment is repeated on its bilateral twin (the view's rotate method).
+enum RotateMethod : int {
+    kRotateIndependent = 0,
+    kRotateTogether = 1, // the twin turns by the same step
+    kRotateOpposite = 2, // the twin turns by the opposite step
 };
 
 // A human figure (type 5): 46 body segments in a fixed tree rooted at the pelvis. The figure's
@@ -33,6 +43,12 @@ public:
     // keepId the copy has the source's id and colour; otherwise its colour is its own new id.
     CMannequin(const CMannequin& source, bool keepId);
     ~CMannequin() override;
+
+    // Mass, volume and inertia of main segments 0..15 from "antro1.dat" and the
+    // anthropometry's stature and weight (MannequinMassProperties.cpp). Shows "Cannot open
+    // HUMAN DATA file: " and the path and returns 0, leaving the segments as they were, when
+    // the file is missing or unusable.
+    int ComputeMassProperties(CUserReporter& reporter);
 
     void Deselect() override;
     void Draw(bool whiteFill, int viewType) override;
@@ -51,9 +67,48 @@ public:
     // or kWithinLimits without effect for a bad index or axis.
     int RotateSegment(int index, double angle, int axis);
 
+    // Stores the representation and loads its mesh file (by the anthropometry's sex): vertices,
+    // normals, box corners, colours, child offsets, joint-centred meshes and mass centres.
+    // Shows "Cannot open HUMAN MESH file: " and the path and returns 0 when the file is
+    // missing, cut short or inconsistent; the segments are then unchanged.
+    int LoadMesh(int representation, CUserReporter& reporter);
+    // Takes records accepted by ParseMeshFile (moved out of `mesh`) and derives the segment
+    // data as LoadMesh does.
+    void ApplyMesh(FigureMeshData& mesh);
+    // Path of the mesh file of a representation for this figure's sex.
+    std::string MeshFileName(int representation) const;
+    // Reads both sole outlines and fits them to the current feet, in the figure's own
+    // coordinates. Shows "Cannot open FOOTPRINT DATA file: " and the path and returns 0 when
+    // the file is missing or unusable.
+    int LoadFootprints(CUserReporter& reporter);
+    // Scales and places parsed sole outlines on the current feet; 0 (nothing changed) when an
+    // outline or a foot has no length to match.
+    int PlaceFootprints(const Footprint& right, const Footprint& left);
+
     // Whether mass-centre and centre-of-gravity markers are drawn: only for the Human
     // representation of a male adult-table figure, the one the mass data describes.
     int ShowsMassCentres() const;
+
+    // Reads "limit.dat" into all segments and brings every joint inside its new limits, after
+    // asking the user when some angle is outside them. 0, with nothing changed, when the file
+    // is missing or unusable or the user declines.
+    int ReadLimits(CUserReporter& reporter);
+    // The view's rotation step: limited step of segment `index` about `axis`, repeated on its
+    // twin by `method` (each limited by its own limits); then the world data is refreshed and
+    // the figure validated. Returns the segment's own LimitCode.
+    int RotateLinked(int index, int axis, double delta, int method);
+
+    // Standard whole-body posture `index` of "perpost.dat" (1-based): the main joints are reset,
+    // then turned by the posture's angles, each limited. Index 0 changes nothing. 0, with
+    // nothing changed, when the file is missing or has no complete block `index`.
+    int ApplyStandardPosture(int index);
+    // Turns the figure to face code 0 Left (-90 degrees about y), 1 Right (90), 2 Front (0)
+    // or 3 Back (-180); other codes face front. Replaces the placement.
+    void ApplyFacing(int code);
+    // Hand posture `number` (1-based) of "rhand.dat" (rightHand 1) or "lhand.dat": the hand's
+    // 15 finger joints are reset and turned about z, x, then y, each limited. 0, with nothing
+    // changed, when the file is missing or has no complete block `number`.
+    int ApplyHandPosture(int number, int rightHand);
 
     // The figure's one saved posture (joint limits, angles and rotations of every segment).
     void SavePosture();
@@ -76,6 +131,8 @@ public:
     const CGlobalSettings* settings = nullptr;
     int representation = 0; // 0 Human, 1 Robot, 2 Stick Figure, 3 Skeleton, 4 HumanForm
     CAnthropometry anthropometry;
+    Footprint leftFootprint;  // sole outline in figure coordinates, in
+    Footprint rightFootprint; // sole outline in figure coordinates, in
     std::array<SavedJointState, kSegmentCount> savedPosture;
     // External loads and predicted foot forces in the order added. Each is also a child of the
     // segment it acts on, which owns it; its parent is the figure and its colour the figure's.

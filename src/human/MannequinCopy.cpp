@@ -5,6 +5,7 @@
 CMannequin::CMannequin(const CMannequin& source, bool keepId)
     : CSceneObject(source, keepId), settings(source.settings),
       representation(source.representation), anthropometry(source.anthropometry),
+      leftFootprint(source.leftFootprint), rightFootprint(source.rightFootprint),
       savedPosture(source.savedPosture) {
     colour = keepId ? source.colour : id;
     for (int n = 0; n < kSegmentCount; ++n)

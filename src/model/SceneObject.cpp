@@ -8,12 +8,14 @@
 namespace {
 // Ids are unique within a run; the first object gets 1.
 int gNextId = 1;
+std::uint64_t gNextRevision = 1;
 } // namespace
 
-CSceneObject::CSceneObject() : id(gNextId++) { SetName(""); }
+CSceneObject::CSceneObject() : id(gNextId++), revision(gNextRevision++) {
+    SetName("");
+}
 
-CSceneObject::CSceneObject(const CSceneObject& source, bool keepId) : CSceneObject()
-{
+CSceneObject::CSceneObject(const CSceneObject& source, bool keepId) : CSceneObject() {
     type = source.type;
     colour = source.colour;
     selected = source.selected;
@@ -26,8 +28,7 @@ CSceneObject::CSceneObject(const CSceneObject& source, bool keepId) : CSceneObje
         id = source.id;
 }
 
-CSceneObject::~CSceneObject()
-{
+CSceneObject::~CSceneObject() {
     ReleaseDisplayList();
     std::vector<CSceneObject*> owned(children.begin(), children.end());
     children.Clear();
@@ -36,18 +37,18 @@ CSceneObject::~CSceneObject()
             delete child;
 }
 
-int CSceneObject::PeekNextId() { return gNextId; }
+int CSceneObject::PeekNextId() {
+    return gNextId;
+}
 
-void CSceneObject::ReleaseDisplayList()
-{
+void CSceneObject::ReleaseDisplayList() {
     if (displayList != 0) {
         glDeleteLists(displayList, 1);
         displayList = 0;
     }
 }
 
-int CSceneObject::AddToList(CObjectList& list)
-{
+int CSceneObject::AddToList(CObjectList& list) {
     if (list.ContainsId(id))
         return 0;
     list.Append(this);
@@ -56,41 +57,36 @@ int CSceneObject::AddToList(CObjectList& list)
     return 1;
 }
 
-int CSceneObject::RemoveFromList(CObjectList& list)
-{
+int CSceneObject::RemoveFromList(CObjectList& list) {
     list.RemoveId(id);
     for (CSceneObject* child : children)
         child->RemoveFromList(list);
     return 0;
 }
 
-void CSceneObject::RemoveAndDelete(CObjectList& list)
-{
+void CSceneObject::RemoveAndDelete(CObjectList& list) {
     RemoveFromList(list);
     delete this;
 }
 
-void CSceneObject::Select()
-{
+void CSceneObject::Select() {
     Invalidate();
     selected = 1;
 }
 
-void CSceneObject::Deselect()
-{
+void CSceneObject::Deselect() {
     Invalidate();
     selected = 0;
 }
 
-void CSceneObject::Invalidate()
-{
+void CSceneObject::Invalidate() {
     if (parent)
         parent->Invalidate();
     modified = 1;
+    revision = gNextRevision++;
 }
 
-void CSceneObject::Draw(bool whiteFill, int viewType)
-{
+void CSceneObject::Draw(bool whiteFill, int viewType) {
     glPushMatrix();
     GLMultMatrix(transform);
     for (CSceneObject* child : children)
@@ -98,8 +94,7 @@ void CSceneObject::Draw(bool whiteFill, int viewType)
     glPopMatrix();
 }
 
-void CSceneObject::CenterOrigin()
-{
+void CSceneObject::CenterOrigin() {
     BoundingBox box;
     const Matrix4 identity(true);
     CollectBounds(box, &identity);
@@ -114,8 +109,7 @@ void CSceneObject::CenterOrigin()
     transform = transform * Translation(centre);
 }
 
-void CSceneObject::CollectBounds(BoundingBox& box, const Matrix4* parentWorld) const
-{
+void CSceneObject::CollectBounds(BoundingBox& box, const Matrix4* parentWorld) const {
     if (!parentWorld && parent)
         return;
     const Matrix4 world = parentWorld ? *parentWorld * transform : transform;
@@ -124,35 +118,30 @@ void CSceneObject::CollectBounds(BoundingBox& box, const Matrix4* parentWorld) c
         child->CollectBounds(box, &world);
 }
 
-void CSceneObject::SetName(const char* text)
-{
+void CSceneObject::SetName(const char* text) {
     std::memset(name, 0, sizeof name);
     std::strncpy(name, text, sizeof name - 1);
 }
 
-void CSceneObject::AddChild(CSceneObject* child)
-{
+void CSceneObject::AddChild(CSceneObject* child) {
     child->parent = this;
     children.Append(child);
 }
 
-bool CSceneObject::DetachChild(CSceneObject* child)
-{
+bool CSceneObject::DetachChild(CSceneObject* child) {
     if (!children.Remove(child))
         return false;
     child->parent = nullptr;
     return true;
 }
 
-void GLMultMatrix(const Matrix4& m)
-{
+void GLMultMatrix(const Matrix4& m) {
     double columnMajor[16];
     m.ToColumnMajor(columnMajor);
     glMultMatrixd(columnMajor);
 }
 
-void GLSetColour(int packedColour)
-{
+void GLSetColour(int packedColour) {
     const float rgba[4] = {RedOf(packedColour) * kByteToUnit, GreenOf(packedColour) * kByteToUnit,
                            BlueOf(packedColour) * kByteToUnit, 1.0f};
     glColor4fv(rgba);

@@ -23,10 +23,18 @@ enum SceneObjectType : std::int8_t {
 };
 
 // Packed colours: red in bits 0-7, green 8-15, blue 16-23.
-inline constexpr int PackRGB(int r, int g, int b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
-inline constexpr int RedOf(int c) { return c & 0xFF; }
-inline constexpr int GreenOf(int c) { return (c >> 8) & 0xFF; }
-inline constexpr int BlueOf(int c) { return (c >> 16) & 0xFF; }
+inline constexpr int PackRGB(int r, int g, int b) {
+    return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);
+}
+inline constexpr int RedOf(int c) {
+    return c & 0xFF;
+}
+inline constexpr int GreenOf(int c) {
+    return (c >> 8) & 0xFF;
+}
+inline constexpr int BlueOf(int c) {
+    return (c >> 16) & 0xFF;
+}
 inline constexpr float kByteToUnit = 0.003921569f;
 
 // Base of everything that can stand in a document's scene. An object owns its children and
@@ -82,13 +90,16 @@ public:
     std::int8_t type = kTypeGroup;
     int id = 0;
     int colour = 0;
-    int groupNumber = 0;  // attribute A: group number used by the scene file writer
+    int groupNumber = 0; // attribute A: group number used by the scene file writer
     char name[12] = {};
-    int attributeB = 0;   // 1 for a human figure; bit 0 stored for drawing objects
+    int attributeB = 0; // 1 for a human figure; bit 0 stored for drawing objects
     Matrix4 transform{true};
     Matrix4 savedTransform{false};
     int selected = 0;
     int modified = 1;
+    // Unique stamp of this object's current content: a fresh value from a process-wide counter
+    // at construction and at every Invalidate. Caches of compiled geometry compare it.
+    std::uint64_t revision = 0;
 };
 
 // Multiplies the current OpenGL matrix by m (row-major, transposed for OpenGL).

@@ -9,14 +9,12 @@
 
 namespace {
 
-void ExpectMatrixNear(const Matrix4& a, const Matrix4& b, double tol)
-{
+void ExpectMatrixNear(const Matrix4& a, const Matrix4& b, double tol) {
     for (int i = 0; i < 16; ++i)
         EXPECT_NEAR(a.m[i], b.m[i], tol) << "element " << i;
 }
 
-TEST(Vec3Test, NormalizeLeavesTinyVectorsUnchanged)
-{
+TEST(Vec3Test, NormalizeLeavesTinyVectorsUnchanged) {
     EXPECT_EQ(Normalize(Vec3(0, 0, 0)), Vec3(0, 0, 0));
     EXPECT_EQ(Normalize(Vec3(1e-7, 0, 0)), Vec3(1e-7, 0, 0));
     const Vec3 n = Normalize(Vec3(3, 4, 0));
@@ -24,14 +22,12 @@ TEST(Vec3Test, NormalizeLeavesTinyVectorsUnchanged)
     EXPECT_DOUBLE_EQ(n.y, 0.8);
 }
 
-TEST(Vec3Test, CrossFollowsRightHandRule)
-{
+TEST(Vec3Test, CrossFollowsRightHandRule) {
     EXPECT_EQ(Cross(Vec3(1, 0, 0), Vec3(0, 1, 0)), Vec3(0, 0, 1));
     EXPECT_EQ(TriangleNormal(Vec3(1, 1, 1), Vec3(2, 1, 1), Vec3(1, 2, 1)), Vec3(0, 0, 1));
 }
 
-TEST(Vec3Test, AngleAtEdgeCases)
-{
+TEST(Vec3Test, AngleAtEdgeCases) {
     EXPECT_NEAR(AngleAt(Vec3(1, 0, 0), Vec3(0, 0, 0), Vec3(0, 1, 0)), 90.0, 1e-5);
     // Coincident points: the dot product is 0 over the floored denominator.
     EXPECT_NEAR(AngleAt(Vec3(0, 0, 0), Vec3(0, 0, 0), Vec3(0, 0, 0)), 90.0, 1e-5);
@@ -41,8 +37,7 @@ TEST(Vec3Test, AngleAtEdgeCases)
     EXPECT_NEAR(AngleAt(Vec3(1, 0, 0), Vec3(0, 0, 0), Vec3(1, 1, 0)), 45.0, 1e-4);
 }
 
-TEST(Vec3Test, HeadingQuadrants)
-{
+TEST(Vec3Test, HeadingQuadrants) {
     const Vec3 o(5, 5, 3);
     EXPECT_NEAR(Heading(o, o + Vec3(1, 0, 0)), 0.0, 1e-9);
     EXPECT_NEAR(Heading(o, o + Vec3(0, 1, 0)), 90.0, 1e-6);
@@ -53,15 +48,13 @@ TEST(Vec3Test, HeadingQuadrants)
     EXPECT_NEAR(Heading(o, o + Vec3(1, -1e-7, 0)), 0.0, 1e-4);
 }
 
-TEST(Vec3Test, LineHelpers)
-{
+TEST(Vec3Test, LineHelpers) {
     EXPECT_EQ(ClosestPointOnLine(Vec3(0, 0, 0), Vec3(0, 0, 5), Vec3(3, 4, 2)), Vec3(0, 0, 2));
     EXPECT_EQ(FootOfPerpendicular(Vec3(1, 7, 0), Vec3(0, 0, 0), Vec3(4, 0, 0)), Vec3(1, 0, 0));
     EXPECT_DOUBLE_EQ(PointLineDistance(Vec3(1, 7, 0), Vec3(0, 0, 0), Vec3(4, 0, 0)), 7.0);
 }
 
-TEST(Matrix4Test, ConstructionAndRowMajorLayout)
-{
+TEST(Matrix4Test, ConstructionAndRowMajorLayout) {
     const Matrix4 zero;
     for (double v : zero.m)
         EXPECT_EQ(v, 0.0);
@@ -75,8 +68,7 @@ TEST(Matrix4Test, ConstructionAndRowMajorLayout)
     EXPECT_EQ(TransformPoint(s, Vec3(1, 1, 1)), Vec3(2, 3, 4));
 }
 
-TEST(Matrix4Test, RotationsAreRightHanded)
-{
+TEST(Matrix4Test, RotationsAreRightHanded) {
     const Vec3 y = TransformPoint(RotationZ(90), Vec3(1, 0, 0));
     EXPECT_NEAR(y.x, 0.0, 1e-8);
     EXPECT_NEAR(y.y, 1.0, 1e-8);
@@ -86,16 +78,14 @@ TEST(Matrix4Test, RotationsAreRightHanded)
     EXPECT_NEAR(x.x, 1.0, 1e-8);
 }
 
-TEST(Matrix4Test, MultiplyAppliesRightOperandFirst)
-{
+TEST(Matrix4Test, MultiplyAppliesRightOperandFirst) {
     const Matrix4 m = Translation(Vec3(10, 0, 0)) * RotationZ(90);
     const Vec3 p = TransformPoint(m, Vec3(1, 0, 0));
     EXPECT_NEAR(p.x, 10.0, 1e-8);
     EXPECT_NEAR(p.y, 1.0, 1e-8);
 }
 
-TEST(Matrix4Test, InverseTimesMatrixIsIdentity)
-{
+TEST(Matrix4Test, InverseTimesMatrixIsIdentity) {
     const Matrix4 m = Translation(Vec3(3, -2, 7)) * RotationX(31) * RotationZ(-47) * RotationY(112);
     ExpectMatrixNear(m * Inverse(m), Matrix4(true), 1e-12);
     ExpectMatrixNear(Inverse(m) * m, Matrix4(true), 1e-12);
@@ -110,8 +100,7 @@ TEST(Matrix4Test, InverseTimesMatrixIsIdentity)
     ExpectMatrixNear(g * Inverse(g), Matrix4(true), 1e-12);
 }
 
-TEST(Matrix4Test, InverseOfSingularMatrixIsIdentity)
-{
+TEST(Matrix4Test, InverseOfSingularMatrixIsIdentity) {
     EXPECT_EQ(Inverse(Matrix4()), Matrix4(true));
     EXPECT_EQ(Inverse(Scaling(Vec3(1, 2, 3))), Matrix4(true)); // m[15] == 0
     Matrix4 rankTwo(true);
@@ -119,8 +108,7 @@ TEST(Matrix4Test, InverseOfSingularMatrixIsIdentity)
     EXPECT_EQ(Inverse(rankTwo), Matrix4(true));
 }
 
-TEST(Matrix4Test, RotationPartDropsTranslationOnly)
-{
+TEST(Matrix4Test, RotationPartDropsTranslationOnly) {
     Matrix4 m = Translation(Vec3(1, 2, 3)) * RotationX(20);
     m(3, 0) = 9;
     const Matrix4 r = RotationPart(m);
@@ -131,8 +119,7 @@ TEST(Matrix4Test, RotationPartDropsTranslationOnly)
     EXPECT_EQ(r(1, 2), m(1, 2));
 }
 
-TEST(Matrix4Test, ColumnMajorIsTranspose)
-{
+TEST(Matrix4Test, ColumnMajorIsTranspose) {
     const Matrix4 t = Translation(Vec3(1, 2, 3));
     double gl[16];
     t.ToColumnMajor(gl);
@@ -141,8 +128,7 @@ TEST(Matrix4Test, ColumnMajorIsTranspose)
     EXPECT_EQ(gl[14], 3.0);
 }
 
-TEST(BoundingBoxTest, FirstPointSetsBothCorners)
-{
+TEST(BoundingBoxTest, FirstPointSetsBothCorners) {
     BoundingBox box;
     EXPECT_EQ(box.valid, 0);
     box.Extend(Vec3(1, -2, 3));
@@ -154,8 +140,7 @@ TEST(BoundingBoxTest, FirstPointSetsBothCorners)
     EXPECT_EQ(box.max, Vec3(1, 5, 3));
 }
 
-TEST(ConstantsTest, ExactValues)
-{
+TEST(ConstantsTest, ExactValues) {
     EXPECT_EQ(tav::kRadToDeg, 57.295779578552306);
     EXPECT_NEAR(tav::kRadToDeg * tav::kDegToRad, 1.0, 1e-15);
     EXPECT_EQ(tav::kPi, 4.0 * std::atan(1.0));

@@ -3,14 +3,11 @@
 
 #include "FigureFixture.h"
 
+#include "ExpectNear.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-void ExpectMatrixNear(const Matrix4& a, const Matrix4& b, double tol = 1e-9) {
-    for (int i = 0; i < 16; ++i)
-        EXPECT_NEAR(a.m[i], b.m[i], tol) << "element " << i;
-}
 
 class JointRotationTest : public ::testing::Test {
 protected:

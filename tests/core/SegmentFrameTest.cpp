@@ -2,17 +2,13 @@
 
 #include "FigureFixture.h"
 
+#include "ExpectNear.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-void ExpectVecNear(const Vec3& a, const Vec3& b, double tol = 1e-9) {
-    EXPECT_NEAR(a.x, b.x, tol);
-    EXPECT_NEAR(a.y, b.y, tol);
-    EXPECT_NEAR(a.z, b.z, tol);
-}
 
 Vec3 JointPosition(const CMannequin& figure, int segment) {
     Matrix4 frame;

@@ -164,8 +164,7 @@ TEST(SegmentTreeTest, SegmentCopyKeepsJointAndMeshButNoLinks) {
 
 namespace {
 
-TEST(SegmentTreeTest, MassCentresShowOnlyForTheHumanMaleAdultTable)
-{
+TEST(SegmentTreeTest, MassCentresShowOnlyForTheHumanMaleAdultTable) {
     CMannequin figure;
     figure.representation = 0;
     figure.anthropometry.gender = kMale;

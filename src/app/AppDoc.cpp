@@ -1,0 +1,130 @@
+#include "app/AppDoc.h"
+
+#include "app/ChildFrame.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "app/TavroApp.h"
+#include "view/TavroView.h"
+
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMessageBox>
+
+CAppDoc::CAppDoc(CTavroApp& app, const QString& untitledName) : app(app), title(untitledName) {}
+
+CAppDoc::~CAppDoc() = default;
+
+CMainFrame& CAppDoc::Frame() {
+    return *app.MainFrame();
+}
+
+void CAppDoc::SetPathName(const QString& path) {
+    pathName = QFileInfo(path).absoluteFilePath();
+    title = QFileInfo(path).fileName();
+    emit TitleChanged();
+}
+
+void CAppDoc::SetModifiedFlag(bool value) {
+    if (modified == value)
+        return;
+    modified = value;
+    emit TitleChanged();
+}
+
+void CAppDoc::AddView(CTavroView* view) {
+    views.append(view);
+    emit TitleChanged();
+}
+
+void CAppDoc::RemoveView(CTavroView* view) {
+    views.removeAll(view);
+    emit TitleChanged();
+}
+
+void CAppDoc::UpdateAllViews(CTavroView* sender) {
+    for (CTavroView* view : views) {
+        if (view != sender)
+            view->update();
+    }
+}
+
+void CAppDoc::InvalidateAllObjects() {}
+
+bool CAppDoc::OpenScene(const QString& path) {
+    QMessageBox::warning(&Frame(), "Error", "Failed to read file.");
+    return false;
+}
+
+bool CAppDoc::SaveModified() {
+    if (!modified)
+        return true;
+    const auto answer = QMessageBox::question(
+        &Frame(), CTavroApp::kAppTitle, QString("Save changes to %1?").arg(title),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    if (answer == QMessageBox::No)
+        return true;
+    OnCommand(ID_FILE_SAVE);
+    return !modified;
+}
+
+void CAppDoc::SetLayout(int windowCount) {
+    CMainFrame& frame = Frame();
+    QMdiArea* area = frame.MdiArea();
+    changingLayout = true;
+    for (QMdiSubWindow* w : area->subWindowList()) {
+        auto* child = qobject_cast<CChildFrame*>(w);
+        if (child && child->View()->Document() == this)
+            delete child;
+    }
+    const QSize client = area->viewport()->size();
+    const int w = client.width(), h = client.height();
+    if (windowCount == 1) {
+        CChildFrame* child = frame.CreateChildFrame(this);
+        child->showNormal();
+        child->setGeometry(0, 0, w, h);
+        child->View()->SetViewType(VIEW_USER);
+    } else {
+        const ViewType types[4] = {VIEW_LEFT, VIEW_RIGHT, VIEW_TOP, VIEW_USER};
+        for (int i = 0; i < 4; ++i) {
+            CChildFrame* child = frame.CreateChildFrame(this);
+            child->showNormal();
+            child->setGeometry((i % 2) * (w / 2), (i / 2) * (h / 2), w / 2, h / 2);
+            child->View()->SetViewType(types[i]);
+        }
+    }
+    changingLayout = false;
+    UpdateAllViews();
+}
+
+bool CAppDoc::OnCommand(int id) {
+    switch (id) {
+    case ID_WINDOW_ONE_VIEW:
+        SetLayout(1);
+        return true;
+    case ID_WINDOW_FOUR_VIEWS:
+        SetLayout(4);
+        return true;
+    case ID_WINDOW_NEW:
+        Frame().CreateChildFrame(this);
+        return true;
+    case ID_FILE_CLOSE:
+        app.CloseDocument(this);
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
+    switch (id) {
+    case ID_WINDOW_ONE_VIEW:
+    case ID_WINDOW_FOUR_VIEWS:
+    case ID_WINDOW_NEW:
+    case ID_FILE_CLOSE:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/CommandTarget.h"
+#include "model/GlobalSettings.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <map>
+
+class QAction;
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QTimer;
+class QToolBar;
+class CAppDoc;
+class CChildFrame;
+class CTavroApp;
+class CTavroView;
+
+// The multi-document main window: menus, the eight toolbars, the status bar, the recent-file
+// list and the settings global to the running program. Commands go to the active view, its
+// document, this frame and the application, in that order.
+class CMainFrame : public QMainWindow, public CCommandTarget {
+    Q_OBJECT
+public:
+    explicit CMainFrame(CTavroApp& app);
+    ~CMainFrame() override;
+
+    CTavroApp& App() { return app; }
+    CGlobalSettings& Settings() { return settings; }
+    QMdiArea* MdiArea() const { return mdiArea; }
+
+    QAction* Action(int id) const;
+    QToolBar* Toolbar(int toggleId) const;
+    QMenu* RecentFileMenu() const { return recentMenu; }
+
+    CChildFrame* ActiveChild() const;
+    CTavroView* ActiveView() const;
+    CAppDoc* ActiveDocument() const;
+
+    // Status bar: pane 0 is the message pane, 1..3 the coordinate panes; other panes ignored.
+    void SetStatusText(const QString& text, int pane);
+    QString StatusText(int pane) const;
+
+    // Runs a command through the command routing, then refreshes the command states.
+    void RunCommand(int id);
+    // Re-evaluates every command's update rule (enabled state and check mark).
+    void UpdateCommandUI();
+
+    // Recent-file list (six entries, newest first), kept in the settings.
+    void AddRecentFile(const QString& path);
+    QStringList RecentFiles() const;
+
+    // Opens the child frame of a new view of a document, showing it maximised when it is the
+    // only window.
+    CChildFrame* CreateChildFrame(CAppDoc* doc);
+
+    bool OnCommand(int id) override;
+    bool OnUpdateCommand(int id, CommandState& state) override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolbars();
+    void CreateStatusBar();
+    void RefreshRecentMenu();
+    void RefreshWindowMenu();
+    void ShowPrintSetup();
+
+    CTavroApp& app;
+    CGlobalSettings settings;
+    QMdiArea* mdiArea = nullptr;
+    std::map<int, QAction*> actions;
+    std::map<int, QToolBar*> toolbars;
+    QMenu* recentMenu = nullptr;
+    QMenu* windowMenu = nullptr;
+    QLabel* panes[4] = {};
+    QTimer* updateTimer = nullptr;
+};

@@ -1,0 +1,45 @@
+#include "human/Mannequin.h"
+
+#include "model/DataDirectory.h"
+#include "model/TextLineReader.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+// Blocks of 17 lines: a number, one line per phalanx of the hand, a line that is not read.
+constexpr int kHandBlockLines = 17;
+
+} // namespace
+
+int CMannequin::ApplyHandPosture(int number, int rightHand) {
+    if (number < 1)
+        return 0;
+    CTextLineReader reader(DataPath(rightHand == 1 ? "rhand.dat" : "lhand.dat"));
+    std::string line;
+    // The block's first line holds only the posture's own number.
+    if (!reader.IsOpen() || !reader.Skip(long(kHandBlockLines) * (number - 1)) ||
+        !reader.Next(line))
+        return 0;
+    // Angles about x, y, z (degrees) of each phalanx, thumb to little finger, A to C.
+    float xyz[kFingerSegmentsPerHand][3];
+    for (auto& angles : xyz) {
+        if (!reader.Next(line) ||
+            std::sscanf(line.c_str(), "%*i %f %f %f", &angles[0], &angles[1], &angles[2]) != 3)
+            return 0;
+        for (float a : angles)
+            if (!std::isfinite(a))
+                return 0;
+    }
+
+    const int first = rightHand == 1 ? kFirstRightFinger : kFirstLeftFinger;
+    for (int k = 0; k < kFingerSegmentsPerHand; ++k) {
+        CBodyPart& part = *segments[first + k];
+        part.ResetJoint();
+        part.RotateAxisZ(xyz[k][2]);
+        part.RotateAxisX(xyz[k][0]);
+        part.RotateAxisY(xyz[k][1]);
+    }
+    return 1;
+}

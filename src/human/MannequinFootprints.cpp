@@ -1,0 +1,60 @@
+#include "human/Mannequin.h"
+
+#include "human/BodyFiles.h"
+#include "model/ByteReader.h"
+#include "model/DataDirectory.h"
+#include "model/UserReporter.h"
+
+namespace {
+
+// Indices of the sole outline and foot mesh points that are matched: outline points 0 and 14
+// span the sole's length, as do foot vertices 3 and 2; point 0 is laid on vertex 3.
+constexpr int kOutlineHeel = 0;
+constexpr int kOutlineToe = 14;
+constexpr int kFootSpanStart = 2;
+constexpr int kFootAnchor = 3;
+
+// Scales the outline to the foot's length and lays it on the foot, in figure coordinates.
+// 0 when the outline or the foot has no length to match.
+int FitOutline(const CMannequin& figure, int foot, const Footprint& outline, Footprint& placed) {
+    const std::vector<Vec3>& v = figure.GetSegment(foot)->vertices;
+    if (v.size() <= kFootAnchor)
+        return 0;
+    const float outlineLength =
+        static_cast<float>(Distance(outline[kOutlineHeel], outline[kOutlineToe]));
+    if (!(outlineLength > 0.0f))
+        return 0;
+    const float scale =
+        static_cast<float>(Distance(v[kFootSpanStart], v[kFootAnchor])) / outlineLength;
+    Matrix4 footFrame;
+    figure.GetSegmentLocalFrame(foot, footFrame);
+    const Vec3 shift = v[kFootAnchor] - outline[kOutlineHeel] * scale;
+    for (int i = 0; i < kFootprintPoints; ++i)
+        placed[i] = TransformPoint(footFrame, outline[i] * scale + shift);
+    return 1;
+}
+
+} // namespace
+
+int CMannequin::LoadFootprints(CUserReporter& reporter) {
+    const std::string path = DataPath("footprn2.dat");
+    std::vector<unsigned char> bytes;
+    Footprint right, left;
+    if (!ReadFileBytes(path, kFootprintFileSize, bytes) ||
+        !ParseFootprintFile(bytes.data(), bytes.size(), right, left) ||
+        !PlaceFootprints(right, left)) {
+        reporter.Message("Cannot open FOOTPRINT DATA file: " + path);
+        return 0;
+    }
+    return 1;
+}
+
+int CMannequin::PlaceFootprints(const Footprint& right, const Footprint& left) {
+    Footprint placedRight, placedLeft;
+    if (!FitOutline(*this, kLeftFoot, left, placedLeft) ||
+        !FitOutline(*this, kRightFoot, right, placedRight))
+        return 0;
+    leftFootprint = placedLeft;
+    rightFootprint = placedRight;
+    return 1;
+}

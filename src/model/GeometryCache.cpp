@@ -1,0 +1,56 @@
+#include "model/GeometryCache.h"
+
+#include <GL/gl.h>
+
+namespace {
+// Renderers draw one at a time on the user-interface thread.
+CGeometryCache* gCurrentCache = nullptr;
+} // namespace
+
+CGeometryCache* CGeometryCache::Current() {
+    return gCurrentCache;
+}
+
+CGeometryCache::CScope::CScope(CGeometryCache& cache) : previous(gCurrentCache) {
+    gCurrentCache = &cache;
+}
+
+CGeometryCache::CScope::~CScope() {
+    gCurrentCache = previous;
+}
+
+bool CGeometryCache::CallOrBeginCompile(const CSceneObject& object, int part) {
+    Entry& entry = entries[Key{&object, part}];
+    entry.used = true;
+    if (entry.list != 0 && entry.revision == object.revision) {
+        glCallList(entry.list);
+        return true;
+    }
+    if (entry.list == 0)
+        entry.list = glGenLists(1);
+    entry.revision = object.revision;
+    glNewList(entry.list, GL_COMPILE_AND_EXECUTE);
+    return false;
+}
+
+void CGeometryCache::EndCompile() {
+    glEndList();
+}
+
+void CGeometryCache::Sweep() {
+    for (auto it = entries.begin(); it != entries.end();) {
+        if (!it->second.used) {
+            glDeleteLists(it->second.list, 1);
+            it = entries.erase(it);
+        } else {
+            it->second.used = false;
+            ++it;
+        }
+    }
+}
+
+void CGeometryCache::Release() {
+    for (auto& [key, entry] : entries)
+        glDeleteLists(entry.list, 1);
+    entries.clear();
+}

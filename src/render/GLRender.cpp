@@ -1,0 +1,478 @@
+#include "render/GLRender.h"
+
+#include "biomech/Units.h"
+#include "model/GlobalSettings.h"
+#include "model/ListSelection.h"
+#include "model/ObjectList.h"
+#include "model/SceneObject.h"
+#include "model/UserReporter.h"
+#include "render/EyeMask.h"
+#include "render/GlyphLists.h"
+#include "render/Picking.h"
+#include "render/RenderSurface.h"
+#include "render/SceneReferential.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// Shared by every renderer: picks never overlap in time.
+GLuint gSelectionBuffer[kSelectionBufferSize];
+
+// Every frame projects this box; it only sets the camera's extents.
+const Vec3 kFrameBoxMin(-1000.0, -1000.0, -1000.0);
+const Vec3 kFrameBoxMax(1000.0, 1000.0, 1000.0);
+
+void LoadMatrix(const Matrix4& m) {
+    double columnMajor[16];
+    m.ToColumnMajor(columnMajor);
+    glLoadMatrixd(columnMajor);
+}
+
+void MultMatrix(const Matrix4& m) {
+    double columnMajor[16];
+    m.ToColumnMajor(columnMajor);
+    glMultMatrixd(columnMajor);
+}
+
+// Floor tile size in inches from the setting, which is in the display length unit
+// (0 in, 1 ft, 2 m, 3 cm, 4 mm).
+double TileSizeInInches(const CGlobalSettings& settings) {
+    static const double kToInches[5] = {1.0, 12.0, 39.370079, 0.393701, 0.0393701};
+    const int unit = settings.lengthUnit;
+    return settings.tileUnit * (unit >= 0 && unit < 5 ? kToInches[unit] : 1.0);
+}
+
+// Pushes identity matrices and a 2D frame 1000 units high around the viewport centre.
+void PushMaskFrame(int width, int height) {
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    const int halfWidth = static_cast<int>(500.0 * width / height);
+    gluOrtho2D(-halfWidth, halfWidth, -500.0, 500.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+}
+
+void PopMaskFrame() {
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+}
+
+} // namespace
+
+CGLRender::CGLRender(const CGlobalSettings& settings, CUserReporter& reporter)
+    : settings(settings), reporter(reporter) {}
+
+CGLRender::~CGLRender() {
+    if (!initialized || !MakeCurrent())
+        return;
+    DeleteGlyphLists(fontBase);
+    geometry.Release();
+    ReleaseCurrent();
+}
+
+void CGLRender::Fail(const char* text) {
+    message = text;
+    reporter.Message(std::string("Trace : ") + text);
+}
+
+int CGLRender::CreateContext(CRenderSurface* target) {
+    if (!target || !target->OpenDrawable()) {
+        Fail(kNoValidDC);
+        return 0;
+    }
+    if (!target->SetupPixelFormat()) {
+        Fail(kPixelFormatFailed);
+        return 0;
+    }
+    if (!target->CreateContext()) {
+        Fail(kCreateContextFailed);
+        return 0;
+    }
+    surface = target;
+    return 1;
+}
+
+int CGLRender::InitScreenRender(CRenderSurface* window) {
+    if (initialized)
+        return 1;
+    offscreen = false;
+    if (!CreateContext(window))
+        return 0;
+    if (!MakeCurrent()) {
+        Fail(kMakeCurrentAtInitFailed);
+        surface = nullptr; // an uninitialised renderer draws nothing
+        return 0;
+    }
+    int width = 0, height = 0;
+    window->ClientSize(width, height);
+    camera.SetViewRect(0, 0, width, height, 0);
+    ApplyViewport();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    fontBase = BuildGlyphLists("Arial");
+    ReleaseCurrent();
+    initialized = true;
+    return 1;
+}
+
+int CGLRender::InitOffscreenRender(CRenderSurface* target, const CGLRender* source, int width,
+                                   int height) {
+    if (initialized)
+        return 1;
+    offscreen = true;
+    if (!CreateContext(target))
+        return 0;
+    if (!MakeCurrent()) {
+        surface = nullptr;
+        return 0;
+    }
+    if (source) {
+        renderMode = source->renderMode;
+        viewType = source->viewType;
+        camera.CopyViewFrom(source->camera);
+    }
+    camera.SetViewRect(0, 0, width, height, 0);
+    camera.SetProjection(kFrameBoxMin, kFrameBoxMax);
+    ApplyViewport();
+    glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+    glClearDepth(1.0);
+    glEnable(GL_DEPTH_TEST);
+    fontBase = BuildGlyphLists("Arial");
+    initialized = true;
+    ReleaseCurrent();
+    return 1;
+}
+
+int CGLRender::MakeCurrent() {
+    if (!surface) {
+        message = kMakeCurrentFailed;
+        return 0;
+    }
+    if (surface->IsCurrent())
+        return 1;
+    if (!surface->ReleaseCurrent()) {
+        message = kReleaseFailed;
+        return 0;
+    }
+    if (!surface->MakeCurrent()) {
+        message = kMakeCurrentFailed;
+        return 0;
+    }
+    return 1;
+}
+
+void CGLRender::ReleaseCurrent() {
+    if (surface)
+        surface->ReleaseCurrent();
+}
+
+void CGLRender::SetPickPoint(int x, int y) {
+    pickX = x;
+    pickY = y;
+}
+
+void CGLRender::SetViewType(int type) {
+    viewType = type;
+    camera.SetViewType(type);
+}
+
+void CGLRender::SetViewRect(int width, int height) {
+    if (width <= 0 || height <= 0)
+        return;
+    camera.SetViewRect(0, 0, width, height, 0);
+    if (viewType == VIEW_EYE)
+        SetupStencil();
+}
+
+void CGLRender::SetViewPort() {
+    if (!MakeCurrent())
+        return;
+    ApplyViewport();
+    ReleaseCurrent();
+}
+
+void CGLRender::ApplyViewport() {
+    glViewport(camera.viewport[0], camera.viewport[1], camera.ViewportWidth(),
+               camera.ViewportHeight());
+}
+
+void CGLRender::SetViewMatrix(int pickMode) {
+    ApplyViewport();
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    glMatrixMode(GL_MODELVIEW);
+    LoadMatrix(camera.ModelViewMatrix());
+    if (pickMode != PICK_NONE) {
+        glSelectBuffer(kSelectionBufferSize, gSelectionBuffer);
+        glRenderMode(GL_SELECT);
+        glInitNames();
+        glPushName(0);
+        GLint viewport[4];
+        glGetIntegerv(GL_VIEWPORT, viewport);
+        glMatrixMode(GL_PROJECTION);
+        gluPickMatrix(pickX, viewport[3] - pickY, 4.0, 4.0, viewport);
+    }
+    camera.SetProjection(kFrameBoxMin, kFrameBoxMax);
+    glMatrixMode(GL_PROJECTION);
+    MultMatrix(camera.ProjectionMatrix());
+    glMatrixMode(GL_MODELVIEW);
+}
+
+void CGLRender::SetLighting() {
+    switch (renderMode) {
+    case RENDER_WIREFRAME:
+        glDisable(GL_LIGHTING);
+        glDisable(GL_LIGHT0);
+        glDisable(GL_LIGHT1);
+        glDisable(GL_DEPTH_TEST);
+        break;
+    case RENDER_HIDDEN:
+        glDisable(GL_LIGHTING);
+        glDisable(GL_LIGHT0);
+        glDisable(GL_LIGHT1);
+        glEnable(GL_DEPTH_TEST);
+        break;
+    default: {
+        const GLfloat ambient[] = {0.2f, 0.2f, 0.2f, 1.0f};
+        const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
+        const GLfloat black[] = {0.0f, 0.0f, 0.0f, 1.0f};
+        // Directions in eye coordinates: the lights move with the viewer.
+        const GLfloat above[] = {0.0f, 1.0f, 1.0f, 0.0f};
+        const GLfloat below[] = {0.0f, -1.0f, -1.0f, 0.0f};
+        for (GLenum light : {GL_LIGHT0, GL_LIGHT1}) {
+            glLightfv(light, GL_AMBIENT, ambient);
+            glLightfv(light, GL_DIFFUSE, white);
+            glLightfv(light, GL_SPECULAR, white);
+        }
+        glPushMatrix();
+        glLoadIdentity();
+        glLightfv(GL_LIGHT0, GL_POSITION, above);
+        glLightfv(GL_LIGHT1, GL_POSITION, below);
+        glPopMatrix();
+        glMaterialfv(GL_FRONT, GL_SPECULAR, black);
+        // Objects and glyphs may be drawn scaled; keep their normals unit length.
+        glEnable(GL_NORMALIZE);
+        glEnable(GL_LIGHTING);
+        glEnable(GL_LIGHT0);
+        glEnable(GL_LIGHT1);
+        glEnable(GL_DEPTH_TEST);
+        break;
+    }
+    }
+}
+
+int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int overlayKind,
+                                int swapAndRelease) {
+    if (!MakeCurrent())
+        return 0;
+    CGeometryCache::CScope installCache(geometry);
+    if (pickMode == PICK_NONE)
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SetViewMatrix(pickMode);
+    SetLighting();
+    Draw(objects);
+    if (pickMode != PICK_NONE) {
+        FinishPick(objects, pickMode);
+    } else {
+        if (viewType == VIEW_EYE)
+            DrawEyeOverlay();
+        if (offscreen || !swapAndRelease) {
+            glFinish();
+            glFlush();
+        } else if (!surface->SwapBuffers()) {
+            message = kSwapFailed;
+        }
+        geometry.Sweep();
+    }
+    if (swapAndRelease)
+        ReleaseCurrent();
+    return 1;
+}
+
+void CGLRender::FinishPick(const CObjectList& objects, int pickMode) {
+    const int hits = glRenderMode(GL_RENDER);
+    int id = 0;
+    if (hits <= 0 || !ChooseHit(gSelectionBuffer, kSelectionBufferSize, hits, id))
+        DeselectAll(objects);
+    else if (pickMode == PICK_SELECT)
+        SelectOnly(objects, id);
+    else
+        SelectGroup(objects, id);
+}
+
+void CGLRender::Draw(const CObjectList& objects) {
+    glLoadName(0);
+    const bool wire = renderMode == RENDER_WIREFRAME;
+    glPolygonMode(GL_FRONT_AND_BACK, wire ? GL_LINE : GL_FILL);
+    if (settings.showSceneReferential)
+        DrawAxes(1.0, this);
+    if (settings.showSceneFloor) {
+        // The tile setting is in the display length unit; the model is in inches (code 0).
+        const double tile = ConvertLength(settings.lengthUnit, settings.tileUnit, kInches);
+        if (renderMode != RENDER_SHADED) {
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            DrawFloor(tile, settings.numberOfTiles);
+        }
+        if (renderMode != RENDER_WIREFRAME) {
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+            if (renderMode == RENDER_HIDDEN) {
+                glEnable(GL_POLYGON_OFFSET_FILL);
+                glPolygonOffset(1.0f, 1.0f);
+            }
+            DrawFloor(tile, settings.numberOfTiles);
+            glDisable(GL_POLYGON_OFFSET_FILL);
+        }
+    }
+    for (CSceneObject* object : objects) {
+        if (!object->IsTopLevel())
+            continue;
+        switch (renderMode) {
+        case RENDER_WIREFRAME:
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            object->Draw(false, viewType);
+            break;
+        case RENDER_HIDDEN:
+            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+            object->Draw(false, viewType);
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+            glEnable(GL_POLYGON_OFFSET_FILL);
+            glPolygonOffset(1.0f, 1.0f);
+            object->Draw(true, viewType);
+            glDisable(GL_POLYGON_OFFSET_FILL);
+            break;
+        default:
+            glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+            object->Draw(false, viewType);
+            break;
+        }
+        object->Validate();
+    }
+    overlayDirty = 0;
+}
+
+void CGLRender::UpdateOverlay(const CObjectList& objects, COverlay& overlay, int overlayKind) {
+    if (!MakeCurrent())
+        return;
+    if (viewType != VIEW_EYE) {
+        SetViewMatrix(PICK_NONE);
+        for (CSceneObject* object : objects)
+            if (object->selected || (overlayKind == 2 && object->IsLinkedSelected()))
+                object->DrawHighlight(overlay);
+        overlayDirty = 0;
+    }
+    ReleaseCurrent();
+}
+
+void CGLRender::DrawText(const char* format, ...) {
+    if (!format || fontBase == 0)
+        return;
+    char text[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(text, sizeof text, format, args);
+    va_end(args);
+    // Only codes 32..126 have glyphs; others are left out rather than calling stray lists.
+    unsigned char codes[256];
+    int count = 0;
+    for (const char* c = text; *c; ++c) {
+        const int code = static_cast<unsigned char>(*c);
+        if (code >= kFirstGlyph && code < kFirstGlyph + kGlyphCount)
+            codes[count++] = static_cast<unsigned char>(code - kFirstGlyph);
+    }
+    if (count == 0)
+        return;
+    glPushAttrib(GL_LIST_BIT);
+    glListBase(fontBase);
+    glCallLists(count, GL_UNSIGNED_BYTE, codes);
+    glPopAttrib();
+}
+
+int CGLRender::Get3DPlacement(const CObjectList& objects, int x, int y, Vec3& point,
+                              Vec3& direction) {
+    camera.Placement(x, y, point, direction);
+    return 1;
+}
+
+int CGLRender::SetupStencil() {
+    const int w = camera.ViewportWidth(), h = camera.ViewportHeight();
+    if (w <= 0 || h <= 0 || !MakeCurrent())
+        return 0;
+    ApplyViewport();
+    PushMaskFrame(w, h);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_STENCIL_TEST);
+    glClearStencil(0);
+    glClear(GL_STENCIL_BUFFER_BIT);
+    glStencilFunc(GL_ALWAYS, 1, 1);
+    glStencilOp(GL_REPLACE, GL_REPLACE, GL_REPLACE);
+    // Only the stencil is written; the picture is left as it is.
+    glColorMask(GL_FALSE, GL_FALSE, GL_FALSE, GL_FALSE);
+    glDepthMask(GL_FALSE);
+    glEnable(GL_POLYGON_STIPPLE);
+    glPolygonStipple(MonocularStipple().data());
+    FillFieldOutline(OuterFieldOutline());
+    glDisable(GL_POLYGON_STIPPLE);
+    glStencilFunc(GL_ALWAYS, 3, 3);
+    FillFieldOutline(InnerFieldOutline());
+    glColorMask(GL_TRUE, GL_TRUE, GL_TRUE, GL_TRUE);
+    glDepthMask(GL_TRUE);
+    glDisable(GL_STENCIL_TEST);
+    glStencilOp(GL_KEEP, GL_KEEP, GL_KEEP);
+    PopMaskFrame();
+    ReleaseCurrent();
+    return 1;
+}
+
+void CGLRender::DrawEyeOverlay() {
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT0);
+    glDisable(GL_DEPTH_TEST);
+    const int w = camera.ViewportWidth(), h = camera.ViewportHeight();
+    if (w <= 0 || h <= 0)
+        return;
+    PushMaskFrame(w, h);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const double xExtent = w * 500.0 / h;
+    glEnable(GL_STENCIL_TEST);
+    glStencilFunc(GL_EQUAL, 0, 3);
+    glColor3f(0.0f, 0.0f, 0.0f);
+    glRectd(-xExtent, -500.0, xExtent, 500.0);
+    glDisable(GL_STENCIL_TEST);
+    PopMaskFrame();
+}
+
+int CGLRender::ZoomToExtents(const Vec3& boxMin, const Vec3& boxMax) {
+    if (camera.ZoomToExtents(boxMin, boxMax))
+        return 1;
+    message = kZoomExtentsFailed;
+    return 0;
+}
+
+int CGLRender::ReadImage(CImage& image) {
+    const int w = camera.ViewportWidth(), h = camera.ViewportHeight();
+    if (w <= 0 || h <= 0 || !MakeCurrent())
+        return 0;
+    std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(camera.viewport[0], camera.viewport[1], w, h, GL_RGB, GL_UNSIGNED_BYTE,
+                 bottomUp.data());
+    ReleaseCurrent();
+    image.width = w;
+    image.height = h;
+    image.rgb.resize(bottomUp.size());
+    const std::size_t row = static_cast<std::size_t>(w) * 3;
+    for (int y = 0; y < h; ++y)
+        std::memcpy(image.rgb.data() + y * row, bottomUp.data() + (h - 1 - y) * row, row);
+    return 1;
+}

@@ -1,0 +1,230 @@
+#include "Readme.h"
+
+#include "Format.h"
+
+namespace {
+
+const char* const kIntro = R"md(# Body data files
+
+Every file in this directory is written by `tools/datagen` (`tavrona-datagen data`) from the
+source tables in `tools/datagen/sources/` (copied from the project's compiled anthropometry
+sources, each row with its citation). Running the generator twice gives identical bytes, and a
+test checks that the committed files equal its output: edit the generator or the sources, never
+these files. Below, **sourced** means taken from a cited table, **derived** means computed from
+sourced numbers in the stated way, **estimated** means a value chosen by us where the sources
+hold nothing.
+
+## Sources
+
+- ANSUR 1988: Gordon CC et al. (1989) *1988 Anthropometric Survey of U.S. Army Personnel*,
+  NATICK/TR-89/044; percentiles computed from the public working data (`populations.csv`).
+- ANSUR II 2012 women: Gordon CC et al. (2014), NATICK/TR-15/007 (`populations.csv`).
+- NCD-RisC (2016) adult height, *eLife* 5:e13410; NCD-RisC (2017) BMI, *Lancet* 390:2627.
+- City University of Hong Kong "Online Anthropometry" tables (Hong Kong, British 19-65,
+  Japanese adults; secondary).
+- Dutch growth references at 21 years: Schönbeck et al. (2011), Fredriks et al. (2000).
+- NASA-STD-3000 / ISS design limits (secondary, from a public analysis script).
+- CDC 2000 growth charts: Kuczmarski RJ et al. (2002), LMS tables `statage`, `wtage`.
+- de Leva P (1996) *J Biomech* 29:1223, Table 4 (segment fractions, centres of mass, radii).
+- Zatsiorsky VM (2002) *Kinetics of Human Motion*, Table A2.6 (male regressions).
+- Harless E (1860) segment densities (via Clauser 1969).
+- Merck Manual, "Normal Values for Range of Motion of Joints"; Kurz T, *Stretching
+  Scientifically* (neck, lumbar spine); open musculoskeletal models Rajagopal (2016), MoBL-ARMS
+  (Saul 2015), MyoTorso (lumbar spine model).
+- OpenSim example gait data `normal.mot` (gait2392 tutorial) and the gait2392 example subject01.
+)md";
+
+const char* const kLimits = R"md(
+## limit.dat (joint limits)
+
+46 records of two lines (upper x y z, lower x y z), degrees. Signs follow the program's motion
+names: trunk, neck and head flex with +x, twist left with +y, bend right with +z; left limbs
+flex with -x, rotate externally with +y and abduct with +z, right limbs mirror y and z; knees
+flex with +x.
+
+| joint | source | derived / estimated |
+|---|---|---|
+| lower back (CHEST) | Kurz: flexion 75, extension 30, lateral bending 35; MyoTorso axial rotation 45 | - |
+| neck (NECK) and head (HEAD) | Kurz cervical: flexion 90, extension 55, bending 35, rotation 70 | **derived**: the cervical range is split evenly between the two joints |
+| pelvis (ABDOMEN, trunk over both hips) | Merck hip: flexion 125, hyperextension 15, rotation 45, ab/adduction 45 | - |
+| shoulder | MoBL-ARMS elevation 180 (flexion and abduction); Merck extension 50, rotations 90 | **estimated**: adduction 30 (no source) |
+| elbow | Merck flexion 160; forearm pronation 90 + supination 90 | **derived**: the neutral forearm is fully supinated (palms forward), so pronation spans 0..180 |
+| wrist | Merck flexion 90, extension 70, radial deviation 25; Rajagopal ulnar deviation 35 | - (Merck's printed ulnar 65 is not used) |
+| hip | Merck flexion 125, hyperextension 15, rotations 45, ab/adduction 45 | - |
+| knee | Merck flexion 130 | rotation and ab/adduction 0 |
+| ankle | Merck dorsiflexion 20, plantarflexion 50, inversion 35, eversion 25 (about z) | axial rotation 0 |
+| finger MCP, PIP, DIP | Merck 90 / 30 extension, 120, 80; MCP abduction 25, adduction 20 | - |
+| thumb CMC, MCP, IP | MoBL-ARMS CMC flexion 40.1, extension 44.7, abduction 44.7, adduction 28.6 (sign inferred); Merck MCP 70, IP 90 | - |
+)md";
+
+const char* const kPostures = R"md(
+## perpost.dat, perpost_names.txt (standard postures)
+
+38 postures of the 16 main joints (integers, written x, z, y as the program reads them):
+37 standard whole-body postures and, as number 38, the seated wheelchair posture.
+`perpost_names.txt` gives each number's name ("number TAB name") for the dialog's tooltips.
+**Estimated**: the angles are chosen by us to show each activity; every one lies within
+limit.dat (checked by the generator and the tests). Standing postures turn the forearms 90
+degrees towards pronation so that the palms face the thighs.
+
+## lhand.dat, rhand.dat (hand postures)
+
+Nine postures per hand, in dialog order: flat, relaxed, fist, cylindrical power grip, tip pinch,
+lateral key pinch, tripod, pointing, spherical grip. **Estimated** finger angles within the
+Merck and MoBL-ARMS ranges of limit.dat; the right hand is the mirror image of the left
+(x kept, y and z negated). Long fingers flex with -x, the thumb flexes across the palm about z
+and abducts forwards with -x.
+)md";
+
+const char* const kGait = R"md(
+## walk.dat (gait cycle)
+
+Seven frames of angle increments for the 16 main joints (18 lines per frame, the last two
+zero). Source: `normal.mot` of the OpenSim gait2392 tutorial sampled at 0, 1/7, ... 6/7 of the
+cycle (sourced), arm swing and elbow from the gait2392 example subject01 (derived there from
+markers; only their excursions are used: shoulder minus its cycle mean, elbow minus its minimum).
+**Derived**:
+- Sign conversion: OpenSim's x forward, y up, z right; our x is their -z, our y and z are their
+  y and x. Hip flexion (+) becomes thigh x (-, "Flexion"), knee angle (- = flexion) becomes lower
+  leg x (+), ankle dorsiflexion (+) becomes foot x (-).
+- Pelvis tilt, list and rotation go to ABDOMEN (pelvis tilt minus its cycle mean, which is the
+  model's offset), lumbar angles to CHEST; the thighs hang from the level pelvis frame, so each
+  thigh angle is hip angle plus pelvis angle.
+- The left side is the right side half a cycle later, interpolated linearly between samples.
+- The program resets the joints after the seventh frame, so the neutral posture stands for the
+  sample nearest to it (mid-stance, 2/7); the frames show phases 3/7, 4/7, 5/7, 6/7, 0, 1/7 and
+  then neutral. Increments are differences of consecutive frames starting from neutral.
+)md";
+
+std::string ScaleSection(const std::vector<ScaleFile>& files) {
+    std::string text = R"md(
+## Population scale tables (usa2.dat ... nasa3.dat) and child tables (mch2_35.dat ... mc115125.dat)
+
+Five rows per file (2.5, 5, 50, 95, 97.5 %), each a header "percentile population sex row
+stature(cm) weight(kg)" and 16 lines "segment x y z" of scale factors relative to the reference
+segment sizes of the program (the reference man is 174.6 cm along the stature chain, the
+reference woman 174.1 cm). Files ending in 2 are men, in 3 women.
+
+**Derived (all adult files, one method)**: each segment follows an ANSUR 1988 measure of the
+same sex at the row's percentile, relative to ANSUR's stature (lengths) or to ANSUR's
+stature-weight breadth factor sqrt(W/H) (widths and depths), carried onto the population's own
+stature and weight:
+
+| segment | width (x) | length (y) | depth (z) |
+|---|---|---|---|
+| CHEST | chest breadth | sitting height | chest depth |
+| ABDOMEN | hip breadth | sitting height | sqrt(W/H) |
+| NECK | sqrt(W/H) | sitting height | sqrt(W/H) |
+| upper arms | sqrt(W/H) | shoulder-elbow length | sqrt(W/H) |
+| forearms | sqrt(W/H) | forearm-hand length | sqrt(W/H) |
+| hands | hand breadth | hand length | hand breadth |
+| thighs | sqrt(W/H) | buttock-knee length | sqrt(W/H) |
+| lower legs | sqrt(W/H) | knee height, sitting | sqrt(W/H) |
+| feet | foot breadth | stature | foot length |
+| HEAD | head breadth | head circumference | head length |
+
+The 50 % row has lengths = stature / reference stature and widths = the semi-automatic breadth
+factor sqrt(W x H0 / (H x W0)) of the program (H0, W0 = 174.8 cm, 78 kg for men, 175.84 cm,
+71.2 kg for women). Finally the lengths of the stature chain (head, neck, chest, abdomen,
+thighs, lower legs, feet) are stretched by one common factor so that they add up to the row's
+stature exactly. For the USA files the population is ANSUR 1988 itself, so every measure is
+sourced at its own percentile.
+
+Stature and weight of each file:
+
+| file | stature and weight |
+|---|---|
+)md";
+    for (const ScaleFile& f : files) {
+        text += "| " + f.fileName + " | " + f.provenance + " |\n";
+    }
+    text += R"md(
+Percentiles of derived populations: stature = median + z x SD (normal), weight = median x
+(ANSUR 1988 or Dutch weight percentile / its median), which keeps weight's skew.
+
+Children (boys, the only sex the program offers for children): **derived** stature and weight
+from the CDC LMS parameters, X = M (1 + L S z)^(1/L). **Estimated**: head size, from a head
+circumference of 50 cm at 3 years rising linearly to 54 cm at 12 (against the ANSUR 1988 male
+median of 56.7 cm), times ANSUR's head-circumference percentile ratio; the rest of the stature
+chain and the arms take the remaining stature isometrically; breadths follow sqrt(W/H).
+
+| file | age | 50 % stature (cm) | 50 % weight (kg) |
+|---|---|---|---|
+)md";
+    for (const ScaleFile& f : files) {
+        if (f.populationCode >= 33) {
+            text += "| " + f.fileName + " | " + std::to_string(f.populationCode - 30) + " | " +
+                    Fixed(f.rows[2].stature, 2) + " | " + Fixed(f.rows[2].weight, 2) + " |\n";
+        }
+    }
+    return text;
+}
+
+std::string MassSection(const CSources& src, const MassTable& table) {
+    std::string text = R"md(
+## antro1.dat (segment mass properties)
+
+832 bytes of little-endian floats: 16 densities, then per segment regressions a H + b W + c
+(H stature in cm, W weight in lb) of volume (cm^3) and of the moments of inertia about x, y, z
+(thousandths of kg cm^2).
+
+- **Sourced**: the Zatsiorsky-Seluyanov male regressions of segment mass and of the three
+  principal moments (Zatsiorsky 2002, Table A2.6), rewritten for weight in lb; mass (kg) becomes
+  volume = 1000 mass / density. Thigh, shank, foot, upper arm, forearm and hand map one to one;
+  ABDOMEN is the lower trunk (omphalion to hips), moments about x (mediolateral), y
+  (longitudinal), z (anteroposterior).
+- **Sourced densities**: Harless (1860) male, by segment. **Estimated**: trunk density 1.03 g/cm^3
+  (no trunk density in the sources; it changes only the reported volumes, not the masses).
+- **Derived**: CHEST = upper + middle trunk; its masses add and its moments add about the common
+  centre of mass (parallel axes, with the parts' centres from de Leva's fractions and lengths),
+  fitted as a plane in H and W over adults of 150-200 cm with BMI 17-35.
+- **Derived**: NECK = a solid elliptic cylinder of the reference neck size (density of the head
+  and neck): )md" + Fixed(100.0 * NeckShareOfHeadNeck(src), 1) +
+                       R"md( % of the head-and-neck mass; HEAD keeps the rest of the
+  head-and-neck mass and moments.
+- The file holds one set of regressions for both sexes (its format has no sex). The female
+  Zatsiorsky-Seluyanov regressions are unverified in the sources and are not used; the table
+  below compares the fractions the file gives a median ANSUR woman with de Leva's female
+  fractions. Outside the adult range (children) the linear regressions extrapolate.
+
+Mass fractions the program computes from this file, against de Leva (1996):
+
+| segment | ANSUR median man | de Leva male | ANSUR median woman | de Leva female |
+|---|---|---|---|---|
+)md";
+    const auto man = SegmentMasses(table, 175.55, 77.7);
+    const auto woman = SegmentMasses(table, 162.8, 61.3);
+    struct Row {
+        const char* name;
+        std::vector<int> segments;
+        const char* deLeva;
+    };
+    const Row rows[] = {{"head + neck", {kHead, kNeck}, "head"},
+                        {"trunk (CHEST + ABDOMEN)", {kChest, kAbdomen}, "trunk"},
+                        {"upper arm", {kLeftArm}, "upper_arm"},
+                        {"forearm", {kLeftForearm}, "forearm"},
+                        {"hand", {kLeftPalm}, "hand"},
+                        {"thigh", {kLeftLeg}, "thigh"},
+                        {"lower leg", {kLeftLowerLeg}, "shank"},
+                        {"foot", {kLeftFoot}, "foot"}};
+    for (const Row& r : rows) {
+        double m = 0.0, w = 0.0;
+        for (int s : r.segments) {
+            m += man[s] / 77.7;
+            w += woman[s] / 61.3;
+        }
+        text += "| " + std::string(r.name) + " | " + Fixed(m, 4) + " | " +
+                Fixed(src.Segment("deLeva1996", "male", r.deLeva, "mass_fraction"), 4) + " | " +
+                Fixed(w, 4) + " | " +
+                Fixed(src.Segment("deLeva1996", "female", r.deLeva, "mass_fraction"), 4) + " |\n";
+    }
+    return text;
+}
+
+} // namespace
+
+std::string DataReadme(const CSources& sources, const std::vector<ScaleFile>& scaleFiles,
+                       const MassTable& massTable) {
+    return std::string(kIntro) + kLimits + kPostures + kGait + ScaleSection(scaleFiles) +
+           MassSection(sources, massTable);
+}

@@ -1,0 +1,40 @@
+// tavrona-datagen: writes the body data files of the data directory from the source tables.
+//   tavrona-datagen [--sources DIR] OUTPUT_DIR
+#include "Generate.h"
+
+#include <cstdio>
+#include <string>
+
+int main(int argc, char** argv) {
+    std::string sources = TAVRONA_DATAGEN_SOURCES;
+    std::string output;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--sources" && i + 1 < argc) {
+            sources = argv[++i];
+        } else if (!arg.empty() && arg[0] != '-' && output.empty()) {
+            output = arg;
+        } else {
+            std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] OUTPUT_DIR\n");
+            return 2;
+        }
+    }
+    if (output.empty()) {
+        std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] OUTPUT_DIR\n");
+        return 2;
+    }
+    std::vector<GeneratedFile> files;
+    std::vector<std::string> problems;
+    if (!GenerateDataFiles(sources, files, problems)) {
+        for (const std::string& p : problems) {
+            std::fprintf(stderr, "tavrona-datagen: %s\n", p.c_str());
+        }
+        return 1;
+    }
+    if (!WriteDataFiles(output, files)) {
+        std::fprintf(stderr, "tavrona-datagen: cannot write into %s\n", output.c_str());
+        return 1;
+    }
+    std::printf("wrote %zu files into %s\n", files.size(), output.c_str());
+    return 0;
+}
