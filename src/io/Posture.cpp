@@ -2,11 +2,11 @@
 
 #include "human/JointAngles.h"
 #include "human/Mannequin.h"
-#include "model/ByteStream.h"
+#include "model/ByteReader.h"
+#include "model/ByteWriter.h"
 #include "model/SafeFileWrite.h"
 
 #include <bit>
-#include <fstream>
 
 void CapturePosture(const CMannequin& figure, CPosture& posture) {
     for (int i = 0; i < CPosture::kSegments; ++i) {
@@ -94,12 +94,8 @@ int WritePostureFile(const CPosture& posture, const std::string& path) {
 }
 
 int ReadPostureFile(CPosture& posture, const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return 0;
-    std::vector<std::uint8_t> bytes(CPosture::kFileSize);
-    file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(file.gcount()) < CPosture::kFileSize)
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(path, CPosture::kFileSize, bytes))
         return 0;
     return DecodePosture(bytes.data(), bytes.size(), posture);
 }

@@ -4,15 +4,14 @@
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
 #include "draw/Text3D.h"
-#include "model/ByteStream.h"
+#include "model/ByteReader.h"
 #include "model/ObjectList.h"
 #include "model/SceneFileFormat.h"
 #include "model/SceneFileMannequin.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -210,10 +209,8 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
 }
 
 int ReadSceneFile(const std::string& path, CObjectList& objects, const SceneReadContext& context) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(path, SIZE_MAX, bytes))
         return 0;
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(file)),
-                                          std::istreambuf_iterator<char>());
     return DecodeScene(bytes.data(), bytes.size(), objects, context);
 }

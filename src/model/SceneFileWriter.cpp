@@ -4,7 +4,7 @@
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
 #include "draw/Text3D.h"
-#include "model/ByteStream.h"
+#include "model/ByteWriter.h"
 #include "model/SafeFileWrite.h"
 #include "model/SceneFileFormat.h"
 #include "model/SceneFileMannequin.h"

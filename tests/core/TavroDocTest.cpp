@@ -227,6 +227,7 @@ TEST(DocumentFigures, PostureFileCommands) {
     ScopedDataDirectory dir;
     DocFixture f;
     CMannequin* figure = AddFigure(f.doc, Vec3());
+    const int id = figure->id;
     figure->GetSegment(kNeck)->RotateAxisY(12);
     figure->Select();
     f.views.nextPath = dir.Path("p.pos");
@@ -239,14 +240,14 @@ TEST(DocumentFigures, PostureFileCommands) {
 
     figure->GetSegment(kNeck)->ResetJoint();
     ASSERT_EQ(f.doc.ApplyPostureFile(dir.Path("p.pos")), 1);
-    auto* posed = static_cast<CMannequin*>(f.doc.FindById(figure->id));
+    auto* posed = static_cast<CMannequin*>(f.doc.FindById(id));
     EXPECT_EQ(posed->GetSegment(kNeck)->angles, Vec3(0, 12, 0));
     f.doc.OnUndo();
-    EXPECT_EQ(static_cast<CMannequin*>(f.doc.FindById(figure->id))->GetSegment(kNeck)->angles,
+    EXPECT_EQ(static_cast<CMannequin*>(f.doc.FindById(id))->GetSegment(kNeck)->angles,
               Vec3());
 
     dir.Write("bad.pos", "short");
-    f.doc.FindById(figure->id)->Select();
+    f.doc.FindById(id)->Select();
     EXPECT_EQ(f.doc.ApplyPostureFile(dir.Path("bad.pos")), 0);
     EXPECT_EQ(f.reporter.messages.back(), "Failed to read file.");
     EXPECT_EQ(f.doc.BeginPlaceMannequin(MakeFixtureFigure().release(), dir.Path("bad.pos")), 0);
