@@ -17,6 +17,24 @@ struct CPosture;
 class CUserReporter;
 struct CGlobalSettings;
 
+// The drawing commands ("Line" ... "Torus", and the dimensions of the "Distance" menu).
+enum DrawingTool : int {
+    kToolLine,
+    kToolCurve,
+    kToolCircle,
+    kToolText,
+    kToolRectangle,
+    kToolSphere,
+    kToolCylinder,
+    kToolBox,
+    kToolCone,
+    kToolTorus,
+    kToolDimensionHorizontal,
+    kToolDimensionVertical,
+    kToolDimensionAligned,
+    kToolDimensionAngle,
+};
+
 // What the next point picked in a view completes.
 enum PendingOperation : int {
     kPendingNone = 0,
@@ -93,9 +111,9 @@ public:
     void OnDelete();
 
     // --- Drawing tools ----------------------------------------------------------------------
-    // A drawing command (ID_DRAW_*, ID_DIMENSION_*): unless the view is already in the tool's
-    // mode, creates the empty object, lists it (with an undo record) and enters the mode.
-    void OnDrawingTool(int commandId);
+    // A drawing command (DrawingTool): unless the view is already in the tool's mode, creates
+    // the empty object, lists it (with an undo record) and enters the mode.
+    void OnDrawingTool(int tool);
     // The view's point list changed. kind 0 and 1 rebuild the polyline or polyface under
     // construction from the shape code and points (a new object with the same id); kind 2
     // rebuilds the text, kind 3 the dimension.
@@ -109,9 +127,10 @@ public:
     void PointPicked(int result, const Vec3& point, const Vec3& second);
 
     // --- Step rotation ----------------------------------------------------------------------
-    // ID_STEP_*: 5 degrees about axis X, Y or Z: a selected segment turns its joint (within its
-    // limits), a selected figure turns its placement; other objects do not turn.
-    void OnStepRotation(int commandId);
+    // The step rotation buttons: 5 degrees (direction +1 or -1) about axis 0 X, 1 Y or 2 Z. A
+    // selected segment turns its joint (within its limits), a selected figure its placement;
+    // other objects do not turn.
+    void OnStepRotation(int axis, int direction);
 
     // --- Figures ----------------------------------------------------------------------------
     // The selected figure, or the figure of the selected segment; null otherwise.
@@ -134,10 +153,10 @@ public:
     // Poses the current figure from a posture file, with undo. 0 and "Failed to read file."
     // when the file does not read completely.
     int ApplyPostureFile(const std::string& path);
-    // "Set" (ID_INITIAL_POSTURE_SET / ID_FINAL_POSTURE_SET) and "View" (..._VIEW) of the
-    // initial and final postures used by the lifting analysis and the transition animation.
-    void OnSetPosture(int commandId);
-    void OnViewPosture(int commandId);
+    // "Set" and "View" of the initial (final false) and final postures used by the lifting
+    // analysis and the transition animation.
+    void OnSetPosture(bool final);
+    void OnViewPosture(bool final);
     const CPosture* InitialPosture() const { return initialPosture.get(); }
     const CPosture* FinalPosture() const { return finalPosture.get(); }
 

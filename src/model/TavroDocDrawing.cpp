@@ -4,38 +4,37 @@
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
 #include "draw/Text3D.h"
-#include "model/CommandIds.h"
 #include "model/DocumentViews.h"
 #include "model/GlobalSettings.h"
 #include "model/ViewModes.h"
 
 namespace {
 
-struct DrawingTool {
-    int command;
+struct ToolSpec {
+    int tool;
     int mode;
     int objectType;
     int dimensionKind;
 };
 
-constexpr DrawingTool kDrawingTools[] = {
-    {ID_DRAW_LINE, MODE_LINE, kTypePolyline, 0},
-    {ID_DRAW_CURVE, MODE_CURVE, kTypePolyline, 0},
-    {ID_DRAW_CIRCLE, MODE_CIRCLE, kTypePolyline, 0},
-    {ID_DRAW_TEXT, MODE_TEXT, kTypeText, 0},
-    {ID_DRAW_RECTANGLE, MODE_RECTANGLE, kTypePolyface, 0},
-    {ID_DRAW_SPHERE, MODE_SPHERE, kTypePolyface, 0},
-    {ID_DRAW_CYLINDER, MODE_CYLINDER, kTypePolyface, 0},
-    {ID_DRAW_BOX, MODE_BOX, kTypePolyface, 0},
-    {ID_DRAW_CONE, MODE_CONE, kTypePolyface, 0},
-    {ID_DRAW_TORUS, MODE_TORUS, kTypePolyface, 0},
-    {ID_DIMENSION_HORIZONTAL, MODE_DIMENSION, kTypeDimension, kDimensionHorizontal},
-    {ID_DIMENSION_VERTICAL, MODE_DIMENSION, kTypeDimension, kDimensionVertical},
-    {ID_DIMENSION_ALIGNED, MODE_DIMENSION, kTypeDimension, kDimensionAligned},
-    {ID_DIMENSION_ANGLE, MODE_DIMENSION, kTypeDimension, kDimensionAngle},
+constexpr ToolSpec kToolSpecs[] = {
+    {kToolLine, MODE_LINE, kTypePolyline, 0},
+    {kToolCurve, MODE_CURVE, kTypePolyline, 0},
+    {kToolCircle, MODE_CIRCLE, kTypePolyline, 0},
+    {kToolText, MODE_TEXT, kTypeText, 0},
+    {kToolRectangle, MODE_RECTANGLE, kTypePolyface, 0},
+    {kToolSphere, MODE_SPHERE, kTypePolyface, 0},
+    {kToolCylinder, MODE_CYLINDER, kTypePolyface, 0},
+    {kToolBox, MODE_BOX, kTypePolyface, 0},
+    {kToolCone, MODE_CONE, kTypePolyface, 0},
+    {kToolTorus, MODE_TORUS, kTypePolyface, 0},
+    {kToolDimensionHorizontal, MODE_DIMENSION, kTypeDimension, kDimensionHorizontal},
+    {kToolDimensionVertical, MODE_DIMENSION, kTypeDimension, kDimensionVertical},
+    {kToolDimensionAligned, MODE_DIMENSION, kTypeDimension, kDimensionAligned},
+    {kToolDimensionAngle, MODE_DIMENSION, kTypeDimension, kDimensionAngle},
 };
 
-CSceneObject* NewDrawingObject(const DrawingTool& tool) {
+CSceneObject* NewDrawingObject(const ToolSpec& tool) {
     switch (tool.objectType) {
     case kTypePolyline:
         return new CPolyline();
@@ -50,9 +49,9 @@ CSceneObject* NewDrawingObject(const DrawingTool& tool) {
 
 } // namespace
 
-void CTavroDoc::OnDrawingTool(int commandId) {
-    for (const DrawingTool& tool : kDrawingTools) {
-        if (tool.command != commandId)
+void CTavroDoc::OnDrawingTool(int drawingTool) {
+    for (const ToolSpec& tool : kToolSpecs) {
+        if (tool.tool != drawingTool)
             continue;
         if (views.ActiveViewMode() == tool.mode)
             return;

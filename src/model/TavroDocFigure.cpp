@@ -3,7 +3,6 @@
 #include "biomech/Force.h"
 #include "human/Mannequin.h"
 #include "io/Posture.h"
-#include "model/CommandIds.h"
 #include "model/DataDirectory.h"
 #include "model/DocumentViews.h"
 #include "model/SceneFileReader.h"
@@ -52,11 +51,10 @@ void CTavroDoc::RestoreBodyPart(CSceneObject& live, const CSceneObject& stored) 
 
 // --- Step rotation -----------------------------------------------------------------------------
 
-void CTavroDoc::OnStepRotation(int commandId) {
-    if (commandId < ID_STEP_X_PLUS || commandId > ID_STEP_Z_MINUS)
+void CTavroDoc::OnStepRotation(int axis, int direction) {
+    if (axis < 0 || axis > 2)
         return;
-    const int axis = (commandId - ID_STEP_X_PLUS) / 2;
-    const double step = (commandId - ID_STEP_X_PLUS) % 2 == 0 ? kStepDegrees : -kStepDegrees;
+    const double step = direction < 0 ? -kStepDegrees : kStepDegrees;
     CSceneObject* selected = SelectedObject();
     if (selected && selected->type == kTypeBodyPart) {
         auto* part = static_cast<CBodyPart*>(selected);
@@ -192,12 +190,11 @@ int CTavroDoc::ApplyPostureFile(const std::string& path) {
     return 1;
 }
 
-void CTavroDoc::OnSetPosture(int commandId) {
+void CTavroDoc::OnSetPosture(bool final) {
     CMannequin* figure = RequireCurrentMannequin();
     if (!figure)
         return;
-    std::unique_ptr<CPosture>& posture =
-        commandId == ID_FINAL_POSTURE_SET ? finalPosture : initialPosture;
+    std::unique_ptr<CPosture>& posture = final ? finalPosture : initialPosture;
     if (!posture) {
         PushUndo(kUndoChanged, *figure);
         posture = std::make_unique<CPosture>();
@@ -205,9 +202,8 @@ void CTavroDoc::OnSetPosture(int commandId) {
     CapturePosture(*figure, *posture);
 }
 
-void CTavroDoc::OnViewPosture(int commandId) {
-    const CPosture* posture =
-        commandId == ID_FINAL_POSTURE_VIEW ? finalPosture.get() : initialPosture.get();
+void CTavroDoc::OnViewPosture(bool final) {
+    const CPosture* posture = final ? finalPosture.get() : initialPosture.get();
     CMannequin* figure = posture ? RequireCurrentMannequin() : nullptr;
     if (!figure)
         return;

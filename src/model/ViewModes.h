@@ -1,6 +1,7 @@
 #pragma once
 
-// Interaction modes of a 3D view; the document sets them by code.
+// Interaction modes of a 3D view (the stored number is the mode's value). The document sets
+// them by code; the view interprets them.
 enum ViewMode : int {
     MODE_SELECT = 0,
     MODE_PICK_POINT = 1,
@@ -9,6 +10,11 @@ enum ViewMode : int {
     MODE_SCALE = 4,
     MODE_WALK_PATH = 5,
     MODE_WALK_RECORD_PATH = 6,
+    MODE_WALK_MOVE = 7,
+    MODE_ZOOM_IN = 8,
+    MODE_ZOOM_WINDOW_FIRST = 9,
+    MODE_ZOOM_WINDOW_SECOND = 10,
+    MODE_ORBIT = 11,
     MODE_REACH_RIGHT = 12,
     MODE_REACH_LEFT = 13,
     MODE_LINE = 14,

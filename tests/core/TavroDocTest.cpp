@@ -3,7 +3,6 @@
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
 #include "io/Posture.h"
-#include "model/CommandIds.h"
 #include "model/ViewModes.h"
 
 #include "DocTestSupport.h"
@@ -70,7 +69,7 @@ TEST(DocumentUndo, EmptyStackAndNoCurrentMannequin) {
     EXPECT_EQ(f.reporter.messages[0], "Nothing to Undo!");
     EXPECT_EQ(f.reporter.captions[0], "Error");
     f.doc.OnSavePosture();
-    f.doc.OnSetPosture(ID_INITIAL_POSTURE_SET);
+    f.doc.OnSetPosture(false);
     EXPECT_EQ(f.reporter.messages.back(), "No current mannequin.");
     EXPECT_EQ(f.doc.UndoDepth(), 0u);
     EXPECT_EQ(f.doc.InitialPosture(), nullptr);
@@ -78,7 +77,7 @@ TEST(DocumentUndo, EmptyStackAndNoCurrentMannequin) {
 
 TEST(DocumentDrawing, ToolStepsRebuildUnderOneIdAndUndo) {
     DocFixture f;
-    f.doc.OnDrawingTool(ID_DRAW_SPHERE);
+    f.doc.OnDrawingTool(kToolSphere);
     EXPECT_EQ(f.views.mode, MODE_SPHERE);
     ASSERT_EQ(f.doc.Objects().size(), 1u);
     const int id = f.doc.DrawnObjectId();
@@ -91,10 +90,10 @@ TEST(DocumentDrawing, ToolStepsRebuildUnderOneIdAndUndo) {
     EXPECT_STREQ(sphere->name, "Sphere");
     EXPECT_TRUE(f.doc.IsModified());
     // Already in the mode: no second object.
-    f.doc.OnDrawingTool(ID_DRAW_SPHERE);
+    f.doc.OnDrawingTool(kToolSphere);
     EXPECT_EQ(f.doc.Objects().size(), 1u);
 
-    f.doc.OnDrawingTool(ID_DIMENSION_ALIGNED);
+    f.doc.OnDrawingTool(kToolDimensionAligned);
     f.doc.DrawingStep(3, 0, {Vec3(), Vec3(3, 4, 0)});
     EXPECT_EQ(f.views.mode, MODE_DIMENSION);
     f.doc.OnUndo();
@@ -173,7 +172,7 @@ TEST(DocumentFigures, StepRotationAndItsUndo) {
     CMannequin* figure = AddFigure(f.doc, Vec3(10, 0, 0));
     const int figureId = figure->id;
     figure->Select();
-    f.doc.OnStepRotation(ID_STEP_Y_MINUS);
+    f.doc.OnStepRotation(1, -1);
     EXPECT_NEAR(figure->transform(0, 2), std::sin(-5 * 0.0174532925), 1e-12);
     f.doc.OnUndo();
     auto* restored = static_cast<CMannequin*>(f.doc.FindById(figureId));
@@ -184,8 +183,8 @@ TEST(DocumentFigures, StepRotationAndItsUndo) {
     CBodyPart* elbow = restored->GetSegment(kRightForearm);
     restored->Deselect();
     elbow->Select();
-    f.doc.OnStepRotation(ID_STEP_X_PLUS);
-    f.doc.OnStepRotation(ID_STEP_X_PLUS);
+    f.doc.OnStepRotation(0, 1);
+    f.doc.OnStepRotation(0, 1);
     EXPECT_EQ(elbow->angles, Vec3(10, 0, 0));
     f.doc.OnUndo();
     EXPECT_EQ(elbow->angles, Vec3(5, 0, 0));
@@ -195,7 +194,7 @@ TEST(DocumentFigures, StepRotationAndItsUndo) {
     const std::size_t depth = f.doc.UndoDepth();
     elbow->Deselect();
     AddLine(f.doc, Vec3(), Vec3(1, 1, 1))->Select();
-    f.doc.OnStepRotation(ID_STEP_Z_PLUS);
+    f.doc.OnStepRotation(2, 1);
     EXPECT_EQ(f.doc.UndoDepth(), depth);
 }
 
@@ -205,11 +204,11 @@ TEST(DocumentFigures, InitialPostureSetViewAndUndo) {
     const int id = figure->id;
     figure->GetSegment(kLeftForearm)->RotateAxisX(30);
     figure->Select();
-    f.doc.OnSetPosture(ID_INITIAL_POSTURE_SET);
+    f.doc.OnSetPosture(false);
     ASSERT_NE(f.doc.InitialPosture(), nullptr);
     EXPECT_EQ(f.doc.InitialPosture()->angles[kLeftForearm], Vec3(30, 0, 0));
     EXPECT_EQ(f.doc.UndoDepth(), 1u);
-    f.doc.OnSetPosture(ID_INITIAL_POSTURE_SET); // later uses record nothing
+    f.doc.OnSetPosture(false); // later uses record nothing
     EXPECT_EQ(f.doc.UndoDepth(), 1u);
     f.doc.OnUndo(); // restores the figure; the posture stays set
     EXPECT_NE(f.doc.InitialPosture(), nullptr);
@@ -217,9 +216,9 @@ TEST(DocumentFigures, InitialPostureSetViewAndUndo) {
     auto* again = static_cast<CMannequin*>(f.doc.FindById(id));
     again->GetSegment(kLeftForearm)->ResetJoint();
     again->Select();
-    f.doc.OnViewPosture(ID_INITIAL_POSTURE_VIEW);
+    f.doc.OnViewPosture(false);
     EXPECT_EQ(again->GetSegment(kLeftForearm)->angles, Vec3(30, 0, 0));
-    f.doc.OnViewPosture(ID_FINAL_POSTURE_VIEW); // not set: nothing
+    f.doc.OnViewPosture(true); // not set: nothing
     EXPECT_EQ(f.doc.UndoDepth(), 1u);
 }
 
