@@ -25,7 +25,9 @@ bench: build
 	@$(BUILD)/bench/tavrona_bench
 
 asan:
-	@$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTAVRONA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  ASAN_OPTIONS=detect_leaks=1 \
+	  $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTAVRONA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 
 # A short run of the file reader fuzzers (clang with libFuzzer, sanitizers on).
 FUZZ_RUNS ?= 20000

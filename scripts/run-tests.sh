@@ -3,7 +3,10 @@
 # server (Xvfb) is started for the run.
 set -euo pipefail
 build=${1:-build}
-export TAVRONA_DATA="$(cd "$(dirname "$0")/.." && pwd)/data"
+root="$(cd "$(dirname "$0")/.." && pwd)"
+export TAVRONA_DATA="$root/data"
+# Sanitizer builds: leaks of system libraries are not ours to fix.
+export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 cd "$build"
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j "$(nproc)"

@@ -4,6 +4,10 @@
 #include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "app/TavroApp.h"
+#include "draw/Polyface.h"
+#include "human/BodyPart.h"
+#include "human/Mannequin.h"
+#include "model/SceneObject.h"
 #include "view/TavroView.h"
 
 #include <QFileInfo>
@@ -12,7 +16,10 @@
 
 CAppDoc::CAppDoc(CTavroApp& app, const QString& untitledName) : app(app), title(untitledName) {}
 
-CAppDoc::~CAppDoc() = default;
+CAppDoc::~CAppDoc() {
+    while (!objects.empty())
+        objects.front()->RemoveAndDelete(objects);
+}
 
 CMainFrame& CAppDoc::Frame() {
     return *app.MainFrame();
@@ -21,24 +28,24 @@ CMainFrame& CAppDoc::Frame() {
 void CAppDoc::SetPathName(const QString& path) {
     pathName = QFileInfo(path).absoluteFilePath();
     title = QFileInfo(path).fileName();
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 void CAppDoc::SetModifiedFlag(bool value) {
     if (modified == value)
         return;
     modified = value;
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 void CAppDoc::AddView(CTavroView* view) {
     views.append(view);
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 void CAppDoc::RemoveView(CTavroView* view) {
     views.removeAll(view);
-    emit TitleChanged();
+    Q_EMIT TitleChanged();
 }
 
 void CAppDoc::UpdateAllViews(CTavroView* sender) {
@@ -127,4 +134,75 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
     default:
         return false;
     }
+}
+
+// --- Scene access. The scene list is the document's own until the model document takes it. ---
+
+const CObjectList& CAppDoc::Objects() const {
+    return objects;
+}
+CObjectList& CAppDoc::Objects() {
+    return objects;
+}
+
+void CAppDoc::AddObject(CSceneObject* object) {
+    object->AddToList(objects);
+}
+
+CSceneObject* CAppDoc::SelectedObject() const {
+    CSceneObject* result = nullptr;
+    for (CSceneObject* object : objects)
+        if (object->selected && (!result || !object->parent))
+            result = object;
+    return result;
+}
+
+CMannequin* CAppDoc::CurrentMannequin() const {
+    CSceneObject* selected = SelectedObject();
+    if (!selected)
+        return nullptr;
+    if (selected->type == kTypeMannequin)
+        return static_cast<CMannequin*>(selected);
+    if (selected->type == kTypeBodyPart)
+        return static_cast<CBodyPart*>(selected)->figure;
+    return nullptr;
+}
+
+void CAppDoc::SelectionChanged() {}
+
+void CAppDoc::PointPicked(int result, const Vec3& point, const Vec3& direction) {}
+
+void CAppDoc::RecordDrag(CSceneObject& selected, int rotateMethod) {}
+
+void CAppDoc::FinishDrag(CSceneObject& selected) {
+    selected.Invalidate();
+    selected.SaveTransform();
+    if (selected.type == kTypeBodyPart) {
+        if (CMannequin* figure = static_cast<CBodyPart&>(selected).figure)
+            figure->UpdatePosture();
+    }
+    SetModifiedFlag();
+}
+
+bool CAppDoc::ScaleVertices(CSceneObject& object, double factor) {
+    if (object.type == kTypePolyface) {
+        for (Vec3& v : static_cast<CPolyface&>(object).vertices)
+            v = v * factor;
+    } else {
+        return false;
+    }
+    object.Invalidate();
+    SetModifiedFlag();
+    return true;
+}
+
+void CAppDoc::DrawingStep(int kind, int shape, const std::vector<Vec3>& points) {}
+void CAppDoc::FinishDrawnObject(bool recordUndo) {}
+void CAppDoc::RemoveDrawnObject() {}
+bool CAppDoc::IsAngleDimensionUnderConstruction() const {
+    return false;
+}
+void CAppDoc::PlaceText(const std::vector<Vec3>& points) {}
+bool CAppDoc::CopySelection() {
+    return false;
 }

@@ -2,13 +2,19 @@
 
 #include "app/CommandTarget.h"
 
+#include "model/ObjectList.h"
+
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <vector>
 
 class CMainFrame;
+class CMannequin;
+class CSceneObject;
 class CTavroApp;
 class CTavroView;
+struct Vec3;
 
 // The document as the desktop program sees it: its windows, its file name and title, its
 // modified flag and the file commands. The scene itself lives in the headless model document.
@@ -48,10 +54,37 @@ public:
     // right, top, user) filling the main window's client area.
     void SetLayout(int windowCount);
 
+    // --- The scene, for the views -------------------------------------------------------------
+    const CObjectList& Objects() const;
+    CObjectList& Objects();
+    // Takes a top-level object into the scene (no undo record).
+    void AddObject(CSceneObject* object);
+    CSceneObject* SelectedObject() const;
+    CMannequin* CurrentMannequin() const;
+    // A pick changed the selection (the segment properties panel follows it).
+    void SelectionChanged();
+    // A view delivers the point that the pending operation waits for (result 1), or cancels.
+    void PointPicked(int result, const Vec3& point, const Vec3& direction);
+    // A rotate, translate or scale drag starts on `selected`: one undo record (with the linked
+    // segment when both move together); at the end the object keeps its new placement.
+    void RecordDrag(CSceneObject& selected, int rotateMethod);
+    void FinishDrag(CSceneObject& selected);
+    // Multiplies the vertices of a polyline or polyface; false for other objects.
+    bool ScaleVertices(CSceneObject& object, double factor);
+    // The drawing tools: the object under construction follows the view's points.
+    void DrawingStep(int kind, int shape, const std::vector<Vec3>& points);
+    void FinishDrawnObject(bool recordUndo);
+    void RemoveDrawnObject();
+    bool IsAngleDimensionUnderConstruction() const;
+    // The text tool: asks for the text and places it at the last point.
+    void PlaceText(const std::vector<Vec3>& points);
+    // "&Copy" with a selection copies the object; false when nothing is selected.
+    bool CopySelection();
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
-signals:
+Q_SIGNALS:
     void TitleChanged();
 
 private:
@@ -61,4 +94,5 @@ private:
     bool modified = false;
     bool changingLayout = false;
     QList<CTavroView*> views;
+    CObjectList objects;
 };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "app/MessageBoxReporter.h"
 #include "model/GlobalSettings.h"
 
 #include <QMainWindow>
@@ -29,6 +30,8 @@ public:
 
     CTavroApp& App() { return app; }
     CGlobalSettings& Settings() { return settings; }
+    // Shows model and file errors in message boxes over this window.
+    CUserReporter& Reporter() { return reporter; }
     QMdiArea* MdiArea() const { return mdiArea; }
 
     QAction* Action(int id) const;
@@ -75,6 +78,7 @@ private:
 
     CTavroApp& app;
     CGlobalSettings settings;
+    CMessageBoxReporter reporter{this};
     QMdiArea* mdiArea = nullptr;
     std::map<int, QAction*> actions;
     std::map<int, QToolBar*> toolbars;

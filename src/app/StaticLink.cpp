@@ -27,7 +27,7 @@ bool CStaticLink::Open() {
     } else {
         QApplication::beep();
     }
-    emit Opened(ok);
+    Q_EMIT Opened(ok);
     return ok;
 }
 

@@ -17,7 +17,7 @@ public:
     // Opens the link (the text itself when no link is set); false when the system refused.
     bool Open();
 
-signals:
+Q_SIGNALS:
     void Opened(bool succeeded);
 
 protected:

@@ -5,7 +5,8 @@
 // Off-screen OpenGL context on Mesa's EGL: a desktop-GL compatibility context without any
 // display server (the surfaceless platform when offered, else the default display with a
 // pbuffer), drawing into a framebuffer object of the requested size with RGBA 8-bit colour,
-// 24-bit depth and 8-bit stencil. Pixels stay readable after the context is released.
+// 24-bit depth and 8-bit stencil. Pixels stay readable after the context is released. A window
+// context of the toolkit must not be current on the thread while this one is made current.
 class CEglContext : public CRenderSurface {
 public:
     CEglContext(int width, int height);

@@ -28,26 +28,6 @@ GLuint gSelectionBuffer[kSelectionBufferSize];
 const Vec3 kFrameBoxMin(-1000.0, -1000.0, -1000.0);
 const Vec3 kFrameBoxMax(1000.0, 1000.0, 1000.0);
 
-void LoadMatrix(const Matrix4& m) {
-    double columnMajor[16];
-    m.ToColumnMajor(columnMajor);
-    glLoadMatrixd(columnMajor);
-}
-
-void MultMatrix(const Matrix4& m) {
-    double columnMajor[16];
-    m.ToColumnMajor(columnMajor);
-    glMultMatrixd(columnMajor);
-}
-
-// Floor tile size in inches from the setting, which is in the display length unit
-// (0 in, 1 ft, 2 m, 3 cm, 4 mm).
-double TileSizeInInches(const CGlobalSettings& settings) {
-    static const double kToInches[5] = {1.0, 12.0, 39.370079, 0.393701, 0.0393701};
-    const int unit = settings.lengthUnit;
-    return settings.tileUnit * (unit >= 0 && unit < 5 ? kToInches[unit] : 1.0);
-}
-
 // Pushes identity matrices and a 2D frame 1000 units high around the viewport centre.
 void PushMaskFrame(int width, int height) {
     glMatrixMode(GL_PROJECTION);
@@ -212,7 +192,8 @@ void CGLRender::SetViewMatrix(int pickMode) {
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     glMatrixMode(GL_MODELVIEW);
-    LoadMatrix(camera.ModelViewMatrix());
+    glLoadIdentity();
+    GLMultMatrix(camera.ModelViewMatrix());
     if (pickMode != PICK_NONE) {
         glSelectBuffer(kSelectionBufferSize, gSelectionBuffer);
         glRenderMode(GL_SELECT);
@@ -225,7 +206,7 @@ void CGLRender::SetViewMatrix(int pickMode) {
     }
     camera.SetProjection(kFrameBoxMin, kFrameBoxMax);
     glMatrixMode(GL_PROJECTION);
-    MultMatrix(camera.ProjectionMatrix());
+    GLMultMatrix(camera.ProjectionMatrix());
     glMatrixMode(GL_MODELVIEW);
 }
 

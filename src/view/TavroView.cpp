@@ -1,102 +1,253 @@
 #include "view/TavroView.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "biomech/Units.h"
+#include "human/Mannequin.h"
+#include "model/BoundingBox.h"
+#include "model/SceneObject.h"
 
+#include <GL/gl.h>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QMessageBox>
 #include <QOpenGLContext>
-#include <QOpenGLFunctions>
-#include <QSurfaceFormat>
+
+namespace {
+
+// Lines drawn by inverting with XOR appear on any background, and drawing them a second time
+// restores the picture underneath.
+void DrawXorLines(const std::vector<QLine>& lines, int width, int height, GLenum logicOp,
+                  unsigned char r, unsigned char g, unsigned char b) {
+    if (lines.empty())
+        return;
+    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT |
+                 GL_POLYGON_BIT);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glOrtho(0.0, width, height, 0.0, -1.0, 1.0);
+    glMatrixMode(GL_MODELVIEW);
+    glPushMatrix();
+    glLoadIdentity();
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_STENCIL_TEST);
+    glDisable(GL_LINE_STIPPLE);
+    glLineWidth(1.0f);
+    glEnable(GL_COLOR_LOGIC_OP);
+    glLogicOp(logicOp);
+    glColor3ub(r, g, b);
+    glBegin(GL_LINES);
+    for (const QLine& l : lines) {
+        glVertex2f(l.x1() + 0.5f, l.y1() + 0.5f);
+        glVertex2f(l.x2() + 0.5f, l.y2() + 0.5f);
+    }
+    glEnd();
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glPopMatrix();
+    glPopAttrib();
+}
+
+std::vector<QLine> RectangleLines(const QRect& r) {
+    if (r.isNull())
+        return {};
+    return {QLine(r.left(), r.top(), r.right(), r.top()),
+            QLine(r.right(), r.top(), r.right(), r.bottom()),
+            QLine(r.right(), r.bottom(), r.left(), r.bottom()),
+            QLine(r.left(), r.bottom(), r.left(), r.top())};
+}
+
+} // namespace
 
 CTavroView::CTavroView(CMainFrame& frame, CAppDoc* doc, QWidget* parent)
-    : QOpenGLWidget(parent), frame(frame), doc(doc) {
+    : QOpenGLWidget(parent), frame(frame), doc(doc), surface(*this),
+      renderer(frame.Settings(), frame.Reporter()) {
+    setUpdateBehavior(QOpenGLWidget::PartialUpdate); // keeps the picture for overlay-only paints
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     setMinimumSize(64, 48);
+    setCursor(Qt::ArrowCursor);
+    renderer.SetRenderMode(RENDER_SHADED);
     doc->AddView(this);
 }
 
 CTavroView::~CTavroView() {
+    // The renderer releases its display lists in this view's context.
+    makeCurrent();
     doc->RemoveView(this);
 }
 
-void CTavroView::initializeGL() {}
+void CTavroView::initializeGL() {
+    if (!renderer.InitScreenRender(&surface)) {
+        QMessageBox::critical(this, "Tavrona", kInitOpenGLFailed);
+        std::exit(-1);
+    }
+    initialised = true;
+    makeCurrent();
+}
+
+void CTavroView::resizeGL(int w, int h) {
+    const qreal ratio = devicePixelRatioF();
+    renderer.SetViewRect(static_cast<int>(w * ratio), static_cast<int>(h * ratio));
+    makeCurrent();
+    viewChanged = true;
+    overlayOnlyPaint = false;
+}
 
 void CTavroView::paintGL() {
-    QOpenGLFunctions* gl = context()->functions();
-    gl->glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
-    gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    if (printing)
+        return;
+    const int w = width(), h = height();
+    if (overlayOnlyPaint) {
+        // Erase what was drawn over the scene, then draw the new lines.
+        overlayOnlyPaint = false;
+        DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+        overlay.Drawn() = overlay.active ? overlay.Lines() : std::vector<QLine>();
+        DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+        return;
+    }
+    if (viewType == VIEW_EYE && eyeMannequin && eyeMannequin == CurrentMannequin())
+        ShowEyeView();
+    renderer.SetViewType(viewType);
+    renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
+    if ((mode == MODE_ROTATE || mode == MODE_TRANSLATE) && viewType != VIEW_EYE) {
+        if (viewChanged || renderer.IsOverlayDirty())
+            RebuildOverlay();
+        overlay.active = true;
+    } else {
+        overlay.Clear();
+        overlay.active = false;
+    }
+    makeCurrent();
+    if (viewChanged) {
+        viewChanged = false;
+        RecomputePixelVectors();
+    }
+    overlay.Drawn() = overlay.active ? overlay.Lines() : std::vector<QLine>();
+    DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+    DrawOverlays();
+}
+
+void CTavroView::DrawOverlays() {
+    // The zoom window's rubber band: blue where drawn on white (NOT-XOR of pen and screen).
+    if (rubberBandActive)
+        DrawXorLines(RectangleLines(rubberBand.normalized()), width(), height(), GL_EQUIV, 0, 0,
+                     255);
+}
+
+void CTavroView::Redraw() {
+    overlayOnlyPaint = false;
+    update();
+}
+
+void CTavroView::UpdateAllViews() {
+    doc->UpdateAllViews(nullptr);
+}
+
+void CTavroView::RebuildOverlay() {
+    overlay.Clear();
+    const int kind = rotateMethod == 0 ? 1 : 2;
+    renderer.SetViewType(viewType);
+    renderer.UpdateOverlay(doc->Objects(), overlay, kind);
+    makeCurrent();
+}
+
+void CTavroView::RecomputePixelVectors() {
+    const int cx = width() / 2, cy = height() / 2;
+    Vec3 p0, p1, p2, d0, d;
+    renderer.SetViewType(viewType);
+    renderer.Get3DPlacement(doc->Objects(), cx, cy, p0, d0);
+    renderer.Get3DPlacement(doc->Objects(), cx + 5, cy, p1, d);
+    renderer.Get3DPlacement(doc->Objects(), cx, cy + 5, p2, d);
+    pixelX = (p1 - p0) / 5.0;
+    pixelY = (p2 - p0) / 5.0;
+    pixelDepth = Normalize(d0) * Length(pixelX);
 }
 
 void CTavroView::SetPrompt(const QString& text) {
     frame.SetStatusText(text, 0);
 }
 
-void CTavroView::SetMode(int newMode) {
-    mode = newMode;
-    SetPrompt(ModePrompt(mode));
-    setCursor(ModeUsesCrosshair(mode) ? Qt::CrossCursor : Qt::ArrowCursor);
-    doc->UpdateAllViews();
+void CTavroView::ShowCoordinates(QPoint p) {
+    Vec3 point, direction;
+    if (!Placement(p, point, direction))
+        return;
+    frame.SetStatusText(" X : " + QString::fromStdString(FormatTrimmed(point.x, 2)), 1);
+    frame.SetStatusText(" Y : " + QString::fromStdString(FormatTrimmed(point.y, 2)), 2);
+    frame.SetStatusText(" Z : " + QString::fromStdString(FormatTrimmed(point.z, 2)), 3);
 }
 
-void CTavroView::SetViewType(int type) {
-    viewType = type;
-    update();
+bool CTavroView::Placement(QPoint p, Vec3& point, Vec3& direction) {
+    renderer.SetViewType(viewType);
+    return renderer.Get3DPlacement(doc->Objects(), p.x(), p.y(), point, direction) == 1;
 }
 
-void CTavroView::Cancel() {
-    SetMode(MODE_SELECT);
-}
-
-void CTavroView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        Cancel();
+void CTavroView::SceneBounds(Vec3& boxMin, Vec3& boxMax) const {
+    BoundingBox box;
+    for (CSceneObject* object : doc->Objects())
+        if (object->IsTopLevel())
+            object->CollectBounds(box);
+    if (!box.valid) {
+        boxMin = Vec3(-1000.0, -1000.0, -1000.0);
+        boxMax = Vec3(1000.0, 1000.0, 1000.0);
         return;
     }
-    QOpenGLWidget::keyPressEvent(event);
+    boxMin = box.min;
+    boxMax = box.max;
 }
 
-bool CTavroView::OnCommand(int id) {
-    switch (id) {
-    case ID_VIEW_FRONT:
-        SetViewType(VIEW_FRONT);
-        return true;
-    case ID_VIEW_LEFT:
-        SetViewType(VIEW_LEFT);
-        return true;
-    case ID_VIEW_RIGHT:
-        SetViewType(VIEW_RIGHT);
-        return true;
-    case ID_VIEW_TOP:
+CSceneObject* CTavroView::Selected() const {
+    return doc->SelectedObject();
+}
+
+CMannequin* CTavroView::CurrentMannequin() const {
+    return doc->CurrentMannequin();
+}
+
+void CTavroView::SetMode(int newMode) {
+    rubberBandActive = false;
+    const int previous = mode;
+    mode = newMode;
+    setCursor(ModeUsesCrosshair(mode) ? Qt::CrossCursor : Qt::ArrowCursor);
+    SetPrompt(ModePrompt(mode));
+    switch (mode) {
+    case MODE_SELECT:
+        points.clear();
+        overlay.Clear();
+        overlay.active = false;
+        UpdateAllViews();
+        break;
+    case MODE_ROTATE:
+    case MODE_TRANSLATE:
+    case MODE_SCALE:
+        if (CSceneObject* selected = Selected()) {
+            selected->SaveTransform();
+            viewChanged = true;
+            UpdateAllViews();
+        }
+        if (mode == MODE_ROTATE)
+            rotationAngles = Vec3();
+        break;
+    case MODE_WALK_PATH:
+    case MODE_WALK_RECORD_PATH:
+        points.clear();
+        if (previous != MODE_WALK_PATH && previous != MODE_WALK_RECORD_PATH)
+            savedViewType = viewType;
         SetViewType(VIEW_TOP);
-        return true;
-    case ID_VIEW_USER:
-        SetViewType(VIEW_USER);
-        return true;
+        break;
     default:
-        return false;
+        if (mode >= MODE_REACH_RIGHT)
+            points.clear();
+        break;
     }
+    if (mode != MODE_SELECT)
+        Redraw();
 }
 
-bool CTavroView::OnUpdateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_VIEW_FRONT:
-        state.checked = viewType == VIEW_FRONT;
-        return true;
-    case ID_VIEW_LEFT:
-        state.checked = viewType == VIEW_LEFT;
-        return true;
-    case ID_VIEW_RIGHT:
-        state.checked = viewType == VIEW_RIGHT;
-        return true;
-    case ID_VIEW_TOP:
-        state.checked = viewType == VIEW_TOP;
-        return true;
-    case ID_VIEW_USER:
-        state.checked = viewType == VIEW_USER;
-        return true;
-    default:
-        return false;
-    }
+void CTavroView::focusInEvent(QFocusEvent* event) {
+    QOpenGLWidget::focusInEvent(event);
+    SetPrompt(ModePrompt(mode));
 }

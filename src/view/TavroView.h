@@ -1,22 +1,27 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "render/GLRender.h"
+#include "view/SelectionOverlay.h"
 #include "view/ViewModes.h"
-
-#if __has_include("render/GLCamera.h")
-#include "render/GLCamera.h"
-#else
-enum ViewType { VIEW_FRONT, VIEW_TOP, VIEW_RIGHT, VIEW_LEFT, VIEW_USER, VIEW_EYE, VIEW_ORBIT };
-#endif
+#include "view/WidgetSurface.h"
 
 #include <QOpenGLWidget>
+#include <QPoint>
+#include <QRect>
+#include <memory>
+#include <vector>
 
 class CAppDoc;
 class CMainFrame;
+class CMannequin;
+class CSceneObject;
+class QPainter;
+class QPrinter;
 
 // A document's 3D view: an OpenGL window (compatibility profile, 24-bit depth, 8-bit stencil)
-// that draws the scene, turns mouse and keys into operations according to its interaction
-// mode, and shows prompts and live coordinates in the status bar.
+// that owns the view's renderer, draws the scene, turns mouse and keys into operations
+// according to its interaction mode, and shows prompts and live coordinates in the status bar.
 class CTavroView : public QOpenGLWidget, public CCommandTarget {
     Q_OBJECT
 public:
@@ -24,25 +29,114 @@ public:
     ~CTavroView() override;
 
     CAppDoc* Document() const { return doc; }
+    CGLRender& Renderer() { return renderer; }
+    const CGLRender& Renderer() const { return renderer; }
+
+    // The single entry for mode changes: prompt, cursor, point list and overlay.
     int Mode() const { return mode; }
     void SetMode(int newMode);
+    // What Esc does in the current mode.
+    void Cancel();
+    // Redraws the whole picture (the scene and what is drawn over it).
+    void Redraw();
+
     int GetViewType() const { return viewType; }
+    // The Front, Left, Right, Top and User View commands (ends an orbit first).
     void SetViewType(int type);
+    int RotateMethod() const { return rotateMethod; }
+    const std::vector<Vec3>& Points() const { return points; }
+    Vec3 RotationAngles() const { return rotationAngles; }
+    const CSelectionOverlay& Overlay() const { return overlay; }
+    QRect RubberBand() const { return rubberBandActive ? rubberBand.normalized() : QRect(); }
+    bool IsPrinting() const { return printing; }
+    // Model-space length of one pixel along the window x and y axes and into the screen.
+    Vec3 PixelX() const { return pixelX; }
+    Vec3 PixelY() const { return pixelY; }
+
+    // Picture of the view as it is now drawn.
+    QImage Picture();
+    // "&Copy" with nothing selected: the view's picture goes to the system clipboard.
+    void CopyPictureToClipboard();
+    // Prints the view's picture centred on the page, keeping its proportions.
+    void PrintTo(QPrinter& printer);
+    // The page rectangle the picture of size `image` takes on a page of size `page`.
+    static QRect PrintPlacement(QSize image, QSize page);
+    // Print (a printer dialog) or Print Preview; the model commands wait meanwhile.
+    bool RunPrintCommand(int id);
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
 protected:
     void initializeGL() override;
+    void resizeGL(int w, int h) override;
     void paintGL() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
-    void Cancel();
+    // Mouse handling by mode (ViewMouse.cpp).
+    void OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers);
+    void OnRightPress(QPoint p);
+    void OnMiddlePress(QPoint p);
+    void OnDrag(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void OnRelease(QPoint p, Qt::MouseButton button);
+    void OnF3();
+    void RotateSelection(double angle, int axis);
+    void TranslateSelection(const Vec3& delta);
+    void ScaleSelection(double factor);
+    void ExtendConstruction(QPoint p);
+    void UpdateConstruction();
+    void FinishConstruction(bool recordUndo);
+    void RemoveConstruction();
+    void PickAt(QPoint p, int pickMode);
+    bool Placement(QPoint p, Vec3& point, Vec3& direction);
+
+    // View, zoom and orbit commands (ViewCommands.cpp).
+    void ZoomExtents();
+    void BeginOrbitMode();
+    void ShowEyeView();
+    void SetUserView();
+    void ShowPreferences();
+    void RestoreSavedViewType();
+
+    void ShowCoordinates(QPoint p);
     void SetPrompt(const QString& text);
+    void RebuildOverlay();
+    void RecomputePixelVectors();
+    void UpdateScrollBars();
+    void SceneBounds(Vec3& boxMin, Vec3& boxMax) const;
+    CSceneObject* Selected() const;
+    CMannequin* CurrentMannequin() const;
+    void UpdateAllViews();
+    void DrawOverlays();
 
     CMainFrame& frame;
     CAppDoc* doc;
-    int mode = MODE_SELECT;
+    CWidgetSurface surface;
+    CGLRender renderer;
+    bool printing = false;
+    bool initialised = false;
     int viewType = VIEW_FRONT;
+    int savedViewType = VIEW_FRONT;
+    int mode = MODE_SELECT;
+    Vec3 userFrom{1.0, 1.0, 1.0};
+    Vec3 userUp{0.0, 1.0, 0.0};
+    CMannequin* eyeMannequin = nullptr;
+    int eyeMannequinId = 0;
+    QPoint last;
+    QPoint orbitStart;
+    Vec3 rotationAngles;
+    int rotateMethod = 0;
+    std::vector<Vec3> points;
+    Vec3 pixelX, pixelY, pixelDepth;
+    bool viewChanged = true;
+    CSelectionOverlay overlay;
+    QRect rubberBand; // start and current corner
+    bool rubberBandActive = false;
+    bool overlayOnlyPaint = false;
 };
