@@ -1,13 +1,42 @@
+#include "cli/Commands.h"
+
 #include <cstdio>
 #include <cstring>
 
-// Command-line front end of the core: subcommands are added as the core grows.
-int main(int argc, char** argv)
-{
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        std::printf("usage: tavrona-cli <command> [options]\n");
-        return argc < 2 ? 2 : 0;
-    }
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(int argc, char** argv);
+    const char* summary;
+};
+
+// One row per subcommand.
+constexpr Command kCommands[] = {
+    {"mannequin", RunMannequinCommand,
+     "build a figure from the data directory; print its anthropometry and mass properties"},
+};
+
+int Usage(std::FILE* out, int status) {
+    std::fprintf(out,
+                 "usage: tavrona-cli <command> [options]   (<command> --help for its options)\n"
+                 "commands:\n");
+    for (const Command& command : kCommands)
+        std::fprintf(out, "  %-12s %s\n", command.name, command.summary);
+    return status;
+}
+
+} // namespace
+
+// Command-line front end of the core: dispatches to one subcommand.
+int main(int argc, char** argv) {
+    if (argc < 2)
+        return Usage(stderr, 2);
+    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)
+        return Usage(stdout, 0);
+    for (const Command& command : kCommands)
+        if (std::strcmp(argv[1], command.name) == 0)
+            return command.run(argc - 1, argv + 1);
     std::fprintf(stderr, "Unknown command: %s\n", argv[1]);
-    return 2;
+    return Usage(stderr, 2);
 }

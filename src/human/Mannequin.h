@@ -38,11 +38,28 @@ class CMannequin : public CSceneObject {
 public:
     // A bare figure: the linked segment tree with no meshes, zero limits and zero angles.
     CMannequin();
-    // Copy used by undo, the clipboard and duplication: placement, representation,
-    // anthropometry, every segment (mesh, limits, angles; fresh ids) and every load. With
-    // keepId the copy has the source's id and colour; otherwise its colour is its own new id.
+    // A figure built as New Mannequin builds it (MannequinBuild.cpp), in this order: the mesh
+    // of `representation`, the joint limits, standard posture `posture` (0 none), the
+    // anthropometry of the database choice through Customize (selection whole body, `sizeMode`
+    // a SizeMode), scaling and mass properties (ChangeBody), then `facing` (0 left, 1 right,
+    // 2 front, 3 back). `childAge` is a child table 0..9 or -1 for an adult, `size` a size row
+    // 0..4, `population` a population code. A failed step stops the sequence with `valid` 0.
+    CMannequin(int representation, int sex, int childAge, int size, int bodyType, int population,
+               int posture, int facing, int sizeMode, const CAnthropometryContext& context);
+    // A figure rebuilt from stored data (scene files): the mesh of `representation`, a copy of
+    // `stored`, scaling and mass properties, joint limits; no posture and no facing.
+    CMannequin(int representation, const CAnthropometry& stored, CUserReporter& reporter);
+    // Copy for undo and duplication: segments with their meshes, limits and angles, the
+    // anthropometry, placement, footprints and loads. With keepId the copy takes the source's
+    // id and colour; otherwise its colour is its own new id.
     CMannequin(const CMannequin& source, bool keepId);
     ~CMannequin() override;
+
+    // Rebuilds the geometry from the anthropometry: reloads the mesh of `representation` (-1:
+    // the current one), scales each main segment and the fingers of each hand by their scale
+    // vectors, recomputes mass properties and the posture. Repeating it never compounds the
+    // scaling. 0 when the mesh cannot be loaded (the figure is then unchanged).
+    int ChangeBody(int representation, CUserReporter& reporter);
 
     // Mass, volume and inertia of main segments 0..15 from "antro1.dat" and the
     // anthropometry's stature and weight (MannequinMassProperties.cpp). Shows "Cannot open
@@ -129,6 +146,7 @@ public:
 
     // The main frame's display switches; null means the defaults.
     const CGlobalSettings* settings = nullptr;
+    int valid = 0; // 1 when construction succeeded; the creating command discards invalid figures
     int representation = 0; // 0 Human, 1 Robot, 2 Stick Figure, 3 Skeleton, 4 HumanForm
     CAnthropometry anthropometry;
     Footprint leftFootprint;  // sole outline in figure coordinates, in

@@ -8,6 +8,7 @@
 #include "model/ObjectList.h"
 #include "model/SceneFileFormat.h"
 #include "model/SceneFileWriter.h"
+#include "model/UserReporter.h"
 
 #include <cmath>
 #include <string>
@@ -207,14 +208,19 @@ private:
     std::array<Matrix4, kSegmentCount> rotations;
 };
 
-// A figure rebuilt from its stored anthropometry.
+// A figure rebuilt from its stored anthropometry: by the context's builder, or as a Human
+// figure from the data directory. Null when it cannot be built.
 CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx) {
     CMannequin* figure = nullptr;
     if (ctx.buildFigure) {
         figure = ctx.buildFigure(anthropometry);
     } else {
-        figure = new CMannequin();
-        figure->anthropometry = anthropometry;
+        CStderrReporter fallback;
+        figure = new CMannequin(0, anthropometry, ctx.reporter ? *ctx.reporter : fallback);
+        if (!figure->valid) {
+            delete figure;
+            figure = nullptr;
+        }
     }
     if (figure)
         figure->settings = ctx.settings;
