@@ -1,5 +1,5 @@
 // tavrona-datagen: writes the body data files of the data directory from the source tables.
-//   tavrona-datagen [--sources DIR] OUTPUT_DIR
+//   tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR
 #include "Generate.h"
 
 #include <cstdio>
@@ -7,20 +7,24 @@
 
 int main(int argc, char** argv) {
     std::string sources = TAVRONA_DATAGEN_SOURCES;
-    std::string output;
+    std::string output, previews;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg == "--sources" && i + 1 < argc) {
             sources = argv[++i];
+        } else if (arg == "--obj" && i + 1 < argc) {
+            previews = argv[++i];
         } else if (!arg.empty() && arg[0] != '-' && output.empty()) {
             output = arg;
         } else {
-            std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] OUTPUT_DIR\n");
+            std::fprintf(stderr,
+                         "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
             return 2;
         }
     }
     if (output.empty()) {
-        std::fprintf(stderr, "usage: tavrona-datagen [--sources DIR] OUTPUT_DIR\n");
+        std::fprintf(stderr,
+                     "usage: tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR\n");
         return 2;
     }
     std::vector<GeneratedFile> files;
@@ -33,6 +37,11 @@ int main(int argc, char** argv) {
     }
     if (!WriteDataFiles(output, files)) {
         std::fprintf(stderr, "tavrona-datagen: cannot write into %s\n", output.c_str());
+        return 1;
+    }
+    if (!previews.empty() && !WriteMeshPreviews(sources, previews)) {
+        std::fprintf(stderr, "tavrona-datagen: cannot write the previews into %s\n",
+                     previews.c_str());
         return 1;
     }
     std::printf("wrote %zu files into %s\n", files.size(), output.c_str());
