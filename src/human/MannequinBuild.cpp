@@ -25,6 +25,9 @@ CMannequin::CMannequin(int representation, int sex, int childAge, int size, int 
                        const CAnthropometryContext& context)
     : CMannequin() {
     CUserReporter& reporter = context.reporter;
+    // The mesh file follows the recorded sex: record it first, so that a woman's figure reads
+    // the female mesh in both loads and does not depend on the male file.
+    anthropometry.gender = static_cast<std::uint8_t>(sex == kMale ? kMale : kFemale);
     if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) ||
         !ApplyStandardPosture(posture) ||
         !anthropometry.Customize(sex, population, childAge, size, bodyType, 0, sizeMode, context) ||
