@@ -79,8 +79,9 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     m[kAbdomen] = Spine({0, 4.0, k.joint[kChest].z}, k.joint[kChest], 5, 2.0);
     const Vec3 pelvis = k.Size(kAbdomen);
     m[kAbdomen].Append(Egg({0, 1.0, k.joint[kChest].z - 1.5}, {3.5, 5.0, 2.0}));
+    m[kAbdomen].Append(Ring({0, 1.5, 0.5}, 0.2 * pelvis.x, 0.22 * pelvis.z, 0.7, 25.0, 24, 6));
     for (double side : {-1.0, 1.0}) {
-        m[kAbdomen].Append(Egg({side * 0.24 * pelvis.x, 5.0, -1.0}, {0.16 * pelvis.x, 5.5, 3.5}));
+        m[kAbdomen].Append(Egg({side * 0.24 * pelvis.x, 6.0, -1.5}, {0.15 * pelvis.x, 5.0, 1.3}));
         m[kAbdomen].Append(Egg({side * k.joint[kLeftLeg].x, 0.0, 0.0}, {2.4, 2.4, 2.4}, 8, 12));
         m[kAbdomen].Append(LongBone({side * k.joint[kLeftLeg].x, -1.0, 0.5},
                                     {side * 1.0, -5.0, 4.5}, 1.2, 0.8, 1.0, 8));
@@ -121,7 +122,9 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
     const double heel = k.heelSole[0].z, toe = k.toeSole[0].z, sole = k.soleY;
     const Vec3 foot = k.Size(kLeftFoot);
     m[kLeftFoot] = Egg({ankle.x, sole + 2.2, heel + 3.0}, {1.8, 2.0, 3.2});
-    m[kLeftFoot].Append(Egg({ankle.x, ankle.y - 1.0, 0.5}, {1.8, 1.5, 2.5}));
+    m[kLeftFoot].Append(Egg({ankle.x, ankle.y - 0.6, 0.8}, {2.0, 1.8, 2.8}));
+    m[kLeftFoot].Append(
+        Egg({ankle.x + 0.3, ankle.y - 3.2, heel + 0.45 * (toe - heel)}, {2.6, 1.6, 2.6}));
     for (int t = 0; t < 5; ++t) {
         const double x = ankle.x + (0.35 - 0.17 * t) * foot.x * (t == 0 ? 0.9 : 1.0);
         const Vec3 base{ankle.x + (0.1 - 0.05 * t) * foot.x, sole + 3.0,
@@ -129,8 +132,8 @@ FigureSurfaces BoneSurfaces(const Skeleton& k) {
         const Vec3 ball{x, sole + 1.2, heel + (0.76 - 0.04 * t) * (toe - heel)};
         const Vec3 tip{x, sole + 0.8,
                        heel + (1.0 - (t == 0 ? 0.0 : 0.04 * t + 0.02)) * (toe - heel)};
-        m[kLeftFoot].Append(LongBone(base, ball, 0.7, 0.4, 0.7, 8));
-        m[kLeftFoot].Append(LongBone(ball, tip, 0.5, 0.35, 0.45, 6));
+        m[kLeftFoot].Append(LongBone(base, ball, 0.8, 0.5, 0.8, 8));
+        m[kLeftFoot].Append(LongBone(ball, tip, 0.6, 0.4, 0.5, 8));
     }
     MirrorLeftToRight(m);
     return m;

@@ -61,7 +61,7 @@ SurfaceMesh Chest(const Skeleton& k) {
     const double shoulder = (k.joint[kLeftArm].y + 3.0 - bottom) / length;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
     const double rib = male ? 1.0 : 0.8; // the female depth includes the breasts
-    const double waist = male ? 0.80 : 0.72;
+    const double waist = male ? 0.78 : 0.72;
     const std::vector<Section> s = {
         {0.0, waist * w, 0.84 * rib * d, 0, 0.0, 2.2},
         {0.2, (waist + 0.03) * w, 0.86 * rib * d, 0, 0.0, 2.2},
@@ -107,9 +107,10 @@ SurfaceMesh Abdomen(const Skeleton& k) {
 
 SurfaceMesh Thigh(const Skeleton& k) {
     const Vec3 size = k.Size(kLeftLeg);
-    const double bottom = k.joint[kLeftLowerLeg].y - 3.0, top = 4.0;
+    const double bottom = k.joint[kLeftLowerLeg].y - 4.5, top = 4.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.56 * w, 0.58 * d, 0, 0.02 * d},
+    const std::vector<Section> s = {{0.0, 0.40 * w, 0.40 * d, 0, 0.0},
+                                    {0.035, 0.53 * w, 0.55 * d, 0, 0.02 * d},
                                     {0.10, 0.58 * w, 0.62 * d, 0, 0.04 * d},
                                     {0.35, 0.70 * w, 0.76 * d, 0.02 * w, 0.06 * d},
                                     {0.65, 0.85 * w, 0.90 * d, 0.05 * w, 0.05 * d},
@@ -157,9 +158,10 @@ SurfaceMesh Foot(const Skeleton& k) {
 
 SurfaceMesh UpperArm(const Skeleton& k) {
     const Vec3 size = k.Size(kLeftArm);
-    const double bottom = k.joint[kLeftForearm].y - 2.5, top = k.joint[kLeftArm].y + 4.0;
+    const double bottom = k.joint[kLeftForearm].y - 3.5, top = k.joint[kLeftArm].y + 4.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.72 * w, 0.66 * d, 0, 0.0},
+    const std::vector<Section> s = {{0.0, 0.50 * w, 0.46 * d, 0, 0.0},
+                                    {0.04, 0.68 * w, 0.62 * d, 0, 0.0},
                                     {0.12, 0.74 * w, 0.72 * d, 0, 0.0},
                                     {0.45, 0.80 * w, 0.88 * d, 0, 0.04 * d},
                                     {0.72, 0.92 * w, 0.96 * d, 0.03 * w, 0.0},
@@ -200,15 +202,20 @@ SurfaceMesh Palm(const Skeleton& k) {
     return Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
 }
 
-// One finger phalanx: a rounded tube from joint to end, slightly flattened front to back.
+// One finger phalanx: a tube from joint to end with rounded ends, slightly flattened front to
+// back; the distal phalanx ends in a round fingertip.
 SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
     const double r = 0.5 * k.thickness[s];
     const Frame f = FrameAlong(k.joint[s], k.end[s]);
     const double length = Length(k.end[s] - k.joint[s]);
-    const std::vector<Section> sections = {{0.0, 0.95 * r, 0.85 * r},
-                                           {0.5, 0.90 * r, 0.80 * r},
-                                           {1.0, (tip ? 0.80 : 0.88) * r, (tip ? 0.70 : 0.78) * r}};
-    return Loft(f, length, sections, 7, 12, 0.4 * r, tip ? 0.75 * r : 0.4 * r);
+    const double end = tip ? 0.80 : 0.90;
+    const std::vector<Section> sections = {{0.0, 0.80 * r, 0.70 * r},
+                                           {0.12, 0.95 * r, 0.85 * r},
+                                           {0.5, 0.88 * r, 0.78 * r},
+                                           {0.85, end * r, (end - 0.1) * r},
+                                           {0.95, (end - 0.12) * r, (end - 0.2) * r},
+                                           {1.0, 0.45 * r, 0.40 * r}};
+    return Loft(f, length + (tip ? 0.0 : 0.3 * r), sections, 9, 12, 0.5 * r, 0.15 * r);
 }
 
 } // namespace

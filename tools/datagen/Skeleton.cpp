@@ -12,10 +12,10 @@ const char* SexName(Sex sex) {
 // + towards the thumb) and phalanx shares (proximal, middle, distal).
 constexpr double kMiddleFinger = 0.50;
 const double kFingerLength[4] = {0.93, 1.0, 0.95, 0.78};
-const double kKnuckleSide[4] = {0.33, 0.11, -0.11, -0.31};
+const double kKnuckleSide[4] = {0.36, 0.12, -0.12, -0.34};
 const double kKnuckleRise[4] = {0.02, 0.0, 0.015, 0.05};
 const double kPhalanxShare[3] = {0.47, 0.30, 0.23};
-const double kFingerThickness[4] = {0.235, 0.24, 0.225, 0.20}; // of hand breadth
+const double kFingerThickness[4] = {0.25, 0.26, 0.245, 0.22}; // of hand breadth
 // Thumb: metacarpal from the carpometacarpal joint, then proximal and distal phalanges.
 const double kThumbLength[3] = {0.24, 0.17, 0.16};
 
@@ -112,14 +112,14 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
         }
     }
     // Thumb: from the base of the palm, down, out and forward.
-    const Vec3 thumbDir = Normalize(Vec3{0.22, -1.0, 0.32});
-    Vec3 p = wrist + Vec3{0.28 * breadth, -0.10 * hand, 0.18 * breadth};
+    const Vec3 thumbDir = Normalize(Vec3{0.18, -1.0, 0.30});
+    Vec3 p = wrist + Vec3{0.24 * breadth, -0.08 * hand, 0.12 * breadth};
     for (int ph = 0; ph < kPhalanges; ++ph) {
         const int s = FingerSegment(false, 0, ph);
         k.joint[s] = p;
         p = p + thumbDir * (kThumbLength[ph] * hand);
         k.end[s] = p;
-        k.thickness[s] = 0.29 * breadth * (1.0 - 0.08 * ph);
+        k.thickness[s] = (ph == 0 ? 0.36 : 0.30) * breadth * (1.0 - 0.06 * ph);
     }
 
     // Mass centres at de Leva's fractions from the proximal end (sex-specific).

@@ -1,11 +1,20 @@
 // tavrona-datagen: writes the body data files of the data directory from the source tables.
 //   tavrona-datagen [--sources DIR] [--obj PREVIEW_DIR] OUTPUT_DIR
+//   tavrona-datagen --pose DATA_DIR REPRESENTATION SEX POSTURE OUT.obj   (a posed preview)
 #include "Generate.h"
+#include "PosedPreview.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 int main(int argc, char** argv) {
+    if (argc == 7 && std::string(argv[1]) == "--pose") {
+        return WritePosedPreview(argv[2], std::atoi(argv[3]), std::atoi(argv[4]),
+                                 std::atoi(argv[5]), argv[6])
+                   ? 0
+                   : 1;
+    }
     std::string sources = TAVRONA_DATAGEN_SOURCES;
     std::string output, previews;
     for (int i = 1; i < argc; ++i) {
