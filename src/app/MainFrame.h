@@ -2,6 +2,7 @@
 
 #include "app/CommandTarget.h"
 #include "app/MessageBoxReporter.h"
+#include "app/PosturePictures.h"
 #include "model/GlobalSettings.h"
 
 #include <QMainWindow>
@@ -32,6 +33,7 @@ public:
     CGlobalSettings& Settings() { return settings; }
     // Shows model and file errors in message boxes over this window.
     CUserReporter& Reporter() { return reporter; }
+    CPosturePictures& PosturePictures() { return posturePictures; }
     QMdiArea* MdiArea() const { return mdiArea; }
 
     QAction* Action(int id) const;
@@ -79,6 +81,7 @@ private:
     CTavroApp& app;
     CGlobalSettings settings;
     CMessageBoxReporter reporter{this};
+    CPosturePictures posturePictures;
     QMdiArea* mdiArea = nullptr;
     std::map<int, QAction*> actions;
     std::map<int, QToolBar*> toolbars;
