@@ -35,7 +35,8 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
 		-DTAVRONA_GUI=OFF >/dev/null
 	@cmake --build build-fuzz --target fuzz_body_files -j $(JOBS)
-	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS)
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS) build-fuzz/corpus fuzz/seeds
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
