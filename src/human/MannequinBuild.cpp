@@ -1,5 +1,6 @@
 #include "human/Mannequin.h"
 
+#include "biomech/Force.h"
 #include "model/UserReporter.h"
 
 namespace {
@@ -56,6 +57,13 @@ CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(sou
     anthropometry = source.anthropometry;
     leftFootprint = source.leftFootprint;
     rightFootprint = source.rightFootprint;
+    for (const CForce* f : source.forces) {
+        auto* copy = new CForce(*f, false);
+        copy->colour = colour;
+        segments[copy->segment]->AddChild(copy);
+        copy->parent = this;
+        forces.push_back(copy);
+    }
 }
 
 int CMannequin::ChangeBody(int newRepresentation, CUserReporter& reporter) {
