@@ -36,7 +36,8 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
 		-DTAVRONA_GUI=OFF >/dev/null
 	@cmake --build build-fuzz --target fuzz_body_files fuzz_data_tables -j $(JOBS)
-	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS)
+	@mkdir -p build-fuzz/corpus
+	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS) build-fuzz/corpus fuzz/seeds
 	@build-fuzz/fuzz/fuzz_data_tables -runs=$(FUZZ_FILE_RUNS)
 
 format:
