@@ -9,6 +9,8 @@
 #include "model/DataDirectory.h"
 #include "model/GlobalSettings.h"
 #include "model/ObjectList.h"
+#include "model/SceneBounds.h"
+#include "model/SceneFileReader.h"
 #include "model/UserReporter.h"
 #include "render/EglContext.h"
 #include "render/GLRender.h"
@@ -163,9 +165,18 @@ struct Scene {
 bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
                CUserReporter& reporter, Scene& scene) {
     if (!options.input.empty()) {
-        std::fprintf(stderr, "tavrona-cli render: cannot read scene file %s\n",
-                     options.input.c_str());
-        return false;
+        SceneReadContext context;
+        context.reporter = &reporter;
+        context.settings = &settings;
+        if (!ReadSceneFile(options.input, scene.objects, context)) {
+            std::fprintf(stderr, "tavrona-cli render: cannot read scene file %s\n",
+                         options.input.c_str());
+            return false;
+        }
+        for (CSceneObject* object : scene.objects)
+            if (object->IsTopLevel())
+                scene.owned.push_back(object);
+        return true;
     }
     const FigureChoice& c = options.figure;
     const CAnthropometryContext context{reporter};
@@ -189,16 +200,6 @@ bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
     figure->AddToList(scene.objects);
     scene.owned.push_back(figure.release());
     return true;
-}
-
-// Bounds of all objects; the box of +-1000 inches for an empty scene.
-void SceneBounds(const CObjectList& objects, Vec3& min, Vec3& max) {
-    BoundingBox box;
-    for (const CSceneObject* object : objects)
-        if (object->IsTopLevel())
-            object->CollectBounds(box);
-    min = box.valid ? box.min : Vec3(-1000, -1000, -1000);
-    max = box.valid ? box.max : Vec3(1000, 1000, 1000);
 }
 
 const CMannequin* FirstFigure(const CObjectList& objects) {

@@ -1,3 +1,8 @@
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
+#include "model/ObjectList.h"
+#include "model/SceneFileWriter.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -73,6 +78,29 @@ TEST(RenderCommandTest, UnreadableSceneFileIsRefused) {
     EXPECT_EQ(RunRender(bad + " -o " + out).status, 1);
     EXPECT_EQ(RunRender(Temp("missing.tvr") + " -o " + out).status, 1);
     EXPECT_FALSE(std::ifstream(out).good());
+}
+
+TEST(RenderCommandTest, SceneFileRendersAtTheRequestedSize) {
+    CPolyface box;
+    box.Build(kShapeBox, {Vec3(0, 0, 0), Vec3(20, 30, 10)});
+    CObjectList objects;
+    box.AddToList(objects);
+    const std::string scene = Temp("box.tvr");
+    ASSERT_EQ(WriteSceneFile(scene, objects), 1);
+    for (const char* view : {"front", "top", "left", "right", "user", "orbit"}) {
+        const std::string out = Temp(std::string("box_") + view + ".png");
+        const Result r = RunRender(scene + " -o " + out +
+                                   " --size 320x200 --mode hidden --floor --axes --view " + view);
+        EXPECT_EQ(r.status, 0) << view << ": " << r.output;
+        int w = 0, h = 0;
+        ASSERT_TRUE(PngSize(out, w, h)) << view;
+        EXPECT_EQ(w, 320);
+        EXPECT_EQ(h, 200);
+        std::remove(out.c_str());
+    }
+    // The eye view needs a figure.
+    EXPECT_EQ(RunRender(scene + " -o " + Temp("eye.png") + " --view eye").status, 1);
+    std::remove(scene.c_str());
 }
 
 TEST(RenderCommandTest, FigureFromTheMannequinChoicesInEveryViewAndMode) {
