@@ -63,12 +63,12 @@ SurfaceMesh Chest(const Skeleton& k) {
     const double rib = male ? 1.0 : 0.8; // the female depth includes the breasts
     const double waist = male ? 0.78 : 0.72;
     const std::vector<Section> s = {
-        {0.0, waist * w, 0.84 * rib * d, 0, 0.0, 2.2},
-        {0.2, (waist + 0.03) * w, 0.86 * rib * d, 0, 0.0, 2.2},
-        {0.45, 0.90 * w, 0.94 * rib * d, 0, 0.04 * d, 2.3},
-        {shoulder - 0.2, 0.96 * w, 1.0 * rib * d, 0, 0.08 * d, 2.4},
-        {shoulder - 0.06, 1.0 * w, 0.96 * rib * d, 0, 0.04 * d, 2.6},
-        {shoulder + 0.02, 0.95 * w, 0.80 * rib * d, 0, -0.02 * d, 2.6},
+        {0.0, waist * w, 0.84 * rib * d, 0, 0.0, 2.0},
+        {0.2, (waist + 0.02) * w, 0.86 * rib * d, 0, 0.0, 2.0},
+        {0.45, 0.88 * w, 0.94 * rib * d, 0, 0.04 * d, 2.1},
+        {shoulder - 0.2, 0.95 * w, 1.0 * rib * d, 0, 0.08 * d, 2.2},
+        {shoulder - 0.06, 1.0 * w, 0.96 * rib * d, 0, 0.04 * d, 2.4},
+        {shoulder + 0.02, 0.95 * w, 0.80 * rib * d, 0, -0.02 * d, 2.4},
         {shoulder + 0.5 * (1 - shoulder), 0.58 * w, 0.58 * rib * d, 0, -0.10 * d, 2.2},
         {1.0, 0.36 * w, 0.46 * rib * d, 0, -0.14 * d, 2.0}};
     const double breastT = (k.joint[kLeftArm].y - 12.0 - bottom) / length;
