@@ -90,7 +90,7 @@ SurfaceMesh Abdomen(const Skeleton& k) {
     const bool male = k.sex == Sex::Male;
     const double bottom = -9.0, top = k.joint[kChest].y + 4.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const double waist = male ? 0.84 : 0.72;
+    const double waist = male ? 0.80 : 0.66;
     const std::vector<Section> s = {{0.0, 0.50 * w, 0.55 * d, 0, -0.05 * d, 2.0},
                                     {0.14, 0.86 * w, 0.92 * d, 0, -0.10 * d, 2.3},
                                     {0.30, 1.0 * w, 1.0 * d, 0, -0.08 * d, 2.4},
