@@ -226,8 +226,10 @@ int RunRenderCommand(int argc, char** argv) {
 
     CEglContext context(options.width, options.height);
     CGLRender render(settings, reporter); // reports a failed context as "Trace : ..."
-    if (!render.InitOffscreenRender(&context, nullptr, options.width, options.height))
+    if (!render.InitOffscreenRender(&context, nullptr, options.width, options.height)) {
+        std::fputs(kInitOpenGLFailed, stderr);
         return 1;
+    }
     render.SetRenderMode(options.mode);
     if (options.view == VIEW_EYE) {
         const CMannequin* figure = FirstFigure(scene.objects);

@@ -68,6 +68,8 @@ TEST(RenderCommandTest, FailedContextIsReportedAndExitsNonZero) {
     const Result r = RunRender("-o " + out + " --size 100000x100000");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find("Trace : wglCreateContext failed."), std::string::npos) << r.output;
+    EXPECT_NE(r.output.find("Could not intialize OpenGL.\nPlease check your Display settings.\n"),
+              std::string::npos);
     EXPECT_FALSE(std::ifstream(out).good());
 }
 

@@ -68,6 +68,21 @@ TEST_F(EyeMaskTest, MaskKeepsTheCentreDotsTheBandAndBlackensTheCorners) {
     EXPECT_NEAR(static_cast<double>(black) / total, 0.125, 0.04);
 }
 
+TEST_F(EyeMaskTest, ResizedEyeViewRebuildsTheMaskForTheNewSize) {
+    render->camera.SetEyePoints(Vec3(0, 0, 100), Vec3(0, 0, 0), Vec3(0, 1, 100));
+    render->SetViewType(VIEW_EYE);
+    ASSERT_EQ(render->SetupStencil(), 1);
+    render->SetViewRect(200, 150); // the lower left quarter of the buffer
+    ASSERT_EQ(render->RenderObjectList(objects, PICK_NONE, 1, 1), 1);
+    CImage image;
+    ASSERT_EQ(render->ReadImage(image), 1);
+    ASSERT_EQ(image.width, 200);
+    EXPECT_EQ(image.PixelAt(100, 75), kWhite);      // the new centre
+    EXPECT_EQ(image.PixelAt(100 + 50, 75), kWhite); // inside the inner outline (56 px)
+    EXPECT_EQ(image.PixelAt(100 + 80, 75), kBlack); // beyond the outer one (73 px)
+    EXPECT_EQ(image.PixelAt(0, 0), kBlack);
+}
+
 TEST_F(EyeMaskTest, OtherViewsAreNotMasked) {
     render->camera.SetEyePoints(Vec3(0, 0, 100), Vec3(0, 0, 0), Vec3(0, 1, 100));
     render->SetViewType(VIEW_EYE);
