@@ -70,12 +70,17 @@ void CSceneObject::RemoveAndDelete(CObjectList& list) {
 }
 
 void CSceneObject::Select() {
+    // Only the drawing colour changes, which compiled geometry does not hold.
+    const std::uint64_t geometry = revision;
     Invalidate();
+    revision = geometry;
     selected = 1;
 }
 
 void CSceneObject::Deselect() {
+    const std::uint64_t geometry = revision;
     Invalidate();
+    revision = geometry;
     selected = 0;
 }
 

@@ -98,7 +98,8 @@ public:
     int selected = 0;
     int modified = 1;
     // Unique stamp of this object's current content: a fresh value from a process-wide counter
-    // at construction and at every Invalidate. Caches of compiled geometry compare it.
+    // at construction and at every Invalidate, except the one of Select and Deselect (the
+    // colour is not compiled). Caches of compiled geometry compare it.
     std::uint64_t revision = 0;
 };
 

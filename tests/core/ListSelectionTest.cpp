@@ -76,6 +76,13 @@ TEST(ListSelectionTest, InvalidateGivesAFreshRevision) {
     s.childA->Invalidate(); // rises to the owner
     EXPECT_NE(s.group.revision, before);
     EXPECT_NE(s.childA->revision, s.childB->revision);
+    // Selection only changes the colour: the object keeps its geometry stamp but is modified.
+    const auto childRevision = s.childB->revision;
+    s.childB->modified = 0;
+    s.childB->Select();
+    s.childB->Deselect();
+    EXPECT_EQ(s.childB->revision, childRevision);
+    EXPECT_EQ(s.childB->modified, 1);
 }
 
 } // namespace

@@ -151,9 +151,11 @@ TEST_F(RenderFrameTest, GeometryIsCompiledOnlyWhenTheObjectChanges) {
     const CImage third = Frame();
     EXPECT_EQ(square->emits, 2);
     EXPECT_NE(third.PixelAt(kWidth / 2 + 100, kHeight / 2), kWhite); // 25 inches out: now inside
-    // Selection changes the colour, which lies outside the compiled list; the picture follows.
+    // Selection changes the colour, which lies outside the compiled list: the picture follows
+    // without a new compilation.
     square->Select();
     EXPECT_GT(GreenOf(Frame().PixelAt(kWidth / 2, kHeight / 2)), 100);
+    EXPECT_EQ(square->emits, 2);
 }
 
 TEST_F(RenderFrameTest, PngFileHoldsTheFrame) {
