@@ -7,6 +7,9 @@
 #include "draw/Polyface.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
+#include "human/Representation.h"
+#include "model/BoundingBox.h"
+#include "model/GlobalSettings.h"
 #include "model/SceneObject.h"
 #include "view/TavroView.h"
 
@@ -103,6 +106,37 @@ void CAppDoc::SetLayout(int windowCount) {
     }
     changingLayout = false;
     UpdateAllViews();
+}
+
+bool CAppDoc::BuildDemoScene() {
+    CGlobalSettings& settings = Frame().Settings();
+    CAnthropometryContext context{Frame().Reporter(), nullptr, settings.lengthUnit};
+    constexpr double kHalfSpacing = 12.0; // inches between the figures' centre lines, halved
+    for (int sex : {kMale, kFemale}) {
+        auto figure = std::make_unique<CMannequin>(kRepresentationHuman, sex, -1, 2, kAverage, 1, 1,
+                                                   2, kSizeAutomatic, context);
+        if (!figure->valid)
+            return false;
+        figure->settings = &settings;
+        figure->UpdatePosture();
+        // Side by side, the soles on the floor (y = 0).
+        BoundingBox box;
+        figure->CollectBounds(box);
+        const double x = sex == kMale ? -kHalfSpacing : kHalfSpacing;
+        figure->transform =
+            Translation(Vec3(x, box.valid ? -box.min.y : 0.0, 0.0)) * figure->transform;
+        figure->UpdatePosture();
+        AddObject(figure.release());
+    }
+    settings.showSceneFloor = 1;
+    SetModifiedFlag(false);
+    // Seen from the front, a little from the right and above, so that the floor shows.
+    for (CTavroView* view : views) {
+        view->SetUserVectors(Vec3(0.35, 0.25, 1.0), Vec3(0.0, 1.0, 0.0));
+        view->SetViewType(VIEW_USER);
+        view->RequestZoomExtents();
+    }
+    return true;
 }
 
 bool CAppDoc::OnCommand(int id) {

@@ -53,6 +53,8 @@ public:
     // Closes every window of the document and opens one (in the user view) or four (left,
     // right, top, user) filling the main window's client area.
     void SetLayout(int windowCount);
+    // The start-up scene: a 50th-percentile US man and woman side by side on the floor.
+    bool BuildDemoScene();
 
     // --- The scene, for the views -------------------------------------------------------------
     const CObjectList& Objects() const;

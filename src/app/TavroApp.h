@@ -26,8 +26,9 @@ public:
     ~CTavroApp() override;
 
     // Start-up: creates the main frame, restores its placement, processes the file arguments
-    // (a new empty document when there are none) and shows the frame. False ends the program.
-    bool InitInstance(const QStringList& fileArguments);
+    // (a new empty document when there are none, holding the demo scene with `demo`) and shows
+    // the frame. False ends the program.
+    bool InitInstance(const QStringList& fileArguments, bool demo = false);
 
     CMainFrame* MainFrame() const { return mainFrame.get(); }
     const std::vector<std::unique_ptr<CAppDoc>>& Documents() const { return documents; }
