@@ -15,6 +15,7 @@ struct Command {
 constexpr Command kCommands[] = {
     {"mannequin", RunMannequinCommand,
      "build a figure from the data directory; print its anthropometry and mass properties"},
+    {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
 };
 
 int Usage(std::FILE* out, int status) {

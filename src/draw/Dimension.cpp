@@ -1,5 +1,6 @@
 #include "draw/Dimension.h"
 
+#include "biomech/Units.h"
 #include "draw/DrawStyle.h"
 #include "draw/LabelPainter.h"
 #include "draw/Polyline.h"
@@ -9,15 +10,8 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <cstdio>
 
 namespace {
-
-// Inches to the display length unit, by unit code (0 in, 1 ft, 2 m, 3 cm, 4 mm).
-double InchesToDisplay(double inches, int unit) {
-    static const double kFactor[] = {1.0, 0.083333, 0.0254, 2.54, 25.4};
-    return (unit >= 0 && unit <= 4) ? inches * kFactor[unit] : inches;
-}
 
 constexpr double kArrowLength = 3.0; // inches
 constexpr double kArrowBase = 1.0;   // inches
@@ -78,7 +72,7 @@ void CDimension::BuildLinear(const std::vector<Vec3>& clicks, int lengthUnit) {
         a.x = b.x = 0.0;
         a.z = b.z = 0.0;
     }
-    label = DimensionLabel(InchesToDisplay(Distance(a, b), lengthUnit));
+    label = FormatTrimmed(ConvertLength(kInches, Distance(a, b), lengthUnit), 2);
 }
 
 void CDimension::BuildAngle(const std::vector<Vec3>& clicks) {
@@ -107,7 +101,7 @@ void CDimension::BuildAngle(const std::vector<Vec3>& clicks) {
     } else {
         angle = 0.0f;
     }
-    label = DimensionLabel(angle);
+    label = FormatTrimmed(angle, 2);
 }
 
 void CDimension::ExtendBounds(BoundingBox& box, const Matrix4& world) const {
@@ -175,19 +169,4 @@ void CDimension::DrawLabelAt(const Vec3& where) {
         DrawStrokes(labelStrokes);
     }
     glPopMatrix();
-}
-
-std::string DimensionLabel(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
-    std::string s = text;
-    if (s.find('.') != std::string::npos && s.find('e') == std::string::npos) {
-        while (s.size() >= 2 && s.back() == '0')
-            s.pop_back();
-        if (!s.empty() && s.back() == '.')
-            s.pop_back();
-    }
-    if (s == "-0")
-        s = "0";
-    return s;
 }

@@ -52,6 +52,3 @@ private:
     std::string strokedLabel; // label whose outline strokes are cached below
     std::vector<Vec3> labelStrokes;
 };
-
-// A number with at most 2 decimals, trailing zeros and a trailing point removed.
-std::string DimensionLabel(double value);

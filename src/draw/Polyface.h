@@ -1,12 +1,9 @@
 #pragma once
 
+#include "model/Quad.h"
 #include "model/SceneObject.h"
 
-#include <array>
 #include <vector>
-
-// Four vertex indices of one face; a triangle repeats its last index.
-using Quad = std::array<int, 4>;
 
 // A mesh of quadrilateral faces in the object's local frame (inches): the solid primitives of
 // the drawing tools, imported meshes, wheelchair parts. Type 1, default name "Polyface",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Matrix4.h"
+#include "model/Quad.h"
 #include "model/SceneObject.h"
 #include "model/Vec3.h"
 
@@ -16,9 +17,6 @@ enum LimitCode : int {
     kAtUpperLimit = 1, // also: limit checking is off for this segment
     kAtLowerLimit = 2,
 };
-
-// One quadrilateral face: four indices into the segment's vertices.
-using Quad = std::array<int, 4>;
 
 // One rigid segment of a human figure (type 6): its mesh, its joint (three angles with limits
 // and the rotation built from them) and its place in the figure's segment tree. Segments are

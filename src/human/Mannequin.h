@@ -9,7 +9,9 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <vector>
 
+class CForce;
 class CUserReporter;
 struct CGlobalSettings;
 
@@ -48,8 +50,8 @@ public:
     // `stored`, scaling and mass properties, joint limits; no posture and no facing.
     CMannequin(int representation, const CAnthropometry& stored, CUserReporter& reporter);
     // Copy for undo and duplication: segments with their meshes, limits and angles, the
-    // anthropometry, placement and footprints. With keepId the copy takes the source's id and
-    // colour; otherwise its colour is its own new id.
+    // anthropometry, placement, footprints and loads. With keepId the copy takes the source's
+    // id and colour; otherwise its colour is its own new id.
     CMannequin(const CMannequin& source, bool keepId);
     ~CMannequin() override;
 
@@ -129,6 +131,19 @@ public:
     void SavePosture();
     void RestoreSavedPosture();
 
+    // Attaches a new load to main segment `segment` (0..15) and lists it in `forces` and in the
+    // segment's children. With `worldPoint` the location is a scene point, converted into the
+    // segment's frame; otherwise it is already in that frame (in). Force in lbf, torque in
+    // lbf*in. A null `name` keeps "Force". Returns the force, or null for a bad segment.
+    CForce* AddForce(int segment, int kind, const Vec3& location, const Vec3& force,
+                     const Vec3& torque, const char* name, bool worldPoint);
+    // Replaces the location (segment frame, in), force (lbf) and torque (lbf*in) of a force of
+    // this figure.
+    void EditForce(CForce& force, const Vec3& location, const Vec3& forceVector,
+                   const Vec3& torque);
+    // Unlinks and deletes a force of this figure.
+    void DeleteForce(CForce* force);
+
     // The main frame's display switches; null means the defaults.
     const CGlobalSettings* settings = nullptr;
     int valid = 0; // 1 when construction succeeded; the creating command discards invalid figures
@@ -137,6 +152,9 @@ public:
     Footprint leftFootprint;  // sole outline in figure coordinates, in
     Footprint rightFootprint; // sole outline in figure coordinates, in
     std::array<SavedJointState, kSegmentCount> savedPosture;
+    // External loads and predicted foot forces in the order added. Each is also a child of the
+    // segment it acts on, which owns it; its parent is the figure and its colour the figure's.
+    std::vector<CForce*> forces;
 
 private:
     // Names, tree links, counterparts and child-list entries of all segments.

@@ -1,5 +1,6 @@
 #include "human/Mannequin.h"
 
+#include "biomech/Force.h"
 #include "model/UserReporter.h"
 
 namespace {
@@ -24,6 +25,9 @@ CMannequin::CMannequin(int representation, int sex, int childAge, int size, int 
                        const CAnthropometryContext& context)
     : CMannequin() {
     CUserReporter& reporter = context.reporter;
+    // The mesh file follows the recorded sex: record it first, so that a woman's figure reads
+    // the female mesh in both loads and does not depend on the male file.
+    anthropometry.gender = static_cast<std::uint8_t>(sex == kMale ? kMale : kFemale);
     if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) ||
         !ApplyStandardPosture(posture) ||
         !anthropometry.Customize(sex, population, childAge, size, bodyType, 0, sizeMode, context) ||
@@ -53,6 +57,13 @@ CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(sou
     anthropometry = source.anthropometry;
     leftFootprint = source.leftFootprint;
     rightFootprint = source.rightFootprint;
+    for (const CForce* f : source.forces) {
+        auto* copy = new CForce(*f, false);
+        copy->colour = colour;
+        segments[copy->segment]->AddChild(copy);
+        copy->parent = this;
+        forces.push_back(copy);
+    }
 }
 
 int CMannequin::ChangeBody(int newRepresentation, CUserReporter& reporter) {

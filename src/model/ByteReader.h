@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Vec3.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -16,7 +18,26 @@ public:
     bool Skip(std::size_t count);
     std::size_t Remaining() const { return size - position; }
 
+    // Record decoding: each call reads the next value; one that would overrun yields zero (an
+    // empty text, an empty sub-reader) and sets `failed`. Callers test Has() where a short
+    // read matters.
+    bool Has(std::size_t count) const { return count <= Remaining(); }
+    std::uint8_t U8();
+    std::int16_t I16();
+    std::int32_t I32();
+    float F32();
+    // Three float32 values.
+    Vec3 Point();
+    // `count` bytes as text up to the first NUL.
+    std::string Text(std::size_t count);
+    // A reader over the next `count` bytes, which this reader passes over.
+    CByteReader Sub(std::size_t count);
+
+    bool failed = false;
+
 private:
+    const unsigned char* Take(std::size_t count);
+
     const unsigned char* data;
     std::size_t size;
     std::size_t position = 0;

@@ -3,13 +3,18 @@
 #include "anthro/Anthropometry.h"
 #include "anthro/PopulationTables.h"
 #include "biomech/MassProperties.h"
+#include "human/Mannequin.h"
 #include "human/SegmentTable.h"
+#include "model/Matrix4.h"
 
 #include "../support/TestFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <vector>
 
 namespace {
 
@@ -88,6 +93,92 @@ TEST_F(BodyDataFiles, SegmentMassesOfTheMedianManFollowDeLeva) {
     EXPECT_NEAR((p[kChest].mass + p[kAbdomen].mass) / total, 0.4346, 0.4346 * 0.1);
     // A thigh of 11 kg is about 11 litres: 670 cubic inches within 15 %.
     EXPECT_NEAR(p[kLeftLeg].volume, p[kLeftLeg].mass / 2.2046 / 1.07 * 61.0237, 100.0);
+}
+
+TEST_F(BodyDataFiles, EveryMeshLoadsAndTheMedianManStandsAtTheReferenceStature) {
+    RecordingReporter reporter;
+    for (int gender : {kFemale, kMale}) {
+        for (int representation = 0; representation < 5; ++representation) {
+            CMannequin figure;
+            figure.anthropometry.gender = static_cast<std::uint8_t>(gender);
+            ASSERT_EQ(figure.LoadMesh(representation, reporter), 1) << representation;
+            figure.UpdatePosture();
+            double top = -1e9, bottom = 1e9;
+            for (int s = 0; s < kMainSegmentCount; ++s) {
+                for (const Vec3& v : figure.GetSegment(s)->worldVertices) {
+                    top = std::max(top, v.y);
+                    bottom = std::min(bottom, v.y);
+                }
+            }
+            // 174.6 cm (man) and 174.1 cm (woman) from the sole to the top of the head.
+            const double chain = gender == kMale ? 174.6 : 174.1;
+            if (representation != 2) // the stick figure's head is a small ball
+                EXPECT_NEAR((top - bottom) * 2.54 / chain, 1.0, 0.01) << representation;
+            // The shoulder, elbow and grip points the reach solution uses: the arm hangs
+            // straight down, upper arm 28.2 cm long.
+            const CBodyPart* arm = figure.GetSegment(kLeftArm);
+            EXPECT_NEAR(arm->vertices[1].y * 2.54, -28.2, 0.05);
+            EXPECT_NEAR(arm->vertices[1].x, 0.0, 1e-9);
+        }
+    }
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(BodyDataFiles, PosturesAndHandsApplyExactlyWithinTheLimits) {
+    RecordingReporter reporter;
+    CMannequin figure;
+    ASSERT_EQ(figure.LoadMesh(0, reporter), 1);
+    ASSERT_EQ(figure.ReadLimits(reporter), 1);
+    EXPECT_TRUE(reporter.questions.empty()); // the neutral posture lies within the limits
+    // Every posture is reproduced exactly: no angle of "perpost.dat" is cut by a limit.
+    std::ifstream file(std::string(TAVRONA_TEST_DATA) + "/perpost.dat");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 38u * 17u);
+    for (int posture = 1; posture <= 38; ++posture) {
+        ASSERT_EQ(figure.ApplyStandardPosture(posture), 1) << posture;
+        for (int s = 0; s < kMainSegmentCount; ++s) {
+            int x = 0, z = 0, y = 0;
+            std::sscanf(lines[(posture - 1) * 17 + s].c_str(), "%*i %i %i %i", &x, &z, &y);
+            const Vec3& a = figure.GetSegment(s)->angles;
+            EXPECT_EQ(a.x, x) << "posture " << posture << " segment " << s;
+            EXPECT_EQ(a.y, y) << "posture " << posture << " segment " << s;
+            EXPECT_EQ(a.z, z) << "posture " << posture << " segment " << s;
+        }
+    }
+    // Number 38 is the seated wheelchair posture: hips flexed 90 (negative x), knees 75.
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kLeftLeg)->angles.x, -90.0);
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kRightLowerLeg)->angles.x, 75.0);
+    ASSERT_EQ(figure.ApplyStandardPosture(8), 1); // stoop lift: trunk bent 90 over the hips
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kAbdomen)->angles.x, 60.0);
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kChest)->angles.x, 30.0);
+    for (int number = 1; number <= 9; ++number) {
+        ASSERT_EQ(figure.ApplyHandPosture(number, 1), 1);
+        ASSERT_EQ(figure.ApplyHandPosture(number, 0), 1);
+    }
+    ASSERT_EQ(figure.ApplyHandPosture(3, 1), 1); // fist: index finger middle joint at -100
+    ASSERT_EQ(figure.ApplyHandPosture(3, 0), 1);
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kFirstRightFinger + 4)->angles.x, -100.0);
+    EXPECT_DOUBLE_EQ(figure.GetSegment(kFirstLeftFinger + 4)->angles.x, -100.0);
+}
+
+TEST_F(BodyDataFiles, FootprintsLieUnderTheFeet) {
+    RecordingReporter reporter;
+    CMannequin figure;
+    ASSERT_EQ(figure.LoadMesh(0, reporter), 1);
+    figure.UpdatePosture();
+    ASSERT_EQ(figure.LoadFootprints(reporter), 1);
+    Matrix4 frame;
+    ASSERT_EQ(figure.GetSegmentLocalFrame(kLeftFoot, frame), 1);
+    const Vec3 heel = TransformPoint(frame, figure.GetSegment(kLeftFoot)->vertices[3]);
+    EXPECT_NEAR(Length(figure.leftFootprint[0] - heel), 0.0, 1e-4);
+    // Both soles on the floor, toes ahead, each under its own foot.
+    for (const Vec3& p : figure.leftFootprint)
+        EXPECT_NEAR(p.y, heel.y, 1e-4);
+    EXPECT_GT(figure.leftFootprint[14].z - figure.leftFootprint[0].z, 9.0);
+    EXPECT_GT(figure.leftFootprint[0].x, 0.0);
+    EXPECT_LT(figure.rightFootprint[0].x, 0.0);
 }
 
 } // namespace

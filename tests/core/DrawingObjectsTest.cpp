@@ -243,14 +243,6 @@ TEST(DimensionBuilder, AngleCountsCounterClockwise) {
     EXPECT_EQ(d.angle, 0.0f);
 }
 
-TEST(DimensionBuilder, LabelTrimming) {
-    EXPECT_EQ(DimensionLabel(12.5), "12.5");
-    EXPECT_EQ(DimensionLabel(51.0), "51");
-    EXPECT_EQ(DimensionLabel(0.004), "0");
-    EXPECT_EQ(DimensionLabel(100.0), "100");
-    EXPECT_EQ(DimensionLabel(-0.5), "-0.5");
-}
-
 TEST(DrawingObjectCopy, CopiesKeepGeometryAndOptionallyTheId) {
     CPolyface s;
     s.Build(kShapeSphere, {Vec3(), Vec3(1, 0, 0)});

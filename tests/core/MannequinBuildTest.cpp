@@ -198,10 +198,12 @@ TEST_F(MannequinBuildTest, CopiesAreIndependentFigures) {
         EXPECT_EQ(s.vertices, source->GetSegment(i)->vertices);
         EXPECT_EQ(s.angles, source->GetSegment(i)->angles);
         EXPECT_EQ(s.mass, source->GetSegment(i)->mass);
-        if (s.parentSegment)
+        if (s.parentSegment) {
             EXPECT_EQ(s.parentSegment->figure, &copy);
-        if (s.counterpart)
+        }
+        if (s.counterpart) {
             EXPECT_EQ(s.counterpart->figure, &copy);
+        }
     }
     // Turning the copy leaves the source alone.
     copy.RotateSegment(kHead, 10, 0);

@@ -1,8 +1,10 @@
 #include "Generate.h"
 
+#include "Footprint.h"
 #include "Gait.h"
 #include "Limits.h"
 #include "MassTable.h"
+#include "Meshes.h"
 #include "Postures.h"
 #include "Readme.h"
 #include "ScaleTables.h"
@@ -51,10 +53,36 @@ int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>&
     files.push_back({"antro1.dat", MassTableBytes(massTable)});
     files.push_back({"README.md", DataReadme(sources, scaleFiles, massTable)});
 
+    for (const FigureMesh& mesh : BuildFigureMeshes(sources)) {
+        for (const std::string& p : CheckFigureMesh(mesh)) {
+            problems.push_back(p);
+        }
+        std::string problem;
+        files.push_back({mesh.fileName, MeshFileBytes(mesh.records, problem)});
+        if (!problem.empty()) {
+            problems.push_back(mesh.fileName + ": " + problem);
+        }
+    }
+
+    files.push_back({"footprn2.dat", FootprintBytes(BuildSkeleton(sources, Sex::Male))});
+
     for (const std::string& m : sources.Missing()) {
         problems.push_back("missing source value " + m);
     }
     return problems.empty() ? 1 : 0;
+}
+
+int WriteMeshPreviews(const std::string& sourcesDir, const std::string& dir) {
+    CSources sources;
+    if (!sources.Load(sourcesDir)) {
+        return 0;
+    }
+    std::vector<GeneratedFile> previews;
+    for (const FigureMesh& mesh : BuildFigureMeshes(sources)) {
+        previews.push_back(
+            {mesh.fileName.substr(0, mesh.fileName.size() - 4) + ".obj", MeshObj(mesh.records)});
+    }
+    return WriteDataFiles(dir, previews);
 }
 
 int WriteDataFiles(const std::string& dir, const std::vector<GeneratedFile>& files) {

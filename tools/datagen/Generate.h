@@ -15,5 +15,8 @@ struct GeneratedFile {
 int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>& files,
                       std::vector<std::string>& problems);
 
+// Writes every mesh file as a Wavefront OBJ (inches) into `dir`, for looking at; 1 on success.
+int WriteMeshPreviews(const std::string& sourcesDir, const std::string& dir);
+
 // Writes the files into `dir` (which must exist); 1 on success.
 int WriteDataFiles(const std::string& dir, const std::vector<GeneratedFile>& files);

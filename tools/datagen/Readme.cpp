@@ -14,6 +14,23 @@ these files. Below, **sourced** means taken from a cited table, **derived** mean
 sourced numbers in the stated way, **estimated** means a value chosen by us where the sources
 hold nothing.
 
+## At a glance
+
+| files | sourced | derived | estimated |
+|---|---|---|---|
+| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 15 body measures | scale vectors from those measures; stature chain fitted to stature | - |
+| british, japan, schina (2, 3) | CityU stature median and SD; NCD-RisC BMI | weight = BMI x stature^2, spread like ANSUR; scales | - |
+| germany, france, poland, indian, swiss (2, 3) | NCD-RisC mean stature and BMI | SD from ANSUR's CV; weights; scales | - |
+| neurope2.dat, neurope3.dat | NCD-RisC means of five countries; Dutch SD and weight percentiles | their combination; scales | - |
+| nasa2.dat, nasa3.dat | ISS limit statures (95 % American man, 5 % Japanese woman) | medians and SDs from CVs; weights; scales | - |
+| mch2_35.dat ... mc115125.dat | CDC 2000 LMS of boys' stature and weight | 2.5 / 97.5 % rows; breadths | head size |
+| antro1.dat | Zatsiorsky-Seluyanov male regressions; Harless densities | CHEST = upper + middle trunk; NECK share | trunk density |
+| limit.dat | Merck, Kurz, MoBL-ARMS, Rajagopal, MyoTorso ranges | cervical split; forearm pronation span | shoulder adduction |
+| walk.dat | OpenSim normal gait and subject01 arm swing | sign conversion, left side, frame order | - |
+| perpost.dat, perpost_names.txt, lhand.dat, rhand.dat | - | - | all angles (within limit.dat) |
+| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights; de Leva mass centres | - | shapes; joint placements listed below |
+| footprn2.dat | - | fitted to the feet by the program | outline |
+
 ## Sources
 
 - ANSUR 1988: Gordon CC et al. (1989) *1988 Anthropometric Survey of U.S. Army Personnel*,
@@ -221,10 +238,54 @@ Mass fractions the program computes from this file, against de Leva (1996):
     return text;
 }
 
+const char* const kMeshes = R"md(
+## usa_m.per ... usa_f4.per (body meshes) and footprn2.dat (sole outlines)
+
+Ten binary mesh files: Human (usa_m, usa_f), Robot (1), Stick Figure (2), Skeleton (3) and
+HumanForm (4), men (m) and women (f). One frame for the whole file: inches, +y up, facing +z,
+left side at +x, origin midway between the hip joint centres; the neutral posture stands
+upright with the arms hanging, **palms forward** and fingers extended, feet flat. Every mesh is
+**generated** (lofted cross-sections, ellipsoids, boxes, tubes) around one skeleton per sex
+that all five representations share, so a figure changes representation without moving a joint.
+
+Skeleton (all in cm at scale 1):
+- **Sourced**: the segment lengths and the Human/Robot/HumanForm widths and depths are the
+  program's reference sizes of each main segment (the meshes are fitted to them exactly).
+- **Sourced**: shoulder height from ANSUR 1988 acromion height / stature, shoulder breadth from
+  biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
+  same sex, scaled to the reference stature).
+- **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
+  joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
+  depth behind the hip line; ankle 21 % of the foot length ahead of the heel; eyes 6.4 cm apart;
+  hand proportions (knuckles half-way down the hand, finger and phalanx shares) from general
+  hand anthropometry; grip point (centre of a power grasp) on the forearm axis 42 % down the
+  hand, so that the two-link reach lands exactly.
+- Palms forward, not towards the thighs: the program's motion names turn the wrist in flexion
+  about x and in radial/ulnar deviation about z, which is only anatomical with the palm facing
+  forward, and the reference hand is wider (7.55 cm) than deep (6.1 cm). Standing postures
+  pronate the forearms 90 degrees to bring the palms to the thighs.
+
+Landmark vertices of each record: 0 the joint centre, 1 the elbow (upper arms), wrist
+(forearms), grip point (palms), knee (thighs), ankle (lower legs), toe tip (feet), head top
+(HEAD), the next joint (trunk, neck) or the finger's end; HEAD 2 and 3 the left and right eye;
+foot 2 and 3 the toe and heel points of the sole; last the mass centre:
+- **Sourced** (de Leva 1996, sex-specific): mass centres of head (from the vertex), upper arm,
+  forearm, hand (wrist to fingertip), thigh, shank (knee to ankle joint centre) and foot
+  (heel to toe) along their segments; CHEST at the mass-weighted centre of de Leva's upper and
+  middle trunk, ABDOMEN at his lower trunk's, with his trunk lengths scaled to ours.
+- **Estimated**: neck at mid-length, fingers at 45 % of each phalanx, the foot's centre 35 % of
+  the ankle height above the sole, trunk and head centres on the segment's centre line.
+
+footprn2.dat: 26 points per sole, right then left, heel (point 0) to toe tip (point 14) along
+the outer edge and back along the inner edge; the program scales them to the heel-toe distance
+of the feet. **Estimated** outline: contact width as a share of the foot breadth along the foot,
+the inner arch lifted off the floor.
+)md";
+
 } // namespace
 
 std::string DataReadme(const CSources& sources, const std::vector<ScaleFile>& scaleFiles,
                        const MassTable& massTable) {
-    return std::string(kIntro) + kLimits + kPostures + kGait + ScaleSection(scaleFiles) +
+    return std::string(kIntro) + kMeshes + kLimits + kPostures + kGait + ScaleSection(scaleFiles) +
            MassSection(sources, massTable);
 }

@@ -119,4 +119,45 @@ std::vector<float> ReadFloats(const std::string& bytes) {
     return values;
 }
 
+bool ReadMeshFile(const std::string& bytes, std::vector<MeshRecord>& records) {
+    size_t at = 0;
+    auto next = [&](int& value) {
+        if (at + 2 > bytes.size()) {
+            return false;
+        }
+        const auto lo = static_cast<unsigned char>(bytes[at]);
+        const auto hi = static_cast<unsigned char>(bytes[at + 1]);
+        value = static_cast<std::int16_t>(static_cast<std::uint16_t>(lo | (hi << 8)));
+        at += 2;
+        return true;
+    };
+    records.assign(46, MeshRecord());
+    for (MeshRecord& r : records) {
+        int n = 0, f = 0, ignored = 0;
+        if (!next(r.segment) || !next(n) || !next(f) || n < 0 || f < 0) {
+            return false;
+        }
+        for (int k = 0; k < 3; ++k) {
+            next(ignored);
+        }
+        r.vertices.resize(n);
+        for (Vec& v : r.vertices) {
+            int x, y, z;
+            if (!next(x) || !next(y) || !next(z)) {
+                return false;
+            }
+            v = {x * 0.02, y * 0.02, z * 0.02};
+        }
+        r.faces.resize(f);
+        for (auto& face : r.faces) {
+            for (int& i : face) {
+                if (!next(i)) {
+                    return false;
+                }
+            }
+        }
+    }
+    return at == bytes.size();
+}
+
 } // namespace datatest

@@ -40,4 +40,13 @@ double ChainStature(bool male, const std::array<Vec, 16>& scale);
 // antro1.dat as floats: 16 densities, then 4 blocks of 16 (a, b, c) triples.
 std::vector<float> ReadFloats(const std::string& bytes);
 
+// One record of a ".per" mesh file, coordinates in inches (int16 x 0.02).
+struct MeshRecord {
+    int segment = -1;
+    std::vector<Vec> vertices;
+    std::vector<std::array<int, 4>> faces;
+};
+// Reads the 46 records; false when the bytes end early, are left over or a count is negative.
+bool ReadMeshFile(const std::string& bytes, std::vector<MeshRecord>& records);
+
 } // namespace datatest

@@ -1,0 +1,268 @@
+#include "biomech/Force.h"
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
+#include "model/SceneFileReader.h"
+#include "model/SceneFileWriter.h"
+
+#include "DocTestSupport.h"
+#include "FigureFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+CMannequin* FixtureFrom(const CAnthropometry& a) {
+    CMannequin* figure = MakeFixtureFigure().release();
+    figure->anthropometry = a;
+    return figure;
+}
+
+// A posed, turned figure with a load, a female 5th percentile from population 2.
+CMannequin* PosedFigure() {
+    CMannequin* figure = MakeFixtureFigure().release();
+    CAnthropometry& a = figure->anthropometry;
+    a.gender = kFemale;
+    a.population = 2;
+    a.sizeRow = 1;
+    a.bodyType = 0;
+    a.stature = 160.5f;
+    a.weight = 55.25f;
+    for (int i = 0; i < 16; ++i)
+        a.scale[i] = Vec3(1.0 + i * 0.01, 0.95 + i * 0.02, 1.05);
+    figure->RotateSegment(kRightForearm, 37.5, 0);
+    figure->RotateSegment(kLeftArm, -22, 2);
+    figure->RotateSegment(kChest, 12, 1);
+    figure->transform = Translation(Vec3(12.5, 0, -30)) * RotationY(90);
+    figure->UpdatePosture();
+    return figure;
+}
+
+struct FigureDoc : DocFixture {
+    FigureDoc() { doc.SetFigureBuilder(FixtureFrom); }
+};
+
+TEST(FigureSceneFile, RecordsAndTheirLayout) {
+    CObjectList list;
+    std::unique_ptr<CMannequin> figure(PosedFigure());
+    figure->AddToList(list);
+    std::vector<std::uint8_t> b = EncodeScene(list);
+    // One figure record and 46 segment records (8 vertices and 6 faces each), no load block.
+    ASSERT_EQ(b.size(), 219u + 1917u + 46u * (160 + 12 * 8 + 16 * 6));
+    const std::size_t at = 219;
+    EXPECT_EQ(I32At(b, at), 1917);
+    EXPECT_EQ(b[at + 4], 5);
+    EXPECT_EQ(b[at + 7], 0x10);
+    EXPECT_EQ(I32At(b, at + 8), figure->colour);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[at + 72])), "MANNEQUIN");
+    // The placement column by column: column 3 holds the translation.
+    EXPECT_EQ(F32At(b, at + 84 + 48), 12.5f);
+    EXPECT_EQ(F32At(b, at + 84 + 56), -30.0f);
+    EXPECT_EQ(I32At(b, at + 152), 1); // female, second database choice
+    EXPECT_EQ(b[at + 156], 0);        // gender
+    EXPECT_EQ(b[at + 157], 0);        // body type
+    EXPECT_EQ(b[at + 158], 2);        // population
+    const std::size_t block = at + 159;
+    EXPECT_EQ(F32At(b, block), 5.0f); // size row 1
+    // Segment 8 (RFARM): upper limit 180 minus the angle 37.5, per axis; lower -180 - 37.5.
+    EXPECT_EQ(F32At(b, block + 4 + 24 * 8), 142.5f);
+    EXPECT_EQ(F32At(b, block + 4 + 24 * 8 + 12), -217.5f);
+    EXPECT_EQ(F32At(b, block + 1108 + 12 * 4 + 4), 1.03f); // scale y of ABDOMEN
+    EXPECT_EQ(F32At(b, block + 1300), 1.0f);
+    EXPECT_EQ(F32At(b, block + 1580), 160.5f);
+    EXPECT_EQ(F32At(b, block + 1584), 55.25f);
+    // The closing matrix: the placement times the female pelvis offset (-3.08, 6.96 s + 18.88,
+    // -0.8): its translation is the placement applied to that offset.
+    const double s = 0.95 + 4 * 0.02;
+    const Vec3 pelvis = TransformPoint(figure->transform, Vec3(-3.08, 6.96 * s + 18.88, -0.8));
+    const std::size_t closing = at + 1917 - 64;
+    EXPECT_FLOAT_EQ(F32At(b, closing + 48), static_cast<float>(pelvis.x));
+    EXPECT_FLOAT_EQ(F32At(b, closing + 52), static_cast<float>(pelvis.y));
+    EXPECT_FLOAT_EQ(F32At(b, closing + 56), static_cast<float>(pelvis.z));
+    // The first segment record: "CHEST" followed by the figure's id.
+    const std::size_t chest = at + 1917;
+    EXPECT_EQ(b[chest + 4], 6);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[chest + 72])),
+              "CHEST" + std::to_string(figure->colour));
+
+    // With a load, one block of 38-byte entries follows.
+    figure->AddForce(kRightPalm, kForceExternal, Vec3(0, -1, 0), Vec3(0, -20, 0), Vec3(1, 2, 3),
+                     nullptr, false);
+    b = EncodeScene(list);
+    const std::size_t forces = 219 + 1917 + 46 * (160 + 12 * 8 + 16 * 6);
+    ASSERT_EQ(b.size(), forces + 156 + 38);
+    EXPECT_EQ(b[forces + 4], 7);
+    EXPECT_EQ(I32At(b, forces + 152), 1);
+    EXPECT_EQ(b[forces + 156], kRightPalm);
+    EXPECT_EQ(b[forces + 157], 0);
+    EXPECT_EQ(F32At(b, forces + 158 + 16), -20.0f);
+    EXPECT_EQ(F32At(b, forces + 158 + 32), 3.0f);
+}
+
+TEST(FigureSceneFile, RoundTripKeepsPostureLoadsWheelchairAndBytes) {
+    FigureDoc f;
+    CMannequin* figure = PosedFigure();
+    figure->AddForce(kLeftPalm, kForceExternal, Vec3(0.5, -1, 0), Vec3(0, -20, 0), Vec3(1, 2, 3),
+                     nullptr, false);
+    auto* chair = new CSceneObject();
+    auto* seat = new CPolyface();
+    seat->Build(kShapeBox, {Vec3(-8, 18, -8), Vec3(8, 20, 8)});
+    chair->AddChild(seat);
+    chair->type = kTypeWheelchair;
+    figure->AddChild(chair);
+    f.doc.AddObject(figure);
+    auto* sphere = new CPolyface();
+    sphere->Build(kShapeSphere, {Vec3(40, 10, 0), Vec3(40, 14, 0)});
+    f.doc.AddObject(sphere);
+
+    ScopedDataDirectory dir;
+    ASSERT_EQ(f.doc.SaveTo(dir.Path("one.tvr")), 1);
+    FigureDoc g;
+    ASSERT_EQ(g.doc.ImportTvr(dir.Path("one.tvr")), 1);
+    EXPECT_EQ(g.doc.PathName(), dir.Path("one.tvr"));
+    ASSERT_EQ(g.doc.SaveTo(dir.Path("two.tvr")), 1);
+    const std::vector<std::uint8_t> one = ReadAll(dir.Path("one.tvr"));
+    const std::vector<std::uint8_t> two = ReadAll(dir.Path("two.tvr"));
+    ASSERT_EQ(one.size(), two.size());
+    const auto diff = std::mismatch(one.begin(), one.end(), two.begin());
+    EXPECT_TRUE(diff.first == one.end()) << "first difference at " << (diff.first - one.begin());
+
+    CMannequin* read = nullptr;
+    for (CSceneObject* o : g.doc.Objects())
+        if (o->type == kTypeMannequin)
+            read = static_cast<CMannequin*>(o);
+    ASSERT_NE(read, nullptr);
+    for (int j = 0; j < kSegmentCount; ++j)
+        for (int k = 0; k < 3; ++k)
+            EXPECT_NEAR(read->GetSegment(j)->angles[k], figure->GetSegment(j)->angles[k], 1e-4);
+    for (int k = 0; k < 16; ++k)
+        EXPECT_NEAR(read->transform.m[k], figure->transform.m[k], 1e-5) << k;
+    EXPECT_EQ(read->anthropometry.sizeRow, 1);
+    EXPECT_EQ(read->anthropometry.gender, kFemale);
+    EXPECT_FLOAT_EQ(static_cast<float>(read->anthropometry.scale[4].y), 1.03f);
+    ASSERT_EQ(read->forces.size(), 1u);
+    EXPECT_NEAR(read->forces[0]->location.x, 0.5, 1e-4);
+    EXPECT_NEAR(read->forces[0]->location.y, -1, 1e-4);
+    EXPECT_EQ(read->forces[0]->segment, kLeftPalm);
+    // The wheelchair is again the figure's child and stands where it stood.
+    CSceneObject* wheelchair = nullptr;
+    for (CSceneObject* child : read->children)
+        if (child->type == kTypeWheelchair)
+            wheelchair = child;
+    ASSERT_NE(wheelchair, nullptr);
+    BoundingBox expected;
+    seat->ExtendBounds(expected, figure->transform * chair->transform * seat->transform);
+    BoundingBox actual;
+    wheelchair->children[0]->ExtendBounds(actual, read->transform * wheelchair->transform *
+                                                      wheelchair->children[0]->transform);
+    EXPECT_NEAR(actual.min.x, expected.min.x, 1e-4);
+    EXPECT_NEAR(actual.max.y, expected.max.y, 1e-4);
+    EXPECT_NEAR(actual.max.z, expected.max.z, 1e-4);
+
+    // Import into a document that has objects keeps its name and appends; undo removes them.
+    const std::size_t count = g.doc.Objects().size();
+    g.doc.SetPathName("kept.tvr");
+    ASSERT_EQ(g.doc.ImportTvr(dir.Path("one.tvr")), 1);
+    EXPECT_EQ(g.doc.PathName(), "kept.tvr");
+    EXPECT_EQ(g.doc.Objects().size(), 2 * count);
+    g.doc.OnUndo();
+    EXPECT_EQ(g.doc.Objects().size(), count);
+}
+
+TEST(FigureSceneFile, HostileFigureRecordsAreHarmless) {
+    CObjectList list;
+    std::unique_ptr<CMannequin> figure(PosedFigure());
+    figure->AddForce(kLeftPalm, kForceExternal, Vec3(), Vec3(0, -1, 0), Vec3(), nullptr, false);
+    figure->AddToList(list);
+    const std::vector<std::uint8_t> good = EncodeScene(list);
+    const SceneReadContext context{nullptr, nullptr, FixtureFrom};
+    auto decode = [&context](const std::vector<std::uint8_t>& bytes) {
+        CObjectList read;
+        const int result = DecodeScene(bytes.data(), bytes.size(), read, context);
+        std::vector<CSceneObject*> all(read.begin(), read.end());
+        for (CSceneObject* o : all)
+            if (!o->parent)
+                delete o;
+        return result;
+    };
+    for (std::size_t size = 219; size <= good.size(); size += 97)
+        EXPECT_EQ(decode({good.begin(), good.begin() + size}), 1);
+    std::vector<std::uint8_t> bad = good;
+    const std::size_t forces = good.size() - 38 - 156;
+    bad[forces + 156] = 99; // a load on a segment that does not exist
+    EXPECT_EQ(decode(bad), 1);
+    bad = good;
+    bad[forces + 152] = 0xFF; // more loads than the block holds
+    EXPECT_EQ(decode(bad), 1);
+    bad = good;
+    for (std::size_t i = 219 + 159 + 1580; i < 219 + 1917; ++i)
+        bad[i] = 0xFF; // NaN placement and sizes
+    bad[219 + 5] = 7;  // and a group number
+    EXPECT_EQ(decode(bad), 1);
+}
+
+TEST(FigureSceneFile, SaveFailureIsReportedAndKeepsTheDocumentModified) {
+    FigureDoc f;
+    f.doc.AddObject(MakeFixtureFigure().release());
+    f.doc.SetModified();
+    f.views.nextPath = "/nonexistent-folder/x.tvr";
+    EXPECT_EQ(f.doc.OnSave(), 0); // no path yet: Save As
+    EXPECT_EQ(f.reporter.messages.back(), "Failed to save file.");
+    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_TRUE(f.views.recent.empty());
+    f.views.nextPath.clear();
+    f.doc.SetPathName("");
+    EXPECT_EQ(f.doc.OnSaveAs(), 0); // cancelled
+    EXPECT_EQ(f.reporter.messages.size(), 1u);
+    EXPECT_EQ(f.doc.ImportTvr("/nonexistent-folder/x.tvr"), 0);
+    EXPECT_EQ(f.reporter.messages.back(), "Failed to read file.");
+}
+
+TEST(FigureSceneFile, WheelchairPlacement) {
+    ScopedDataDirectory dir;
+    {
+        // A stored seated figure beside a separate wheelchair group, as the data files hold.
+        CObjectList list;
+        std::unique_ptr<CMannequin> figure(MakeFixtureFigure().release());
+        figure->anthropometry.gender = kMale;
+        figure->transform = Translation(Vec3(0, 20, 0));
+        figure->AddToList(list);
+        std::unique_ptr<CSceneObject> chair(new CSceneObject());
+        auto* wheel = new CPolyface();
+        wheel->Build(kShapeTorus, {Vec3(0, 12, 0), Vec3(12, 12, 0), Vec3(12, 12.5, 0)});
+        chair->AddChild(wheel);
+        chair->AddToList(list);
+        ASSERT_EQ(WriteSceneFile(dir.Path("whtv95m.___"), list), 1);
+    }
+    FigureDoc f;
+    f.doc.BeginPlaceWheelchair(3, 3, 1);
+    EXPECT_EQ(f.doc.PendingOperationCode(), kPendingPlaceWheelchair);
+    f.doc.PointPicked(1, Vec3(100, 0, 50), Vec3());
+    CMannequin* figure = nullptr;
+    for (CSceneObject* o : f.doc.Objects())
+        if (o->type == kTypeMannequin)
+            figure = static_cast<CMannequin*>(o);
+    ASSERT_NE(figure, nullptr);
+    EXPECT_EQ(TranslationOf(figure->transform), Vec3(100, 0, 50));
+    EXPECT_NEAR(figure->transform(0, 0), -1.0, 1e-6); // facing back: 180 degrees about Y
+    CSceneObject* chair = nullptr;
+    for (CSceneObject* child : figure->children)
+        if (child->type == kTypeWheelchair)
+            chair = child;
+    ASSERT_NE(chair, nullptr);
+    // The wheel kept its place relative to the figure: 8 below the figure's origin.
+    BoundingBox wheel;
+    chair->children[0]->ExtendBounds(wheel, figure->transform * chair->transform *
+                                                chair->children[0]->transform);
+    EXPECT_NEAR((wheel.min.y + wheel.max.y) / 2, -8.0, 1e-4);
+    EXPECT_NEAR((wheel.min.x + wheel.max.x) / 2, 100.0, 1e-4);
+    f.doc.OnUndo();
+    EXPECT_TRUE(f.doc.Objects().empty());
+
+    f.doc.BeginPlaceWheelchair(2, 1, 0); // no whtv5f.___ here
+    f.doc.PointPicked(1, Vec3(), Vec3());
+    EXPECT_EQ(f.reporter.messages.back(), "Problem loading the wheel chair file.");
+    EXPECT_TRUE(f.doc.Objects().empty());
+    EXPECT_EQ(CTavroDoc::WheelchairFileName(2, 0), "whtv50f.___");
+}
+
+} // namespace

@@ -1,0 +1,253 @@
+// The "Human" representation: smooth anatomical shapes lofted through cross-sections.
+#include "Representations.h"
+
+#include "model/MathConstants.h"
+
+#include <cmath>
+
+namespace {
+
+// A bump of height `h` centred at (t0, a0) with widths st, sa (Gaussian), angle wrapped.
+double Bump(double t, double a, double t0, double a0, double st, double sa, double h) {
+    double da = std::remainder(a - a0, tav::kTwoPi);
+    return h * std::exp(-0.5 * ((t - t0) * (t - t0) / (st * st) + da * da / (sa * sa)));
+}
+
+SurfaceMesh Head(const Skeleton& k) {
+    const Vec3 size = k.Size(kHead);
+    const double height = 1.17 * size.y; // chin to crown
+    const double bottom = k.headTop - height;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const double centreZ = k.joint[kHead].z + 1.0;
+    const std::vector<Section> s = {
+        {0.00, 0.25 * w, 0.25 * d, 0, 0.40 * d},  {0.07, 0.45 * w, 0.40 * d, 0, 0.36 * d},
+        {0.18, 0.66 * w, 0.58 * d, 0, 0.22 * d},  {0.32, 0.82 * w, 0.80 * d, 0, 0.10 * d},
+        {0.48, 0.94 * w, 0.93 * d, 0, 0.03 * d},  {0.62, 1.00 * w, 1.00 * d, 0, 0.0},
+        {0.75, 0.99 * w, 1.00 * d, 0, -0.02 * d}, {0.87, 0.86 * w, 0.88 * d, 0, -0.04 * d},
+        {0.95, 0.60 * w, 0.62 * d, 0, -0.05 * d}, {1.00, 0.22 * w, 0.22 * d, 0, -0.05 * d}};
+    const double male = k.sex == Sex::Male ? 1.0 : 0.8;
+    const Relief face = [=](double t, double a) {
+        return Bump(t, a, 0.37, 0.0, 0.05, 0.13, 1.7 * male) +  // nose
+               Bump(t, a, 0.30, 0.0, 0.03, 0.22, 0.5) +         // nostrils and upper lip
+               Bump(t, a, 0.21, 0.0, 0.025, 0.30, 0.45) +       // lips
+               Bump(t, a, 0.07, 0.0, 0.04, 0.35, 0.5 * male) +  // chin
+               Bump(t, a, 0.55, 0.0, 0.03, 0.55, 0.45 * male) + // brow
+               Bump(t, a, 0.49, 0.42, 0.03, 0.14, -0.55) +      // eye sockets
+               Bump(t, a, 0.49, -0.42, 0.03, 0.14, -0.55) +
+               Bump(t, a, 0.44, 1.55, 0.07, 0.12, 1.1) + // ears
+               Bump(t, a, 0.44, -1.55, 0.07, 0.12, 1.1) +
+               Bump(t, a, 0.36, 0.75, 0.06, 0.25, 0.35) + // cheek bones
+               Bump(t, a, 0.36, -0.75, 0.06, 0.25, 0.35);
+    };
+    return Loft(Upright({0, bottom, centreZ}), height, s, 44, 48, 0.3, 0.0, face);
+}
+
+SurfaceMesh Neck(const Skeleton& k) {
+    const Vec3 size = k.Size(kNeck);
+    const double bottom = k.joint[kNeck].y - 4.0, top = k.joint[kHead].y + 2.0;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const std::vector<Section> s = {{0.0, 1.25 * w, 1.0 * d, 0, -0.1 * d},
+                                    {0.35, 1.0 * w, 0.95 * d, 0, 0.0},
+                                    {0.7, 0.95 * w, 0.95 * d, 0, 0.05 * d},
+                                    {1.0, 0.95 * w, 0.95 * d, 0, 0.05 * d}};
+    return Loft(Upright({0, bottom, k.joint[kNeck].z + 1.5}), top - bottom, s, 14, 32, 0.5, 0.5);
+}
+
+SurfaceMesh Chest(const Skeleton& k) {
+    const Vec3 size = k.Size(kChest);
+    const bool male = k.sex == Sex::Male;
+    const double bottom = k.joint[kChest].y - 4.0, top = k.joint[kNeck].y + 2.5;
+    const double length = top - bottom;
+    const double shoulder = (k.joint[kLeftArm].y + 3.0 - bottom) / length;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const double rib = male ? 1.0 : 0.8; // the female depth includes the breasts
+    const double waist = male ? 0.78 : 0.72;
+    const std::vector<Section> s = {
+        {0.0, waist * w, 0.84 * rib * d, 0, 0.0, 2.2},
+        {0.2, (waist + 0.03) * w, 0.86 * rib * d, 0, 0.0, 2.2},
+        {0.45, 0.90 * w, 0.94 * rib * d, 0, 0.04 * d, 2.3},
+        {shoulder - 0.2, 0.96 * w, 1.0 * rib * d, 0, 0.08 * d, 2.4},
+        {shoulder - 0.06, 1.0 * w, 0.96 * rib * d, 0, 0.04 * d, 2.6},
+        {shoulder + 0.02, 0.95 * w, 0.80 * rib * d, 0, -0.02 * d, 2.6},
+        {shoulder + 0.5 * (1 - shoulder), 0.58 * w, 0.58 * rib * d, 0, -0.10 * d, 2.2},
+        {1.0, 0.36 * w, 0.46 * rib * d, 0, -0.14 * d, 2.0}};
+    const double breastT = (k.joint[kLeftArm].y - 12.0 - bottom) / length;
+    const Relief relief = [=](double t, double a) {
+        if (male) {
+            return Bump(t, a, breastT + 0.06, 0.45, 0.08, 0.35, 0.7) +
+                   Bump(t, a, breastT + 0.06, -0.45, 0.08, 0.35, 0.7) +
+                   Bump(t, a, shoulder - 0.1, tav::kPi, 0.15, 0.8, 0.6); // shoulder blades
+        }
+        return Bump(t, a, breastT, 0.5, 0.075, 0.33, 0.2 * size.z) +
+               Bump(t, a, breastT, -0.5, 0.075, 0.33, 0.2 * size.z) +
+               Bump(t, a, shoulder - 0.1, tav::kPi, 0.15, 0.8, 0.5);
+    };
+    return Loft(Upright({0, bottom, k.trunkFrontZ}), length, s, 40, 48, 1.0, 0.5, relief);
+}
+
+SurfaceMesh Abdomen(const Skeleton& k) {
+    const Vec3 size = k.Size(kAbdomen);
+    const bool male = k.sex == Sex::Male;
+    const double bottom = -9.0, top = k.joint[kChest].y + 4.0;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const double waist = male ? 0.84 : 0.72;
+    const std::vector<Section> s = {{0.0, 0.50 * w, 0.55 * d, 0, -0.05 * d, 2.0},
+                                    {0.14, 0.86 * w, 0.92 * d, 0, -0.10 * d, 2.3},
+                                    {0.30, 1.0 * w, 1.0 * d, 0, -0.08 * d, 2.4},
+                                    {0.52, 0.93 * w, 0.92 * d, 0, 0.0, 2.4},
+                                    {0.78, waist * w, 0.84 * d, 0, 0.04 * d, 2.2},
+                                    {1.0, waist * w, 0.84 * d, 0, 0.04 * d, 2.2}};
+    const Relief relief = [=](double t, double a) {
+        return Bump(t, a, 0.16, tav::kPi + 0.45, 0.08, 0.35, 0.10 * d) + // buttocks
+               Bump(t, a, 0.16, tav::kPi - 0.45, 0.08, 0.35, 0.10 * d) +
+               Bump(t, a, 0.55, 0.0, 0.12, 0.6, 0.04 * d); // belly
+    };
+    return Loft(Upright({0, bottom, 0}), top - bottom, s, 30, 48, 1.5, 0.5, relief);
+}
+
+SurfaceMesh Thigh(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftLeg);
+    const double bottom = k.joint[kLeftLowerLeg].y - 4.5, top = 4.0;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const std::vector<Section> s = {{0.0, 0.40 * w, 0.40 * d, 0, 0.0},
+                                    {0.035, 0.53 * w, 0.55 * d, 0, 0.02 * d},
+                                    {0.10, 0.58 * w, 0.62 * d, 0, 0.04 * d},
+                                    {0.35, 0.70 * w, 0.76 * d, 0.02 * w, 0.06 * d},
+                                    {0.65, 0.85 * w, 0.90 * d, 0.05 * w, 0.05 * d},
+                                    {0.86, 0.95 * w, 1.0 * d, 0.08 * w, 0.0},
+                                    {1.0, 0.90 * w, 0.95 * d, 0.10 * w, -0.04 * d}};
+    return Loft(Upright({k.joint[kLeftLeg].x, bottom, 0}), top - bottom, s, 30, 32, 1.0, 1.0);
+}
+
+SurfaceMesh LowerLeg(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftLowerLeg);
+    const double bottom = k.joint[kLeftFoot].y - 1.0, top = k.joint[kLeftLowerLeg].y + 3.0;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const std::vector<Section> s = {
+        {0.0, 0.52 * w, 0.50 * d, 0, -0.02 * d},  {0.12, 0.48 * w, 0.48 * d, 0, -0.06 * d},
+        {0.35, 0.62 * w, 0.68 * d, 0, -0.10 * d}, {0.62, 0.92 * w, 0.94 * d, 0, -0.14 * d},
+        {0.76, 1.0 * w, 1.0 * d, 0, -0.10 * d},   {0.92, 0.94 * w, 0.92 * d, 0, 0.02 * d},
+        {1.0, 0.88 * w, 0.86 * d, 0, 0.05 * d}};
+    return Loft(Upright({k.joint[kLeftLowerLeg].x, bottom, 0}), top - bottom, s, 30, 32, 0.5, 0.8);
+}
+
+SurfaceMesh Foot(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftFoot);
+    const double heelZ = k.heelSole[0].z, length = k.toeSole[0].z - heelZ;
+    const double w = 0.5 * size.x, h = size.y;
+    // (t along the foot, half-width share, height of the top above the sole as share of the
+    // ankle height); sections are centred half-way up and flattened at the sole below.
+    const double rows[][3] = {{0.0, 0.30, 0.40},  {0.03, 0.52, 0.62}, {0.08, 0.64, 0.84},
+                              {0.20, 0.66, 1.10}, {0.36, 0.80, 0.86}, {0.55, 0.92, 0.62},
+                              {0.72, 1.00, 0.42}, {0.86, 0.94, 0.32}, {1.0, 0.50, 0.20}};
+    std::vector<Section> s;
+    for (const auto& r : rows) {
+        s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, 0.0, 0.5 * r[2] * h, 2.4});
+    }
+    Frame f;
+    f.origin = {k.joint[kLeftFoot].x, k.soleY, heelZ};
+    f.axis = {0, 0, 1};
+    f.side = {1, 0, 0};
+    f.front = {0, 1, 0};
+    SurfaceMesh m = Loft(f, length, s, 34, 28, 0.0, 0.0);
+    for (Vec3& v : m.vertices) {
+        v.y = std::max(v.y, k.soleY); // a flat sole
+    }
+    return m;
+}
+
+SurfaceMesh UpperArm(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftArm);
+    const double bottom = k.joint[kLeftForearm].y - 3.5, top = k.joint[kLeftArm].y + 4.0;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const std::vector<Section> s = {{0.0, 0.50 * w, 0.46 * d, 0, 0.0},
+                                    {0.04, 0.68 * w, 0.62 * d, 0, 0.0},
+                                    {0.12, 0.74 * w, 0.72 * d, 0, 0.0},
+                                    {0.45, 0.80 * w, 0.88 * d, 0, 0.04 * d},
+                                    {0.72, 0.92 * w, 0.96 * d, 0.03 * w, 0.0},
+                                    {0.85, 1.0 * w, 0.98 * d, 0.06 * w, -0.02 * d},
+                                    {0.93, 0.90 * w, 0.88 * d, 0.05 * w, -0.02 * d},
+                                    {0.98, 0.62 * w, 0.60 * d, 0.03 * w, -0.02 * d},
+                                    {1.0, 0.35 * w, 0.34 * d, 0.02 * w, -0.02 * d}};
+    return Loft(Upright({k.joint[kLeftArm].x, bottom, 0}), top - bottom, s, 28, 28, 1.0, 0.3);
+}
+
+SurfaceMesh Forearm(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftForearm);
+    const double bottom = k.joint[kLeftPalm].y - 1.0, top = k.joint[kLeftForearm].y + 2.5;
+    const double w = 0.5 * size.x, d = 0.5 * size.z;
+    const std::vector<Section> s = {
+        {0.0, 0.62 * w, 0.42 * d, 0, 0.0},       {0.15, 0.62 * w, 0.45 * d, 0, 0.0},
+        {0.50, 0.80 * w, 0.70 * d, 0, 0.02 * d}, {0.78, 1.0 * w, 0.95 * d, 0, 0.0},
+        {0.92, 0.95 * w, 0.95 * d, 0, 0.0},      {1.0, 0.80 * w, 0.80 * d, 0, 0.0}};
+    return Loft(Upright({k.joint[kLeftForearm].x, bottom, 0}), top - bottom, s, 24, 28, 0.6, 1.0);
+}
+
+SurfaceMesh Palm(const Skeleton& k) {
+    const Vec3 size = k.Size(kLeftPalm);
+    const Vec3 wrist = k.joint[kLeftPalm];
+    const double knuckles = k.joint[FingerSegment(false, 2, 0)].y;
+    const double bottom = knuckles - 0.8, top = wrist.y + 1.2;
+    const double w = 0.5 * size.x;
+    const std::vector<Section> s = {{0.0, 0.90 * w, 0.34 * w, 0, 0.06 * w},
+                                    {0.3, 1.0 * w, 0.38 * w, 0, 0.06 * w},
+                                    {0.7, 0.95 * w, 0.42 * w, 0, 0.04 * w},
+                                    {0.9, 0.80 * w, 0.42 * w, 0, 0.0},
+                                    {1.0, 0.70 * w, 0.40 * w, 0, 0.0}};
+    // The ball of the thumb on the palm side (front), towards the thumb (+x).
+    const Relief thenar = [=](double t, double a) {
+        return Bump(t, a, 0.68, 0.75, 0.16, 0.45, 0.55 * w) +
+               Bump(t, a, 0.6, -0.9, 0.2, 0.4, 0.15 * w);
+    };
+    return Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
+}
+
+// One finger phalanx: a tube from joint to end with rounded ends, slightly flattened front to
+// back; the distal phalanx ends in a round fingertip.
+SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
+    const double r = 0.5 * k.thickness[s];
+    const Frame f = FrameAlong(k.joint[s], k.end[s]);
+    const double length = Length(k.end[s] - k.joint[s]);
+    const double end = tip ? 0.80 : 0.90;
+    const std::vector<Section> sections = {{0.0, 0.80 * r, 0.70 * r},
+                                           {0.12, 0.95 * r, 0.85 * r},
+                                           {0.5, 0.88 * r, 0.78 * r},
+                                           {0.85, end * r, (end - 0.1) * r},
+                                           {0.95, (end - 0.12) * r, (end - 0.2) * r},
+                                           {1.0, 0.45 * r, 0.40 * r}};
+    return Loft(f, length + (tip ? 0.0 : 0.3 * r), sections, 9, 12, 0.5 * r, 0.15 * r);
+}
+
+} // namespace
+
+Frame Upright(const Vec3& origin) {
+    Frame f;
+    f.origin = origin;
+    return f;
+}
+
+void FitMainSegmentExtents(const Skeleton& k, FigureSurfaces& surfaces) {
+    for (int s = 0; s < kMainSegmentCount; ++s) {
+        FitExtents(surfaces[s], k.Size(s).x, k.Size(s).z);
+    }
+}
+
+FigureSurfaces HumanSurfaces(const Skeleton& k) {
+    FigureSurfaces m;
+    m[kHead] = Head(k);
+    m[kNeck] = Neck(k);
+    m[kChest] = Chest(k);
+    m[kAbdomen] = Abdomen(k);
+    m[kLeftLeg] = Thigh(k);
+    m[kLeftLowerLeg] = LowerLeg(k);
+    m[kLeftFoot] = Foot(k);
+    m[kLeftArm] = UpperArm(k);
+    m[kLeftForearm] = Forearm(k);
+    m[kLeftPalm] = Palm(k);
+    for (int s = kFirstLeftFinger; s < kFirstRightFinger; ++s) {
+        m[s] = Phalanx(k, s, (s - kFirstLeftFinger) % kPhalanges == 2);
+    }
+    MirrorLeftToRight(m);
+    FitMainSegmentExtents(k, m);
+    return m;
+}
