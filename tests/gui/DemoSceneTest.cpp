@@ -15,11 +15,12 @@ TEST(DemoScene, TwoFiguresStandingSideBySide) {
         GTEST_SKIP() << "body meshes are not in the data directory";
     ClearSettings();
     std::unique_ptr<CTavroApp> app;
+    LastMessage().clear();
     AnswerMessageBoxesFor([&] {
         app = std::make_unique<CTavroApp>();
         app->InitInstance({}, true);
     });
-    EXPECT_EQ(LastMessage(), "");
+    EXPECT_EQ(LastMessage().toStdString(), "");
     CMainFrame* frame = app->MainFrame();
     frame->resize(1280, 900);
     Pump(300);
