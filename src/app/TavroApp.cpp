@@ -39,9 +39,9 @@ CTavroApp::~CTavroApp() {
         for (CAppDoc* doc : DocumentList())
             CloseDocument(doc, false);
     }
-    mainFrame.reset();
-    documents.clear();
     closedDocuments.clear();
+    documents.clear();
+    mainFrame.reset();
 }
 
 std::vector<CAppDoc*> CTavroApp::DocumentList() const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "model/SceneClipboard.h"
 
 #include <QObject>
 #include <QString>
@@ -31,6 +32,8 @@ public:
     bool InitInstance(const QStringList& fileArguments, bool demo = false);
 
     CMainFrame* MainFrame() const { return mainFrame.get(); }
+    // The object clipboard shared by every document.
+    CSceneClipboard& Clipboard() { return clipboard; }
     const std::vector<std::unique_ptr<CAppDoc>>& Documents() const { return documents; }
     std::vector<CAppDoc*> DocumentList() const;
 
@@ -58,6 +61,7 @@ private:
     void RestoreFramePlacement();
     CAppDoc* CreateDocument();
 
+    CSceneClipboard clipboard;
     std::unique_ptr<CMainFrame> mainFrame;
     std::vector<std::unique_ptr<CAppDoc>> documents;
     std::vector<std::unique_ptr<CAppDoc>> closedDocuments; // deleted at the next event loop turn
