@@ -34,8 +34,11 @@ FUZZ_RUNS ?= 20000
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
 		-DTAVRONA_GUI=OFF >/dev/null
-	@cmake --build build-fuzz --target fuzz_body_files -j $(JOBS)
+	@cmake --build build-fuzz --target fuzz_body_files fuzz_scene_file fuzz_posture_file -j $(JOBS)
 	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS)
+	@mkdir -p build-fuzz/corpus-scene build-fuzz/corpus-posture
+	@build-fuzz/fuzz/fuzz_scene_file -runs=$(FUZZ_RUNS) -max_len=16384 build-fuzz/corpus-scene fuzz/corpus/scene
+	@build-fuzz/fuzz/fuzz_posture_file -runs=$(FUZZ_RUNS) -max_len=4500 build-fuzz/corpus-posture fuzz/corpus/posture
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

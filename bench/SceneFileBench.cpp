@@ -61,10 +61,7 @@ void Report(benchmark::State& state, std::size_t bytes) {
 }
 
 void Release(CObjectList& list) {
-    std::vector<CSceneObject*> all(list.begin(), list.end());
-    for (CSceneObject* o : all)
-        if (!o->parent)
-            delete o;
+    DeleteTopLevelObjects(list);
 }
 
 void BM_SaveScene(benchmark::State& state) {

@@ -57,12 +57,7 @@ std::string HexColour(int colour) {
 // Owns what a scene file read into a list.
 struct Scene {
     CObjectList list;
-    ~Scene() {
-        std::vector<CSceneObject*> all(list.begin(), list.end());
-        for (CSceneObject* o : all)
-            if (!o->parent)
-                delete o;
-    }
+    ~Scene() { DeleteTopLevelObjects(list); }
 };
 
 void WriteFigure(CJsonWriter& json, const CMannequin& figure) {
