@@ -9,3 +9,4 @@ int RunInfoCommand(int argc, char** argv);
 int RunSceneCommand(int argc, char** argv);
 // tavrona-cli posture save|apply FILE.pos [figure options]: posture files.
 int RunPostureCommand(int argc, char** argv);
+int RunRenderCommand(int argc, char** argv);

@@ -18,6 +18,7 @@ constexpr Command kCommands[] = {
     {"info", RunInfoCommand, "print the objects, figures and loads of a scene file (JSON)"},
     {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
     {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
+    {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
 };
 
 int Usage(std::FILE* out, int status) {

@@ -4,7 +4,7 @@
 #include "app/MainFrame.h"
 #include "biomech/Units.h"
 #include "human/Mannequin.h"
-#include "model/BoundingBox.h"
+#include "model/SceneBounds.h"
 #include "model/SceneObject.h"
 
 #include <GL/gl.h>
@@ -186,17 +186,7 @@ bool CTavroView::Placement(QPoint p, Vec3& point, Vec3& direction) {
 }
 
 void CTavroView::SceneBounds(Vec3& boxMin, Vec3& boxMax) const {
-    BoundingBox box;
-    for (CSceneObject* object : doc->Objects())
-        if (object->IsTopLevel())
-            object->CollectBounds(box);
-    if (!box.valid) {
-        boxMin = Vec3(-1000.0, -1000.0, -1000.0);
-        boxMax = Vec3(1000.0, 1000.0, 1000.0);
-        return;
-    }
-    boxMin = box.min;
-    boxMax = box.max;
+    ::SceneBounds(doc->Objects(), boxMin, boxMax);
 }
 
 CSceneObject* CTavroView::Selected() const {

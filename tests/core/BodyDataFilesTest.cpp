@@ -11,7 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <vector>
 
 namespace {
 
@@ -127,8 +130,23 @@ TEST_F(BodyDataFiles, PosturesAndHandsApplyExactlyWithinTheLimits) {
     ASSERT_EQ(figure.LoadMesh(0, reporter), 1);
     ASSERT_EQ(figure.ReadLimits(reporter), 1);
     EXPECT_TRUE(reporter.questions.empty()); // the neutral posture lies within the limits
-    for (int posture = 1; posture <= 38; ++posture)
+    // Every posture is reproduced exactly: no angle of "perpost.dat" is cut by a limit.
+    std::ifstream file(std::string(TAVRONA_TEST_DATA) + "/perpost.dat");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);)
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 38u * 17u);
+    for (int posture = 1; posture <= 38; ++posture) {
         ASSERT_EQ(figure.ApplyStandardPosture(posture), 1) << posture;
+        for (int s = 0; s < kMainSegmentCount; ++s) {
+            int x = 0, z = 0, y = 0;
+            std::sscanf(lines[(posture - 1) * 17 + s].c_str(), "%*i %i %i %i", &x, &z, &y);
+            const Vec3& a = figure.GetSegment(s)->angles;
+            EXPECT_EQ(a.x, x) << "posture " << posture << " segment " << s;
+            EXPECT_EQ(a.y, y) << "posture " << posture << " segment " << s;
+            EXPECT_EQ(a.z, z) << "posture " << posture << " segment " << s;
+        }
+    }
     // Number 38 is the seated wheelchair posture: hips flexed 90 (negative x), knees 75.
     EXPECT_DOUBLE_EQ(figure.GetSegment(kLeftLeg)->angles.x, -90.0);
     EXPECT_DOUBLE_EQ(figure.GetSegment(kRightLowerLeg)->angles.x, 75.0);

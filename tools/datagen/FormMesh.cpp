@@ -37,10 +37,10 @@ FigureSurfaces FormSurfaces(const Skeleton& k) {
     }
     const Vec3 foot = k.Size(kLeftFoot);
     const double heel = k.heelSole[0].z, toe = k.toeSole[0].z;
-    m[kLeftFoot] = Egg({k.joint[kLeftFoot].x, k.soleY + 0.3 * foot.y, 0.5 * (heel + toe)},
-                       {0.5 * foot.x, 0.3 * foot.y, 0.5 * (toe - heel)});
-    m[kLeftFoot].Append(
-        Egg(k.joint[kLeftFoot], {0.3 * foot.x, 0.3 * foot.x, 0.3 * foot.x}, 10, 16));
+    m[kLeftFoot] = Egg({k.joint[kLeftFoot].x, k.soleY + 0.42 * foot.y, 0.5 * (heel + toe)},
+                       {0.5 * foot.x, 0.42 * foot.y, 0.5 * (toe - heel)});
+    m[kLeftFoot].Append(Egg(k.joint[kLeftFoot] - Vec3{0, 1.5, 0},
+                            {0.4 * foot.x, 0.4 * foot.x, 0.45 * foot.x}, 10, 16));
     const Vec3 wrist = k.joint[kLeftPalm];
     const double knuckle = k.joint[FingerSegment(false, 2, 0)].y;
     m[kLeftPalm] = Egg(

@@ -14,6 +14,23 @@ these files. Below, **sourced** means taken from a cited table, **derived** mean
 sourced numbers in the stated way, **estimated** means a value chosen by us where the sources
 hold nothing.
 
+## At a glance
+
+| files | sourced | derived | estimated |
+|---|---|---|---|
+| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 15 body measures | scale vectors from those measures; stature chain fitted to stature | - |
+| british, japan, schina (2, 3) | CityU stature median and SD; NCD-RisC BMI | weight = BMI x stature^2, spread like ANSUR; scales | - |
+| germany, france, poland, indian, swiss (2, 3) | NCD-RisC mean stature and BMI | SD from ANSUR's CV; weights; scales | - |
+| neurope2.dat, neurope3.dat | NCD-RisC means of five countries; Dutch SD and weight percentiles | their combination; scales | - |
+| nasa2.dat, nasa3.dat | ISS limit statures (95 % American man, 5 % Japanese woman) | medians and SDs from CVs; weights; scales | - |
+| mch2_35.dat ... mc115125.dat | CDC 2000 LMS of boys' stature and weight | 2.5 / 97.5 % rows; breadths | head size |
+| antro1.dat | Zatsiorsky-Seluyanov male regressions; Harless densities | CHEST = upper + middle trunk; NECK share | trunk density |
+| limit.dat | Merck, Kurz, MoBL-ARMS, Rajagopal, MyoTorso ranges | cervical split; forearm pronation span | shoulder adduction |
+| walk.dat | OpenSim normal gait and subject01 arm swing | sign conversion, left side, frame order | - |
+| perpost.dat, perpost_names.txt, lhand.dat, rhand.dat | - | - | all angles (within limit.dat) |
+| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights; de Leva mass centres | - | shapes; joint placements listed below |
+| footprn2.dat | - | fitted to the feet by the program | outline |
+
 ## Sources
 
 - ANSUR 1988: Gordon CC et al. (1989) *1988 Anthropometric Survey of U.S. Army Personnel*,
@@ -65,7 +82,8 @@ const char* const kPostures = R"md(
 `perpost_names.txt` gives each number's name ("number TAB name") for the dialog's tooltips.
 **Estimated**: the angles are chosen by us to show each activity; every one lies within
 limit.dat (checked by the generator and the tests). Standing postures turn the forearms 90
-degrees towards pronation so that the palms face the thighs.
+degrees towards pronation so that the palms face the thighs, and hold the arms 4 degrees away
+from the body.
 
 ## lhand.dat, rhand.dat (hand postures)
 
@@ -238,7 +256,8 @@ Skeleton (all in cm at scale 1):
   biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
   same sex, scaled to the reference stature).
 - **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
-  joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
+  joint 1 cm inside the acromion (but at least 1 cm outside the pelvis, so that the hanging
+  forearms clear the hips; this moves the women's shoulders out) and 2.2 % of stature below it; spine joints 13 % of the pelvis
   depth behind the hip line; ankle 21 % of the foot length ahead of the heel; eyes 6.4 cm apart;
   hand proportions (knuckles half-way down the hand, finger and phalanx shares) from general
   hand anthropometry; grip point (centre of a power grasp) on the forearm axis 42 % down the
