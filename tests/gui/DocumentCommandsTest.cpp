@@ -12,9 +12,13 @@
 #include "view/TavroView.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,4 +165,60 @@ TEST(DocumentCommands, FourViewsOfTwoFigures) {
     Pump(300);
     Screenshot(frame, "four-views-demo");
     EXPECT_EQ(frame->ActiveDocument()->Views().size(), 4);
+}
+
+TEST(DocumentCommands, DrawingABoxWithTheMouseAndCancellingALine) {
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    frame->resize(1000, 800);
+    Pump(50);
+    CAppDoc* doc = frame->ActiveDocument();
+    CTavroView* view = frame->ActiveView();
+    frame->RunCommand(ID_DRAW_BOX);
+    ASSERT_EQ(view->Mode(), MODE_BOX);
+    EXPECT_EQ(frame->StatusText(0).toStdString(),
+              "LEFT button to select opposite points of the box, RIGHT button to end, F3 to "
+              "enter coordinates, ESC to cancel");
+    const QPoint c(view->width() / 2, view->height() / 2);
+    QTest::mouseClick(view, Qt::LeftButton, {}, c);
+    QTest::mouseMove(view, c + QPoint(40, 30));
+    QTest::mouseClick(view, Qt::LeftButton, {}, c + QPoint(60, 50));
+    // The move after the second corner completes the box.
+    QTest::mouseMove(view, c + QPoint(70, 60));
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    ASSERT_EQ(doc->Objects().size(), 1u);
+    const auto* box = static_cast<const CPolyface*>(doc->Objects()[0]);
+    EXPECT_EQ(box->type, kTypePolyface);
+    EXPECT_FALSE(box->vertices.empty());
+    EXPECT_TRUE(doc->IsModified());
+
+    // A line: two clicks, then Esc removes it.
+    frame->RunCommand(ID_DRAW_LINE);
+    ASSERT_EQ(view->Mode(), MODE_LINE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, c - QPoint(100, 0));
+    QTest::mouseClick(view, Qt::LeftButton, {}, c - QPoint(50, 40));
+    EXPECT_EQ(doc->Objects().size(), 2u);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Objects().size(), 1u);
+}
+
+TEST(DocumentCommands, DroppedSceneFileOpens) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    const QString path = QDir::temp().filePath("tavrona-dropped.tvr");
+    {
+        auto app = StartApp();
+        AddFigure(app->MainFrame()->ActiveDocument(), app->MainFrame());
+        ASSERT_EQ(app->MainFrame()->ActiveDocument()->Model().SaveTo(path.toStdString()), 1);
+    }
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    frame->OpenDroppedFiles(data);
+    Pump(50);
+    ASSERT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(app->Documents()[1]->Title(), "tavrona-dropped.tvr");
+    EXPECT_EQ(app->Documents()[1]->Objects().size(), 47u);
 }
