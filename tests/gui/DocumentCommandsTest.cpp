@@ -94,11 +94,13 @@ TEST(DocumentCommands, EnablingRulesFollowTheSelection) {
     EXPECT_EQ(frame->ActiveView()->Mode(), MODE_SELECT);
 
     // Delete with undo.
-    frame->RunCommand(ID_EDIT_DELETE);
-    EXPECT_EQ(doc->Model().FindById(box->id), nullptr);
+    const int boxId = box->id;
+    frame->RunCommand(ID_EDIT_DELETE); // deletes the box
+    EXPECT_EQ(doc->Model().FindById(boxId), nullptr);
     EXPECT_TRUE(Enabled(frame, ID_EDIT_UNDO));
     frame->RunCommand(ID_EDIT_UNDO);
     EXPECT_EQ(doc->Objects().size(), 48u);
+    EXPECT_NE(doc->Model().FindById(boxId), nullptr);
 }
 
 TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
