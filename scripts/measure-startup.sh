@@ -18,8 +18,6 @@ measure() {
   printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print "median (ms): " a[int((NR+1)/2)]}'
 }
 if [ -z "${DISPLAY:-}" ]; then
-  export -f measure
-  export build runs
-  exec xvfb-run -a -s "-screen 0 1600x1200x24" bash -c measure
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" bash "$0" "$build" "$runs"
 fi
 measure
