@@ -381,6 +381,10 @@ void CGLRender::DrawText(const char* format, ...) {
 
 int CGLRender::Get3DPlacement(const CObjectList& objects, int x, int y, Vec3& point,
                               Vec3& direction) {
+    // The camera holds the matrices of a frame, so no context is needed; a view without
+    // area has no points.
+    if (camera.ViewportWidth() <= 0 || camera.ViewportHeight() <= 0)
+        return 0;
     camera.Placement(x, y, point, direction);
     return 1;
 }

@@ -70,7 +70,8 @@ public:
     // printf-style text as 3D glyphs at the current model-view origin (context current).
     void DrawText(const char* format, ...);
 
-    // Model point under a cursor point (pixels from the top left) and the viewing ray there.
+    // Model point under a cursor point (pixels from the top left) and the viewing ray there;
+    // 0 while the view has no area.
     int Get3DPlacement(const CObjectList& objects, int x, int y, Vec3& point, Vec3& direction);
     // Writes the visual-field mask of the current viewport into the stencil buffer.
     int SetupStencil();

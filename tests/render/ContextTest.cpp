@@ -40,6 +40,8 @@ TEST(ContextTest, EachFailingStepIsReportedWithItsMessage) {
         // Not initialised: a frame fails and draws nothing.
         CObjectList none;
         EXPECT_EQ(render.RenderObjectList(none, PICK_NONE, 1, 1), 0);
+        Vec3 point, direction;
+        EXPECT_EQ(render.Get3DPlacement(none, 5, 5, point, direction), 0);
     }
     CGlobalSettings settings;
     CRecordingReporter reporter;

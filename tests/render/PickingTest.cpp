@@ -1,7 +1,11 @@
 #include "RenderTestSupport.h"
 
+#include "anthro/AnthropometryDialogs.h"
+#include "anthro/PopulationTables.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
+#include "human/Mannequin.h"
+#include "model/SceneBounds.h"
 #include "render/Picking.h"
 
 namespace {
@@ -127,6 +131,45 @@ TEST_F(PickingTest, PlacementOfTheWindowCentreLiesOnThePlaneThroughTheViewCentre
     marker->Build(kShapeRectangle, {point - Vec3(1, 1, 0), point + Vec3(1, 1, 0)});
     const CImage image = Frame();
     EXPECT_NE(image.PixelAt(300, 100 - 5), kWhite);
+}
+
+} // namespace
+
+namespace {
+
+// A standing Human figure from the data directory, picked where the camera puts its head.
+TEST_F(PickingTest, ClickOnAFigureSelectsTheSegmentAndDoubleClickTheWholeFigure) {
+    const CAnthropometryContext context{reporter};
+    CMannequin* figure = Add(new CMannequin(0, 1, -1, 2, 1, 1, 1, 2, kSizeAutomatic, context));
+    ASSERT_EQ(figure->valid, 1) << "the data directory has no Human figure";
+    figure->settings = &settings;
+    figure->UpdatePosture();
+    objects.Clear();
+    figure->AddToList(objects);
+    render->SetRenderMode(RENDER_SHADED);
+    Vec3 lo, hi;
+    SceneBounds(objects, lo, hi);
+    ASSERT_EQ(render->ZoomToExtents(lo, hi), 1);
+    // The head's joint (its frame origin) lies inside the neck or head; aim a little above it.
+    Matrix4 headFrame;
+    ASSERT_EQ(figure->GetSegmentFrame(kHead, headFrame), 1);
+    const Vec3 head = TransformPoint(headFrame, Vec3(0, 4, 0));
+    int x, y;
+    PixelOf(head, x, y);
+    Pick(x, y);
+    EXPECT_EQ(figure->GetSegment(kHead)->selected, 1);
+    EXPECT_EQ(figure->selected, 0);
+    EXPECT_EQ(figure->GetSegment(kChest)->selected, 0);
+    Pick(x, y, PICK_SELECT_GROUP);
+    EXPECT_EQ(figure->selected, 1);
+    for (int i = 0; i < kSegmentCount; ++i)
+        EXPECT_EQ(figure->GetSegment(i)->selected, 1) << "segment " << i;
+    // The selected segment is drawn in its selection colour (155, 155, 0 before lighting).
+    Pick(x, y);
+    const int c = Frame().PixelAt(x, y);
+    EXPECT_GT(RedOf(c), 60);
+    EXPECT_NEAR(RedOf(c), GreenOf(c), 2);
+    EXPECT_EQ(BlueOf(c), 0);
 }
 
 } // namespace

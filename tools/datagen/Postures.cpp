@@ -12,9 +12,11 @@ void Both(MainPosture& p, int leftSegment, const Vec3& angles) {
     p[Counterpart(leftSegment)] = MirrorAngles(angles);
 }
 
-// Relaxed standing: forearms turned so that the palms face the thighs.
+// Relaxed standing: arms a little away from the body, forearms turned so that the palms face
+// the thighs.
 MainPosture Standing() {
     MainPosture p{};
+    Both(p, kLeftArm, {0, 0, 4});
     Both(p, kLeftForearm, {0, -90, 0});
     return p;
 }

@@ -1,5 +1,7 @@
 #include "Skeleton.h"
 
+#include <algorithm>
+
 namespace {
 
 const char* SexName(Sex sex) {
@@ -85,8 +87,10 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     k.leftEye = {3.2, eyeY, eyeZ};
     k.rightEye = {-3.2, eyeY, eyeZ};
 
-    // Shoulders: half the biacromial breadth less 1 cm, 2.2 % of stature below the acromion.
-    const double shoulderX = 0.5 * ansurLength("biacromial_breadth") - 1.0;
+    // Shoulders: half the biacromial breadth less 1 cm (but wide enough for the forearms to hang
+    // outside the hips), 2.2 % of stature below the acromion.
+    const double shoulderX =
+        std::max(0.5 * ansurLength("biacromial_breadth") - 1.0, 0.5 * size(kAbdomen).x + 1.0);
     const double shoulderY = k.soleY + ansurLength("acromion_height") - 0.022 * stature;
     k.joint[kLeftArm] = {shoulderX, shoulderY, 0};
     k.joint[kLeftForearm] = k.joint[kLeftArm] - Vec3{0, size(kLeftArm).y, 0};

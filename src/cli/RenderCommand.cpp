@@ -1,0 +1,265 @@
+#include "cli/Commands.h"
+
+#include "anthro/AnthropometryDialogs.h"
+#include "anthro/PopulationTables.h"
+#include "cli/FigureOptions.h"
+#include "human/EyePoints.h"
+#include "human/Mannequin.h"
+#include "model/BoundingBox.h"
+#include "model/DataDirectory.h"
+#include "model/GlobalSettings.h"
+#include "model/ObjectList.h"
+#include "model/SceneBounds.h"
+#include "model/SceneFileReader.h"
+#include "model/UserReporter.h"
+#include "render/EglContext.h"
+#include "render/GLRender.h"
+#include "render/Image.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tavrona-cli render [IN.tvr] -o OUT.png [options]\n"
+    "Renders a scene file, or without one a single figure built from the figure options as\n"
+    "New Mannequin builds it (standing on the floor), off screen to a PNG picture zoomed to\n"
+    "the scene's extents.\n"
+    "  -o, --output OUT.png\n"
+    "  --view front|top|left|right|user|eye|orbit   (default front; eye: the first figure's eyes)\n"
+    "  --mode wireframe|hidden|shaded               (default shaded)\n"
+    "  --size WxH                                   pixels (default 1280x720; a plain number is\n"
+    "                                               the figure's size row)\n"
+    "  --floor                                      draw the floor\n"
+    "  --axes                                       draw the scene referential\n"
+    "figure options:\n";
+
+// Part of the view left free around the scene's extents.
+constexpr double kMargin = 0.9;
+
+struct RenderOptions {
+    std::string input;
+    std::string output;
+    int view = VIEW_FRONT;
+    int mode = RENDER_SHADED;
+    int width = 1280;
+    int height = 720;
+    bool floor = false;
+    bool axes = false;
+    FigureChoice figure;
+    bool figureOptionGiven = false;
+};
+
+int Index(const std::string& word, std::initializer_list<const char*> words) {
+    int i = 0;
+    for (const char* w : words) {
+        if (word == w)
+            return i;
+        ++i;
+    }
+    return -1;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    char* end = nullptr;
+    const long w = std::strtol(text.c_str(), &end, 10);
+    if (end == text.c_str() || (*end != 'x' && *end != 'X'))
+        return false;
+    const char* rest = end + 1;
+    const long h = std::strtol(rest, &end, 10);
+    if (end == rest || *end != '\0' || w <= 0 || h <= 0 || w > 1000000 || h > 1000000)
+        return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+// 0 when parsed, else the exit status (2 bad usage, 0 after --help).
+int ParseOptions(int argc, char** argv, RenderOptions& options) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string name = argv[i];
+        if (name == "--help" || name == "-h") {
+            std::printf("%s%s", kUsage, kFigureOptionsHelp);
+            return -1;
+        }
+        if (name == "--floor") {
+            options.floor = true;
+            continue;
+        }
+        if (name == "--axes") {
+            options.axes = true;
+            continue;
+        }
+        if (name.empty() || name[0] != '-') {
+            if (!options.input.empty()) {
+                std::fprintf(stderr, "tavrona-cli render: more than one input file\n");
+                return 2;
+            }
+            options.input = name;
+            continue;
+        }
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, "tavrona-cli render: %s needs a value\n", name.c_str());
+            return 2;
+        }
+        const std::string value = argv[++i];
+        std::string error;
+        if (name == "-o" || name == "--output") {
+            options.output = value;
+        } else if (name == "--view") {
+            // In ViewType order from front.
+            const int view =
+                Index(value, {"front", "top", "right", "left", "user", "eye", "orbit"});
+            if (view < 0)
+                error = "bad value for --view: \"" + value + "\"";
+            options.view = view;
+        } else if (name == "--mode") {
+            options.mode = Index(value, {"wireframe", "hidden", "shaded"});
+            if (options.mode < 0)
+                error = "bad value for --mode: \"" + value + "\"";
+        } else if (name == "--size" && value.find_first_of("xX") != std::string::npos) {
+            // WxH is the picture; a plain number is the figure's size row.
+            if (!ParseSize(value, options.width, options.height))
+                error = "bad value for --size: \"" + value + "\" (WxH in pixels)";
+        } else {
+            const int taken = TakeFigureOption(name, value, options.figure, error);
+            if (taken == 0)
+                error = "unknown option " + name;
+            options.figureOptionGiven |= taken == 1;
+        }
+        if (!error.empty()) {
+            std::fprintf(stderr, "tavrona-cli render: %s\n", error.c_str());
+            return 2;
+        }
+    }
+    std::string error;
+    if (options.output.empty())
+        error = "no output file (-o OUT.png)";
+    else if (!options.input.empty() && options.figureOptionGiven)
+        error = "figure options go without an input file";
+    else if (options.input.empty())
+        CheckFigureChoice(options.figure, error);
+    if (!error.empty()) {
+        std::fprintf(stderr, "tavrona-cli render: %s\n%s%s", error.c_str(), kUsage,
+                     kFigureOptionsHelp);
+        return 2;
+    }
+    return 0;
+}
+
+// The scene's objects; deletes the top-level ones (which own the rest) at the end.
+struct Scene {
+    ~Scene() {
+        for (CSceneObject* object : owned)
+            delete object;
+    }
+    CObjectList objects;
+    std::vector<CSceneObject*> owned;
+};
+
+bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
+               CUserReporter& reporter, Scene& scene) {
+    if (!options.input.empty()) {
+        SceneReadContext context;
+        context.reporter = &reporter;
+        context.settings = &settings;
+        if (!ReadSceneFile(options.input, scene.objects, context)) {
+            std::fprintf(stderr, "tavrona-cli render: cannot read scene file %s\n",
+                         options.input.c_str());
+            return false;
+        }
+        for (CSceneObject* object : scene.objects)
+            if (object->IsTopLevel())
+                scene.owned.push_back(object);
+        return true;
+    }
+    const FigureChoice& c = options.figure;
+    const CAnthropometryContext context{reporter};
+    auto figure =
+        std::make_unique<CMannequin>(c.representation, c.sex, c.childTable, c.sizeRow, c.bodyType,
+                                     c.population, c.posture, c.facing, kSizeAutomatic, context);
+    if (!figure->valid) {
+        std::fprintf(stderr, "tavrona-cli render: the figure could not be built from %s\n",
+                     DataDirectory().c_str());
+        return false;
+    }
+    figure->settings = &settings;
+    figure->UpdatePosture();
+    // Stand the figure on the floor (its origin is between the hip joints).
+    BoundingBox box;
+    figure->CollectBounds(box);
+    if (box.valid) {
+        figure->transform = Translation(Vec3(0.0, -box.min.y, 0.0)) * figure->transform;
+        figure->UpdatePosture();
+    }
+    figure->AddToList(scene.objects);
+    scene.owned.push_back(figure.release());
+    return true;
+}
+
+const CMannequin* FirstFigure(const CObjectList& objects) {
+    for (const CSceneObject* object : objects)
+        if (object->type == kTypeMannequin)
+            return static_cast<const CMannequin*>(object);
+    return nullptr;
+}
+
+} // namespace
+
+int RunRenderCommand(int argc, char** argv) {
+    RenderOptions options;
+    if (const int status = ParseOptions(argc, argv, options))
+        return status < 0 ? 0 : status;
+
+    CGlobalSettings settings;
+    settings.showSceneFloor = options.floor;
+    settings.showSceneReferential = options.axes;
+    CStderrReporter reporter;
+    Scene scene;
+    if (!LoadScene(options, settings, reporter, scene))
+        return 1;
+
+    CEglContext context(options.width, options.height);
+    CGLRender render(settings, reporter); // reports a failed context as "Trace : ..."
+    if (!render.InitOffscreenRender(&context, nullptr, options.width, options.height))
+        return 1;
+    render.SetRenderMode(options.mode);
+    if (options.view == VIEW_EYE) {
+        const CMannequin* figure = FirstFigure(scene.objects);
+        Vec3 eye, target, up;
+        if (!figure || !EyePoints(*figure, eye, target, up)) {
+            std::fprintf(stderr, "tavrona-cli render: the eye view needs a figure with eyes\n");
+            return 1;
+        }
+        render.camera.SetEyePoints(eye, target, up);
+    }
+    render.SetViewType(options.view);
+    if (options.view == VIEW_USER)
+        render.camera.SetUserVectors(Vec3(1, 1, 1), Vec3(0, 1, 0)); // the User View defaults
+
+    Vec3 min, max;
+    SceneBounds(scene.objects, min, max);
+    if (render.ZoomToExtents(min, max))
+        render.camera.zoom *= kMargin;
+    else
+        std::fprintf(stderr, "tavrona-cli render: %s\n", render.message);
+    if (options.view == VIEW_EYE && !render.SetupStencil())
+        return 1;
+
+    CImage image;
+    if (!render.RenderObjectList(scene.objects, PICK_NONE, 1, 0) || !render.ReadImage(image)) {
+        std::fprintf(stderr, "tavrona-cli render: %s\n",
+                     render.message ? render.message : "no frame");
+        return 1;
+    }
+    if (!WritePng(image, options.output)) {
+        std::fprintf(stderr, "tavrona-cli render: cannot write %s\n", options.output.c_str());
+        return 1;
+    }
+    return 0;
+}
