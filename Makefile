@@ -35,10 +35,13 @@ FUZZ_FILE_RUNS ?= 3000 # readers that go through a file on disk run slower
 fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
 		-DTAVRONA_GUI=OFF >/dev/null
-	@cmake --build build-fuzz --target fuzz_body_files fuzz_data_tables -j $(JOBS)
+	@cmake --build build-fuzz --target fuzz_body_files fuzz_data_tables fuzz_scene_file fuzz_posture_file -j $(JOBS)
 	@mkdir -p build-fuzz/corpus
 	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS) build-fuzz/corpus fuzz/seeds
 	@build-fuzz/fuzz/fuzz_data_tables -runs=$(FUZZ_FILE_RUNS)
+	@mkdir -p build-fuzz/corpus-scene build-fuzz/corpus-posture
+	@build-fuzz/fuzz/fuzz_scene_file -runs=$(FUZZ_RUNS) -max_len=16384 build-fuzz/corpus-scene fuzz/corpus/scene
+	@build-fuzz/fuzz/fuzz_posture_file -runs=$(FUZZ_RUNS) -max_len=4500 build-fuzz/corpus-posture fuzz/corpus/posture
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i

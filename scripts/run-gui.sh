@@ -6,6 +6,6 @@ build=${1:-build}
 export TAVRONA_DATA="$(cd "$(dirname "$0")/.." && pwd)/data"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: starting Tavrona under Xvfb." >&2
-  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tavrona" "${@:2}"
+  exec xvfb-run -a -s "-screen 0 1600x1200x24" "$build/tavrona" --demo "${@:2}"
 fi
-exec "$build/tavrona" "${@:2}"
+exec "$build/tavrona" --demo "${@:2}"

@@ -2,23 +2,79 @@
 
 #include "app/ChildFrame.h"
 #include "app/CommandIds.h"
+#include "app/CustomizationDialog.h"
 #include "app/MainFrame.h"
+#include "app/PostureDialogs.h"
+#include "app/SizeDialogs.h"
 #include "app/TavroApp.h"
+#include "app/TextDialog.h"
+#include "draw/Dimension.h"
 #include "draw/Polyface.h"
+#include "draw/Polyline.h"
+#include "draw/Text3D.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
+#include "human/Representation.h"
+#include "model/BoundingBox.h"
+#include "model/GlobalSettings.h"
 #include "model/SceneObject.h"
+#include "model/TavroDoc.h"
+#include "model/UndoRecord.h"
 #include "view/TavroView.h"
 
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMessageBox>
 
-CAppDoc::CAppDoc(CTavroApp& app, const QString& untitledName) : app(app), title(untitledName) {}
+namespace {
+
+// "TVR Files (*.tvr)|*.tvr||" -> "TVR Files (*.tvr)".
+QString QtFilter(const std::string& filter) {
+    return QString::fromStdString(filter).section('|', 0, 0);
+}
+
+// The suffix of a pattern such as "*.tvr".
+QString Suffix(const std::string& pattern) {
+    return QString::fromStdString(pattern).section('.', -1);
+}
+
+struct ToolCommand {
+    int id;
+    int tool;
+};
+const ToolCommand kToolCommands[] = {
+    {ID_DRAW_LINE, kToolLine},
+    {ID_DRAW_CURVE, kToolCurve},
+    {ID_DRAW_CIRCLE, kToolCircle},
+    {ID_DRAW_TEXT, kToolText},
+    {ID_DRAW_RECTANGLE, kToolRectangle},
+    {ID_DRAW_SPHERE, kToolSphere},
+    {ID_DRAW_CYLINDER, kToolCylinder},
+    {ID_DRAW_BOX, kToolBox},
+    {ID_DRAW_CONE, kToolCone},
+    {ID_DRAW_TORUS, kToolTorus},
+    {ID_DIM_HORIZONTAL, kToolDimensionHorizontal},
+    {ID_DIM_VERTICAL, kToolDimensionVertical},
+    {ID_DIM_ALIGNED, kToolDimensionAligned},
+    {ID_DIM_ANGLE, kToolDimensionAngle},
+};
+
+// Percentile code of the wheelchair models (1 5th, 2 50th, 3 95th) for a size row; 0 when
+// there is no model of that size.
+int WheelchairPercentile(int sizeRow) {
+    return sizeRow >= 1 && sizeRow <= 3 ? sizeRow : 0;
+}
+
+} // namespace
+
+CAppDoc::CAppDoc(CTavroApp& app, const QString& untitledName)
+    : app(app), title(untitledName),
+      model(std::make_unique<CTavroDoc>(*this, app.MainFrame()->Reporter(), app.Clipboard(),
+                                        app.MainFrame()->Settings())) {}
 
 CAppDoc::~CAppDoc() {
-    while (!objects.empty())
-        objects.front()->RemoveAndDelete(objects);
+    model->Close();
 }
 
 CMainFrame& CAppDoc::Frame() {
@@ -28,14 +84,30 @@ CMainFrame& CAppDoc::Frame() {
 void CAppDoc::SetPathName(const QString& path) {
     pathName = QFileInfo(path).absoluteFilePath();
     title = QFileInfo(path).fileName();
+    model->SetPathName(pathName.toStdString());
     Q_EMIT TitleChanged();
 }
 
+bool CAppDoc::IsModified() const {
+    return model->IsModified();
+}
+
 void CAppDoc::SetModifiedFlag(bool value) {
-    if (modified == value)
-        return;
-    modified = value;
-    Q_EMIT TitleChanged();
+    model->SetModified(value);
+    SyncTitle();
+}
+
+void CAppDoc::SyncTitle() {
+    const QString path = QString::fromStdString(model->PathName());
+    if (!path.isEmpty() && path != pathName) {
+        pathName = QFileInfo(path).absoluteFilePath();
+        title = QFileInfo(path).fileName();
+        shownModified = IsModified();
+        Q_EMIT TitleChanged();
+    } else if (shownModified != IsModified()) {
+        shownModified = IsModified();
+        Q_EMIT TitleChanged();
+    }
 }
 
 void CAppDoc::AddView(CTavroView* view) {
@@ -51,19 +123,26 @@ void CAppDoc::RemoveView(CTavroView* view) {
 void CAppDoc::UpdateAllViews(CTavroView* sender) {
     for (CTavroView* view : views) {
         if (view != sender)
-            view->update();
+            view->Redraw();
     }
+    SyncTitle();
 }
 
-void CAppDoc::InvalidateAllObjects() {}
+void CAppDoc::InvalidateAllObjects() {
+    for (CSceneObject* object : model->Objects())
+        object->Invalidate();
+}
 
 bool CAppDoc::OpenScene(const QString& path) {
-    QMessageBox::warning(&Frame(), "Error", "Failed to read file.");
-    return false;
+    if (!model->ImportTvr(path.toStdString()))
+        return false;
+    SetPathName(path);
+    SetModifiedFlag(false);
+    return true;
 }
 
 bool CAppDoc::SaveModified() {
-    if (!modified)
+    if (!IsModified())
         return true;
     const auto answer = QMessageBox::question(
         &Frame(), CTavroApp::kAppTitle, QString("Save changes to %1?").arg(title),
@@ -72,8 +151,9 @@ bool CAppDoc::SaveModified() {
         return false;
     if (answer == QMessageBox::No)
         return true;
-    OnCommand(ID_FILE_SAVE);
-    return !modified;
+    model->OnSave();
+    SyncTitle();
+    return !IsModified();
 }
 
 void CAppDoc::SetLayout(int windowCount) {
@@ -105,74 +185,71 @@ void CAppDoc::SetLayout(int windowCount) {
     UpdateAllViews();
 }
 
-bool CAppDoc::OnCommand(int id) {
-    switch (id) {
-    case ID_WINDOW_ONE_VIEW:
-        SetLayout(1);
-        return true;
-    case ID_WINDOW_FOUR_VIEWS:
-        SetLayout(4);
-        return true;
-    case ID_WINDOW_NEW:
-        Frame().CreateChildFrame(this);
-        return true;
-    case ID_FILE_CLOSE:
-        app.CloseDocument(this);
-        return true;
-    default:
-        return false;
+bool CAppDoc::BuildDemoScene() {
+    CGlobalSettings& settings = Frame().Settings();
+    CAnthropometryContext context{Frame().Reporter(), nullptr, settings.lengthUnit};
+    constexpr double kHalfSpacing = 12.0; // inches between the figures' centre lines, halved
+    for (int sex : {kMale, kFemale}) {
+        auto figure = std::make_unique<CMannequin>(kRepresentationHuman, sex, -1, 2, kAverage, 1, 1,
+                                                   2, kSizeAutomatic, context);
+        if (!figure->valid)
+            return false;
+        figure->settings = &settings;
+        figure->UpdatePosture();
+        // Side by side, the soles on the floor (y = 0).
+        BoundingBox box;
+        figure->CollectBounds(box);
+        const double x = sex == kMale ? -kHalfSpacing : kHalfSpacing;
+        figure->transform =
+            Translation(Vec3(x, box.valid ? -box.min.y : 0.0, 0.0)) * figure->transform;
+        figure->UpdatePosture();
+        model->AddObject(figure.release());
     }
+    settings.showSceneFloor = 1;
+    SetModifiedFlag(false);
+    // Seen from the front, a little from the right and above, so that the floor shows.
+    for (CTavroView* view : views) {
+        view->SetUserVectors(Vec3(0.35, 0.25, 1.0), Vec3(0.0, 1.0, 0.0));
+        view->SetViewType(VIEW_USER);
+        view->RequestZoomExtents();
+    }
+    return true;
 }
 
-bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
-    switch (id) {
-    case ID_WINDOW_ONE_VIEW:
-    case ID_WINDOW_FOUR_VIEWS:
-    case ID_WINDOW_NEW:
-    case ID_FILE_CLOSE:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// --- Scene access. The scene list is the document's own until the model document takes it. ---
+// --- Scene access for the views ----------------------------------------------------------------
 
 const CObjectList& CAppDoc::Objects() const {
-    return objects;
+    return model->Objects();
 }
 CObjectList& CAppDoc::Objects() {
-    return objects;
+    return model->Objects();
 }
-
 void CAppDoc::AddObject(CSceneObject* object) {
-    object->AddToList(objects);
+    model->AddObject(object);
 }
-
 CSceneObject* CAppDoc::SelectedObject() const {
-    CSceneObject* result = nullptr;
-    for (CSceneObject* object : objects)
-        if (object->selected && (!result || !object->parent))
-            result = object;
-    return result;
+    return model->SelectedObject();
 }
-
 CMannequin* CAppDoc::CurrentMannequin() const {
-    CSceneObject* selected = SelectedObject();
-    if (!selected)
-        return nullptr;
-    if (selected->type == kTypeMannequin)
-        return static_cast<CMannequin*>(selected);
-    if (selected->type == kTypeBodyPart)
-        return static_cast<CBodyPart*>(selected)->figure;
-    return nullptr;
+    return model->CurrentMannequin();
 }
 
 void CAppDoc::SelectionChanged() {}
 
-void CAppDoc::PointPicked(int result, const Vec3& point, const Vec3& direction) {}
+void CAppDoc::PointPicked(int result, const Vec3& point, const Vec3& direction) {
+    model->PointPicked(result, point, direction);
+    SyncTitle();
+}
 
-void CAppDoc::RecordDrag(CSceneObject& selected, int rotateMethod) {}
+void CAppDoc::RecordDrag(CSceneObject& selected, int rotateMethod) {
+    auto record = std::make_unique<CUndoRecord>(kUndoChanged, selected);
+    if (selected.type == kTypeBodyPart && rotateMethod != kRotateIndependent) {
+        if (CBodyPart* twin = static_cast<CBodyPart&>(selected).counterpart)
+            record->Add(kUndoChanged, *twin);
+    }
+    model->PushUndoRecord(std::move(record));
+    SyncTitle();
+}
 
 void CAppDoc::FinishDrag(CSceneObject& selected) {
     selected.Invalidate();
@@ -188,6 +265,9 @@ bool CAppDoc::ScaleVertices(CSceneObject& object, double factor) {
     if (object.type == kTypePolyface) {
         for (Vec3& v : static_cast<CPolyface&>(object).vertices)
             v = v * factor;
+    } else if (object.type == kTypePolyline || object.type == kTypeDashedPolyline) {
+        for (Vec3& v : static_cast<CPolyline&>(object).points)
+            v = v * factor;
     } else {
         return false;
     }
@@ -196,13 +276,411 @@ bool CAppDoc::ScaleVertices(CSceneObject& object, double factor) {
     return true;
 }
 
-void CAppDoc::DrawingStep(int kind, int shape, const std::vector<Vec3>& points) {}
-void CAppDoc::FinishDrawnObject(bool recordUndo) {}
-void CAppDoc::RemoveDrawnObject() {}
+void CAppDoc::DrawingStep(int kind, int shape, const std::vector<Vec3>& points) {
+    model->DrawingStep(kind, shape, points);
+}
+
+void CAppDoc::FinishDrawnObject(bool recordUndo) {
+    // The tool recorded the object's creation when it started; finishing keeps it.
+    (void)recordUndo;
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void CAppDoc::RemoveDrawnObject() {
+    if (CSceneObject* drawn = model->FindById(model->DrawnObjectId())) {
+        drawn->RemoveAndDelete(model->Objects());
+        UpdateAllViews();
+    }
+}
+
 bool CAppDoc::IsAngleDimensionUnderConstruction() const {
+    const CSceneObject* drawn = model->FindById(model->DrawnObjectId());
+    return drawn && drawn->type == kTypeDimension &&
+           static_cast<const CDimension*>(drawn)->IsAngle();
+}
+
+void CAppDoc::PlaceText(const std::vector<Vec3>& points) {
+    auto* text = dynamic_cast<CText3D*>(model->FindById(model->DrawnObjectId()));
+    if (!text)
+        return;
+    CTextDialog dialog(&Frame());
+    if (dialog.exec() == QDialog::Accepted) {
+        text->text = dialog.Text();
+        text->fontName = dialog.FontName();
+        text->size = dialog.Size();
+        text->fontChosen = 1;
+        model->DrawingStep(2, 5, points);
+    }
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+bool CAppDoc::CopySelection() {
+    return model->OnCopy() != 0;
+}
+
+// --- What the model document asks of the windows ---------------------------------------------
+
+void CAppDoc::RedrawAllViews() {
+    UpdateAllViews();
+}
+
+CTavroView* CAppDoc::ActiveView() const {
+    CTavroView* active = app.MainFrame() ? app.MainFrame()->ActiveView() : nullptr;
+    if (active && active->Document() == this)
+        return active;
+    return views.isEmpty() ? nullptr : views.front();
+}
+
+int CAppDoc::ActiveViewMode() const {
+    CTavroView* view = ActiveView();
+    return view ? view->Mode() : MODE_SELECT;
+}
+
+void CAppDoc::SetActiveViewMode(int mode) {
+    if (CTavroView* view = ActiveView())
+        view->SetMode(mode);
+}
+
+bool CAppDoc::ChooseOpenFile(const std::string& filter, const std::string& pattern,
+                             std::string& path) {
+    const QString chosen =
+        QFileDialog::getOpenFileName(&Frame(), "Open", QString(), QtFilter(filter));
+    if (chosen.isEmpty())
+        return false;
+    path = chosen.toStdString();
+    return true;
+}
+
+bool CAppDoc::ChooseSaveFile(const std::string& filter, const std::string& pattern,
+                             std::string& path) {
+    QFileDialog dialog(&Frame(), "Save As", QString(), QtFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(Suffix(pattern));
+    if (!pathName.isEmpty())
+        dialog.selectFile(pathName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    path = dialog.selectedFiles().front().toStdString();
+    return true;
+}
+
+void CAppDoc::AddToRecentFiles(const std::string& path) {
+    Frame().AddRecentFile(QString::fromStdString(path));
+}
+
+// --- Commands ------------------------------------------------------------------------------
+
+bool CAppDoc::IsPrinting() const {
+    for (CTavroView* view : views)
+        if (view->IsPrinting())
+            return true;
     return false;
 }
-void CAppDoc::PlaceText(const std::vector<Vec3>& points) {}
-bool CAppDoc::CopySelection() {
-    return false;
+
+void CAppDoc::ToggleMode(int mode) {
+    CTavroView* view = ActiveView();
+    if (!view)
+        return;
+    if (view->Mode() == mode)
+        view->SetMode(MODE_SELECT);
+    else if (SelectedObject())
+        view->SetMode(mode);
+}
+
+void CAppDoc::NewMannequin() {
+    CCustomizationDialog body(CustomizationChoice{}, &Frame());
+    if (body.exec() != QDialog::Accepted)
+        return;
+    const CustomizationChoice choice = body.Choice();
+    const bool hideWheelchair = choice.ageGroup == 1 || choice.figure != kRepresentationHuman ||
+                                WheelchairPercentile(choice.size) == 0;
+    CBodyPostureDialog postures(Frame().PosturePictures(), 1, 2, hideWheelchair, &Frame());
+    const int result = postures.exec();
+    if (result != QDialog::Accepted && result != CBodyPostureDialog::kLoadFromFile)
+        return;
+    std::string postureFile;
+    if (result == CBodyPostureDialog::kLoadFromFile &&
+        !ChooseOpenFile("Postures Files (*.pos)|*.pos||", "*.pos", postureFile))
+        return;
+    if (result == QDialog::Accepted &&
+        postures.Posture() == CBodyPostureDialog::kWheelchairPosture) {
+        model->BeginPlaceWheelchair(postures.Facing(), WheelchairPercentile(choice.size),
+                                    choice.Gender());
+        SyncTitle();
+        return;
+    }
+    CGlobalSettings& settings = Frame().Settings();
+    CQtAnthropometryDialogs dialogs(&Frame());
+    CAnthropometryContext context{Frame().Reporter(), &dialogs, settings.lengthUnit};
+    const int posture = result == QDialog::Accepted ? postures.Posture() : 0;
+    auto figure = std::make_unique<CMannequin>(
+        choice.figure, choice.Gender(), choice.ChildTable(), choice.size, choice.bodyType,
+        choice.Population(), posture, postures.Facing(), choice.sizeMode, context);
+    if (!figure->valid)
+        return;
+    figure->settings = &settings;
+    model->BeginPlaceMannequin(figure.release(), postureFile);
+    SyncTitle();
+}
+
+void CAppDoc::ChangeBody() {
+    CMannequin* figure = CurrentMannequin();
+    if (!figure)
+        return;
+    const CAnthropometry& record = figure->anthropometry;
+    CustomizationChoice preset;
+    preset.sex = record.gender;
+    preset.bodyType = record.bodyType;
+    preset.size = record.sizeRow >= 0 && record.sizeRow < kSizeRowCount ? record.sizeRow : 2;
+    preset.database =
+        record.population >= 1 && record.population <= kDatabaseCount ? record.population - 1 : 0;
+    preset.ageGroup = record.population >= kFirstChildPopulation ? 1 : 0;
+    preset.childAge = preset.ageGroup ? record.childTable : 4;
+    preset.figure = figure->representation;
+    CCustomizationDialog dialog(preset, &Frame());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const CustomizationChoice choice = dialog.Choice();
+    model->PushUndo(kUndoChanged, *figure);
+    CQtAnthropometryDialogs dialogs(&Frame());
+    CAnthropometryContext context{Frame().Reporter(), &dialogs, Frame().Settings().lengthUnit};
+    if (figure->anthropometry.Customize(choice.Gender(), choice.Population(), choice.ChildTable(),
+                                        choice.size, choice.bodyType, choice.bodyPart,
+                                        choice.sizeMode, context))
+        figure->ChangeBody(choice.figure, Frame().Reporter());
+    figure->Invalidate();
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void CAppDoc::ApplyPosture() {
+    CMannequin* figure = CurrentMannequin();
+    if (!figure) {
+        model->ReportError("No current mannequin.");
+        return;
+    }
+    const bool hideWheelchair = true; // the seated wheelchair figure is only for new figures
+    CBodyPostureDialog dialog(Frame().PosturePictures(), 1, 2, hideWheelchair, &Frame());
+    const int result = dialog.exec();
+    if (result == CBodyPostureDialog::kLoadFromFile) {
+        std::string path;
+        if (ChooseOpenFile("Position Files (*.pos)|*.pos||", "*.pos", path))
+            model->ApplyPostureFile(path);
+    } else if (result == QDialog::Accepted) {
+        model->PushUndo(kUndoChanged, *figure);
+        figure->ApplyStandardPosture(dialog.Posture());
+        figure->UpdatePosture();
+        figure->Invalidate();
+        SetModifiedFlag();
+    }
+    UpdateAllViews();
+}
+
+void CAppDoc::ApplyHandPosture() {
+    CMannequin* figure = CurrentMannequin();
+    if (!figure) {
+        model->ReportError("No current mannequin.");
+        return;
+    }
+    CHandPostureDialog dialog(Frame().PosturePictures(), 1, 2, &Frame());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    model->PushUndo(kUndoChanged, *figure);
+    if (dialog.Hand() == 1 || dialog.Hand() == 2)
+        figure->ApplyHandPosture(dialog.Posture(), 1);
+    if (dialog.Hand() == 0 || dialog.Hand() == 2)
+        figure->ApplyHandPosture(dialog.Posture(), 0);
+    figure->UpdatePosture();
+    figure->Invalidate();
+    SetModifiedFlag();
+    UpdateAllViews();
+}
+
+void CAppDoc::ShowAnthropometry() {
+    if (CMannequin* figure = CurrentMannequin()) {
+        CSummaryDialog dialog(figure->anthropometry, &Frame());
+        dialog.exec();
+    }
+}
+
+bool CAppDoc::OnCommand(int id) {
+    // While a picture is printed the scene must not change under it.
+    if (IsPrinting())
+        return true;
+    for (const ToolCommand& t : kToolCommands) {
+        if (t.id == id) {
+            model->OnDrawingTool(t.tool);
+            return true;
+        }
+    }
+    if (id >= ID_STEP_X_PLUS && id <= ID_STEP_Z_MINUS) {
+        const int step = id - ID_STEP_X_PLUS;
+        model->OnStepRotation(step / 2, step % 2 == 0 ? 1 : -1);
+        SyncTitle();
+        return true;
+    }
+    switch (id) {
+    case ID_FILE_SAVE:
+        model->OnSave();
+        break;
+    case ID_FILE_SAVE_AS:
+        model->OnSaveAs();
+        break;
+    case ID_FILE_IMPORT_TVR:
+        model->OnImportTvr();
+        break;
+    case ID_PEOPLE_NEW_MANNEQUIN:
+        NewMannequin();
+        break;
+    case ID_PEOPLE_CHANGE_BODY:
+        ChangeBody();
+        break;
+    case ID_PEOPLE_ANTHROPOMETRY:
+        ShowAnthropometry();
+        break;
+    case ID_PEOPLE_APPLY_POSTURE:
+        ApplyPosture();
+        break;
+    case ID_PEOPLE_HAND_POSTURE:
+        ApplyHandPosture();
+        break;
+    case ID_PEOPLE_SAVE_POSTURE:
+        model->OnSavePosture();
+        break;
+    case ID_EDIT_UNDO:
+        model->OnUndo();
+        break;
+    case ID_EDIT_CUT:
+        model->OnCut();
+        break;
+    case ID_EDIT_PASTE:
+        model->OnPaste();
+        break;
+    case ID_EDIT_DELETE:
+        model->OnDelete();
+        break;
+    case ID_MODE_SELECT:
+        if (CTavroView* view = ActiveView())
+            view->SetMode(MODE_SELECT);
+        break;
+    case ID_MODE_TRANSLATE:
+        ToggleMode(MODE_TRANSLATE);
+        break;
+    case ID_MODE_ROTATE:
+        ToggleMode(MODE_ROTATE);
+        break;
+    case ID_MODE_SCALE:
+        ToggleMode(MODE_SCALE);
+        break;
+    case ID_POSE_SET_INITIAL:
+    case ID_POSE_SET_FINAL:
+        model->OnSetPosture(id == ID_POSE_SET_FINAL);
+        break;
+    case ID_POSE_VIEW_INITIAL:
+    case ID_POSE_VIEW_FINAL:
+        model->OnViewPosture(id == ID_POSE_VIEW_FINAL);
+        break;
+    case ID_WINDOW_ONE_VIEW:
+        SetLayout(1);
+        break;
+    case ID_WINDOW_FOUR_VIEWS:
+        SetLayout(4);
+        break;
+    case ID_WINDOW_NEW:
+        Frame().CreateChildFrame(this);
+        break;
+    case ID_FILE_CLOSE:
+        app.CloseDocument(this);
+        return true; // this document may be gone
+    default:
+        return false;
+    }
+    SyncTitle();
+    return true;
+}
+
+bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
+    const CSceneObject* selected = SelectedObject();
+    const bool mannequin = CurrentMannequin() != nullptr;
+    const int mode = ActiveViewMode();
+    const bool printing = IsPrinting();
+    const auto selectedIsNot = [selected](std::initializer_list<int> types) {
+        if (!selected)
+            return false;
+        for (int t : types)
+            if (selected->type == t)
+                return false;
+        return true;
+    };
+    for (const ToolCommand& t : kToolCommands)
+        if (t.id == id) {
+            state.enabled = !printing;
+            return true;
+        }
+    if (id >= ID_STEP_X_PLUS && id <= ID_STEP_Z_MINUS) {
+        state.enabled = !printing;
+        return true;
+    }
+    switch (id) {
+    case ID_FILE_SAVE:
+    case ID_FILE_SAVE_AS:
+    case ID_FILE_IMPORT_TVR:
+    case ID_PEOPLE_APPLY_POSTURE:
+    case ID_PEOPLE_HAND_POSTURE:
+        state.enabled = !printing;
+        return true;
+    case ID_PEOPLE_NEW_MANNEQUIN:
+    case ID_EDIT_PASTE:
+        state.enabled = !printing && mode != MODE_PICK_POINT;
+        return true;
+    case ID_PEOPLE_SAVE_POSTURE:
+    case ID_PEOPLE_CHANGE_BODY:
+    case ID_PEOPLE_ANTHROPOMETRY:
+    case ID_POSE_SET_INITIAL:
+    case ID_POSE_SET_FINAL:
+        state.enabled = !printing && mannequin;
+        return true;
+    case ID_POSE_VIEW_INITIAL:
+        state.enabled = !printing && model->InitialPosture() != nullptr;
+        return true;
+    case ID_POSE_VIEW_FINAL:
+        state.enabled = !printing && model->FinalPosture() != nullptr;
+        return true;
+    case ID_EDIT_UNDO:
+        state.enabled = !printing && model->UndoDepth() > 0;
+        return true;
+    case ID_EDIT_CUT:
+    case ID_EDIT_DELETE:
+        state.enabled = !printing && selectedIsNot({kTypeForce});
+        return true;
+    case ID_EDIT_COPY:
+        state.enabled = !printing && (!selected || selected->type != kTypeForce);
+        return true;
+    case ID_MODE_SELECT:
+        state.enabled = !printing && mode != MODE_PICK_POINT;
+        state.checked = mode == MODE_SELECT;
+        return true;
+    case ID_MODE_TRANSLATE:
+        state.enabled = !printing && selectedIsNot({kTypeBodyPart, kTypeForce});
+        state.checked = mode == MODE_TRANSLATE;
+        return true;
+    case ID_MODE_ROTATE:
+        state.enabled = !printing && selectedIsNot({kTypeForce, kTypeDimension});
+        state.checked = mode == MODE_ROTATE;
+        return true;
+    case ID_MODE_SCALE:
+        state.enabled = !printing && selectedIsNot({kTypeText, kTypeDimension, kTypeMannequin,
+                                                    kTypeBodyPart, kTypeForce});
+        state.checked = mode == MODE_SCALE;
+        return true;
+    case ID_WINDOW_ONE_VIEW:
+    case ID_WINDOW_FOUR_VIEWS:
+    case ID_WINDOW_NEW:
+    case ID_FILE_CLOSE:
+        return true;
+    default:
+        return false;
+    }
 }

@@ -1,24 +1,27 @@
 #pragma once
 
 #include "app/CommandTarget.h"
-
+#include "model/DocumentViews.h"
 #include "model/ObjectList.h"
 
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <memory>
 #include <vector>
 
 class CMainFrame;
 class CMannequin;
 class CSceneObject;
 class CTavroApp;
+class CTavroDoc;
 class CTavroView;
 struct Vec3;
 
-// The document as the desktop program sees it: its windows, its file name and title, its
-// modified flag and the file commands. The scene itself lives in the headless model document.
-class CAppDoc : public QObject, public CCommandTarget {
+// The document as the desktop program sees it: its windows, title and file commands, and the
+// dialogs of its model commands. The scene, the undo stack and the commands' work belong to the
+// headless model document, which asks this class for redraws, view modes and file names.
+class CAppDoc : public QObject, public CCommandTarget, public CDocumentViews {
     Q_OBJECT
 public:
     CAppDoc(CTavroApp& app, const QString& untitledName);
@@ -26,13 +29,16 @@ public:
 
     CTavroApp& App() { return app; }
     CMainFrame& Frame();
+    CTavroDoc& Model() { return *model; }
 
     QString Title() const { return title; }
     QString PathName() const { return pathName; }
     // Sets the path and makes its file name the title.
     void SetPathName(const QString& path);
-    bool IsModified() const { return modified; }
+    bool IsModified() const;
     void SetModifiedFlag(bool value = true);
+    // Takes the model's file name and modified flag into the title of the windows.
+    void SyncTitle();
 
     const QList<CTavroView*>& Views() const { return views; }
     void AddView(CTavroView* view);
@@ -53,6 +59,8 @@ public:
     // Closes every window of the document and opens one (in the user view) or four (left,
     // right, top, user) filling the main window's client area.
     void SetLayout(int windowCount);
+    // The start-up scene: a 50th-percentile US man and woman side by side on the floor.
+    bool BuildDemoScene();
 
     // --- The scene, for the views -------------------------------------------------------------
     const CObjectList& Objects() const;
@@ -81,6 +89,16 @@ public:
     // "&Copy" with a selection copies the object; false when nothing is selected.
     bool CopySelection();
 
+    // --- What the model document asks of the windows ------------------------------------------
+    void RedrawAllViews() override;
+    int ActiveViewMode() const override;
+    void SetActiveViewMode(int mode) override;
+    bool ChooseOpenFile(const std::string& filter, const std::string& pattern,
+                        std::string& path) override;
+    bool ChooseSaveFile(const std::string& filter, const std::string& pattern,
+                        std::string& path) override;
+    void AddToRecentFiles(const std::string& path) override;
+
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
@@ -88,11 +106,20 @@ Q_SIGNALS:
     void TitleChanged();
 
 private:
+    CTavroView* ActiveView() const;
+    bool IsPrinting() const;
+    void NewMannequin();
+    void ChangeBody();
+    void ApplyPosture();
+    void ApplyHandPosture();
+    void ShowAnthropometry();
+    void ToggleMode(int mode);
+
     CTavroApp& app;
     QString title;
     QString pathName;
-    bool modified = false;
+    bool shownModified = false;
     bool changingLayout = false;
     QList<CTavroView*> views;
-    CObjectList objects;
+    std::unique_ptr<CTavroDoc> model;
 };

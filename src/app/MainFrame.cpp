@@ -508,9 +508,13 @@ void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
-    for (const QUrl& url : event->mimeData()->urls()) {
+    OpenDroppedFiles(*event->mimeData());
+    event->acceptProposedAction();
+}
+
+void CMainFrame::OpenDroppedFiles(const QMimeData& data) {
+    for (const QUrl& url : data.urls()) {
         if (url.isLocalFile())
             app.OpenDocument(url.toLocalFile());
     }
-    event->acceptProposedAction();
 }

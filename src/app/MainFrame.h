@@ -12,6 +12,7 @@
 class QAction;
 class QLabel;
 class QMdiArea;
+class QMimeData;
 class QMenu;
 class QTimer;
 class QToolBar;
@@ -60,6 +61,9 @@ public:
     // Opens the child frame of a new view of a document, showing it maximised when it is the
     // only window.
     CChildFrame* CreateChildFrame(CAppDoc* doc);
+
+    // Files dropped on the window open as the framework's Open does.
+    void OpenDroppedFiles(const QMimeData& data);
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;

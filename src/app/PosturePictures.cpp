@@ -10,6 +10,7 @@
 #include "render/EglContext.h"
 #include "render/GLRender.h"
 
+#include <GL/gl.h>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
@@ -77,6 +78,26 @@ std::unique_ptr<CMannequin> ReferenceFigure(CUserReporter& reporter) {
     figure->UpdatePosture();
     return figure;
 }
+
+// One segment of a figure with the segments below it (a hand: the palm and its fingers),
+// drawn at its place in the scene without the rest of the body.
+class CPartOfFigure : public CSceneObject {
+public:
+    CPartOfFigure(CMannequin& figure, int segment) : figure(figure), segment(segment) {}
+    void Draw(bool whiteFill, int viewType) override {
+        Matrix4 base(true);
+        if (!figure.GetSegmentFrame(segment, base))
+            return;
+        glPushMatrix();
+        GLMultMatrix(base);
+        figure.GetSegment(segment)->Draw(whiteFill, viewType);
+        glPopMatrix();
+    }
+
+private:
+    CMannequin& figure;
+    int segment;
+};
 
 QPixmap ToPixmap(const CImage& image, QSize size) {
     const QImage picture(image.rgb.data(), image.width, image.height, image.width * 3,
@@ -160,8 +181,13 @@ void CPosturePictures::RenderAll(Kind kind) {
                                       size.height() * kOversample))
         return;
     renderer.SetRenderMode(RENDER_SHADED);
+    // Bodies are drawn whole; hands alone, so that the thigh does not hide them.
     CObjectList list;
-    figure->AddToList(list);
+    CPartOfFigure hand(*figure, kRightPalm);
+    if (kind == kBody)
+        figure->AddToList(list);
+    else
+        list.Append(&hand);
     const int count = kind == kBody ? kBodyPostureCount : kHandPostureCount;
     const QString folder = QFileInfo(CacheFile(kind, 1)).path();
     QDir().mkpath(folder);
@@ -174,7 +200,8 @@ void CPosturePictures::RenderAll(Kind kind) {
             ok = figure->ApplyStandardPosture(index) &&
                  RenderFrame(renderer, list, *figure, 0, kSegmentCount - 1, -1, image);
         } else {
-            renderer.camera.SetUserVectors(Vec3(-0.7, 0.2, 1.0), Vec3(0.0, 1.0, 0.0));
+            // The palm side, fingers up.
+            renderer.camera.SetUserVectors(Vec3(1.0, 0.0, 0.6), Vec3(0.0, -1.0, 0.0));
             renderer.SetViewType(VIEW_USER);
             ok = figure->ApplyHandPosture(index, 1) &&
                  RenderFrame(renderer, list, *figure, kFirstRightFinger, kSegmentCount - 1,
@@ -186,5 +213,8 @@ void CPosturePictures::RenderAll(Kind kind) {
         pictures[kind * 100 + index] = pixmap;
         pixmap.save(CacheFile(kind, index));
     }
-    figure->RemoveFromList(list);
+    if (kind == kBody)
+        figure->RemoveFromList(list);
+    else
+        list.Remove(&hand);
 }

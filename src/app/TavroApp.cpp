@@ -39,9 +39,9 @@ CTavroApp::~CTavroApp() {
         for (CAppDoc* doc : DocumentList())
             CloseDocument(doc, false);
     }
-    mainFrame.reset();
-    documents.clear();
     closedDocuments.clear();
+    documents.clear();
+    mainFrame.reset();
 }
 
 std::vector<CAppDoc*> CTavroApp::DocumentList() const {
@@ -51,15 +51,18 @@ std::vector<CAppDoc*> CTavroApp::DocumentList() const {
     return list;
 }
 
-bool CTavroApp::InitInstance(const QStringList& fileArguments) {
+bool CTavroApp::InitInstance(const QStringList& fileArguments, bool demo) {
     mainFrame = std::make_unique<CMainFrame>(*this);
     RestoreFramePlacement();
     mainFrame->show();
     bool opened = false;
     for (const QString& path : fileArguments)
         opened = OpenDocument(path) != nullptr || opened;
-    if (!opened)
-        NewDocument();
+    if (!opened) {
+        CAppDoc* doc = NewDocument();
+        if (demo)
+            doc->BuildDemoScene();
+    }
     return true;
 }
 

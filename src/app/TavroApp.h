@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/CommandTarget.h"
+#include "model/SceneClipboard.h"
 
 #include <QObject>
 #include <QString>
@@ -26,10 +27,13 @@ public:
     ~CTavroApp() override;
 
     // Start-up: creates the main frame, restores its placement, processes the file arguments
-    // (a new empty document when there are none) and shows the frame. False ends the program.
-    bool InitInstance(const QStringList& fileArguments);
+    // (a new empty document when there are none, holding the demo scene with `demo`) and shows
+    // the frame. False ends the program.
+    bool InitInstance(const QStringList& fileArguments, bool demo = false);
 
     CMainFrame* MainFrame() const { return mainFrame.get(); }
+    // The object clipboard shared by every document.
+    CSceneClipboard& Clipboard() { return clipboard; }
     const std::vector<std::unique_ptr<CAppDoc>>& Documents() const { return documents; }
     std::vector<CAppDoc*> DocumentList() const;
 
@@ -57,6 +61,7 @@ private:
     void RestoreFramePlacement();
     CAppDoc* CreateDocument();
 
+    CSceneClipboard clipboard;
     std::unique_ptr<CMainFrame> mainFrame;
     std::vector<std::unique_ptr<CAppDoc>> documents;
     std::vector<std::unique_ptr<CAppDoc>> closedDocuments; // deleted at the next event loop turn

@@ -1,6 +1,7 @@
 #include "cli/FigureOptions.h"
 
 #include "anthro/PopulationTables.h"
+#include "human/Mannequin.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -117,4 +118,14 @@ const char* FacingName(int facing) {
 
 const char* BodyTypeName(int bodyType) {
     return bodyType >= 0 && bodyType <= 2 ? kBodyTypeNames[bodyType] : "";
+}
+
+std::unique_ptr<CMannequin> BuildChosenFigure(const FigureChoice& choice, CUserReporter& reporter) {
+    const CAnthropometryContext context{reporter};
+    auto figure = std::make_unique<CMannequin>(
+        choice.representation, choice.sex, choice.childTable, choice.sizeRow, choice.bodyType,
+        choice.population, choice.posture, choice.facing, kSizeAutomatic, context);
+    if (!figure->valid)
+        figure.reset();
+    return figure;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <string>
+
+class CMannequin;
+class CUserReporter;
 
 // The choices of the New Mannequin dialogs, as command-line options. Defaults are the
 // dialogs' own: USA (1988 US Army), male, 50 %, adult, average, Human, posture 1, facing front.
@@ -33,3 +37,7 @@ bool CheckFigureChoice(const FigureChoice& choice, std::string& error);
 // Display names of the choices (RepresentationName is the figure's own).
 const char* FacingName(int facing);     // "Left" .. "Back"
 const char* BodyTypeName(int bodyType); // "thin", "average", "heavy"
+
+// The figure of these choices, built from the data directory as New Mannequin builds it
+// (automatic size); null, with the data file's message shown, when it cannot be built.
+std::unique_ptr<CMannequin> BuildChosenFigure(const FigureChoice& choice, CUserReporter& reporter);

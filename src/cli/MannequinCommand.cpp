@@ -147,18 +147,15 @@ int RunMannequinCommand(int argc, char** argv) {
     }
 
     CStderrReporter reporter;
-    const CAnthropometryContext context{reporter};
-    CMannequin figure(choice.representation, choice.sex, choice.childTable, choice.sizeRow,
-                      choice.bodyType, choice.population, choice.posture, choice.facing,
-                      kSizeAutomatic, context);
-    if (!figure.valid) {
+    const std::unique_ptr<CMannequin> figure = BuildChosenFigure(choice, reporter);
+    if (!figure) {
         std::fprintf(stderr, "tavrona-cli mannequin: the figure could not be built from %s\n",
                      DataDirectory().c_str());
         return 1;
     }
     if (table)
-        WriteTable(figure, choice);
+        WriteTable(*figure, choice);
     else
-        WriteJson(figure, choice);
+        WriteJson(*figure, choice);
     return 0;
 }

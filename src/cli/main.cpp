@@ -15,6 +15,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"mannequin", RunMannequinCommand,
      "build a figure from the data directory; print its anthropometry and mass properties"},
+    {"info", RunInfoCommand, "print the objects, figures and loads of a scene file (JSON)"},
+    {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
+    {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
 };
 

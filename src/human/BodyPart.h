@@ -63,6 +63,15 @@ public:
     Matrix4 ChildBase(int childNumber, const Matrix4& base, const Matrix4& world) const;
     void UpdateMotionNames();
 
+    // Mass properties of a main segment (lb, in^3, lb.in^2; mass centre in the segment frame).
+    float GetMass() const { return mass; }
+    void SetMass(float pounds) { mass = pounds; }
+    float GetVolume() const { return volume; }
+    void SetVolume(float cubicInches) { volume = cubicInches; }
+    const Vec3& GetMassCenter() const { return massCentre; }
+    const Vec3& GetInertia() const { return inertia; }
+    void SetInertia(const Vec3& poundSquareInches) { inertia = poundSquareInches; }
+
     int segmentIndex = 0;
     std::vector<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
     std::vector<Vec3> normals;  // unit normal per vertex

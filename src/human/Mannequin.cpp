@@ -96,20 +96,9 @@ int CMannequin::ShowsMassCentres() const {
 }
 
 void CMannequin::SavePosture() {
-    for (int n = 0; n < kSegmentCount; ++n) {
-        const CBodyPart& s = *segments[n];
-        savedPosture[n] = {s.upperLimits, s.lowerLimits, s.angles, s.jointRotation};
-    }
+    CapturePosture(*this, savedPosture);
 }
 
 void CMannequin::RestoreSavedPosture() {
-    for (int n = 0; n < kSegmentCount; ++n) {
-        CBodyPart& s = *segments[n];
-        const SavedJointState& saved = savedPosture[n];
-        s.upperLimits = saved.upperLimits;
-        s.lowerLimits = saved.lowerLimits;
-        s.angles = saved.angles;
-        s.jointRotation = saved.jointRotation;
-        s.Invalidate();
-    }
+    ApplyPosture(*this, savedPosture);
 }

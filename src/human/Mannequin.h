@@ -4,6 +4,7 @@
 #include "human/BodyFiles.h"
 #include "human/BodyPart.h"
 #include "human/SegmentTable.h"
+#include "io/Posture.h"
 #include "model/SceneObject.h"
 
 #include <array>
@@ -14,14 +15,6 @@
 class CForce;
 class CUserReporter;
 struct CGlobalSettings;
-
-// Joint state of one segment kept by the figure's saved posture.
-struct SavedJointState {
-    Vec3 upperLimits; // degrees
-    Vec3 lowerLimits; // degrees
-    Vec3 angles;      // degrees
-    Matrix4 jointRotation{true};
-};
 
 // Whether a step on a limb segment is repeated on its bilateral twin (the view's rotate method).
 enum RotateMethod : int {
@@ -127,7 +120,8 @@ public:
     // changed, when the file is missing or has no complete block `number`.
     int ApplyHandPosture(int number, int rightHand);
 
-    // The figure's one saved posture (joint limits, angles and rotations of every segment).
+    // The figure's one saved posture (joint limits, angles and rotations of every segment),
+    // kept by a segment's SaveTransform and by walking.
     void SavePosture();
     void RestoreSavedPosture();
 
@@ -151,7 +145,7 @@ public:
     CAnthropometry anthropometry;
     Footprint leftFootprint;  // sole outline in figure coordinates, in
     Footprint rightFootprint; // sole outline in figure coordinates, in
-    std::array<SavedJointState, kSegmentCount> savedPosture;
+    CPosture savedPosture;
     // External loads and predicted foot forces in the order added. Each is also a child of the
     // segment it acts on, which owns it; its parent is the figure and its colour the figure's.
     std::vector<CForce*> forces;

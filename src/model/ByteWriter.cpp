@@ -9,10 +9,12 @@ void CByteWriter::I16(int value) {
 
 void CByteWriter::I32(std::int32_t value) {
     const auto u = static_cast<std::uint32_t>(value);
-    const std::uint8_t b[4] = {static_cast<std::uint8_t>(u), static_cast<std::uint8_t>(u >> 8),
-                               static_cast<std::uint8_t>(u >> 16),
-                               static_cast<std::uint8_t>(u >> 24)};
-    bytes.insert(bytes.end(), b, b + 4);
+    const std::size_t at = bytes.size();
+    bytes.resize(at + 4);
+    bytes[at] = static_cast<std::uint8_t>(u);
+    bytes[at + 1] = static_cast<std::uint8_t>(u >> 8);
+    bytes[at + 2] = static_cast<std::uint8_t>(u >> 16);
+    bytes[at + 3] = static_cast<std::uint8_t>(u >> 24);
 }
 
 void CByteWriter::F32(float value) {

@@ -57,3 +57,14 @@ int CObjectList::IndexOf(const CSceneObject* object) const
     auto it = std::find(items.begin(), items.end(), object);
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
+
+void DeleteTopLevelObjects(CObjectList& list)
+{
+    std::vector<CSceneObject*> top;
+    for (CSceneObject* o : list)
+        if (!o->parent)
+            top.push_back(o);
+    list.Clear();
+    for (CSceneObject* o : top)
+        delete o;
+}

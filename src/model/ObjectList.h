@@ -34,3 +34,7 @@ private:
     std::vector<CSceneObject*> items;
     std::unordered_multiset<int> ids;
 };
+
+// Deletes every top-level object of the list (each deletes its descendants) and empties it:
+// how the owner of a list read from a file lets go of it.
+void DeleteTopLevelObjects(CObjectList& list);

@@ -138,9 +138,7 @@ void CTavroDoc::PlaceWheelchair(const Vec3& point) {
             }
     if (!figure) {
         reporter.Message("Problem loading the wheel chair file.", "Tavrona");
-        for (CSceneObject* o : std::vector<CSceneObject*>(read.begin(), read.end()))
-            if (!o->parent)
-                delete o;
+        DeleteTopLevelObjects(read);
         return;
     }
     for (CSceneObject* o : read)

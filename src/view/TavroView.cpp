@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QOpenGLContext>
+#include <QTimer>
 
 namespace {
 
@@ -111,6 +112,15 @@ void CTavroView::paintGL() {
     }
     if (viewType == VIEW_EYE && eyeMannequin && eyeMannequin == CurrentMannequin())
         ShowEyeView();
+    if (zoomExtentsPending) {
+        zoomExtentsPending = false;
+        Vec3 boxMin, boxMax;
+        SceneBounds(boxMin, boxMax);
+        renderer.SetViewType(viewType);
+        renderer.ZoomToExtents(boxMin, boxMax);
+        makeCurrent();
+        viewChanged = true;
+    }
     renderer.SetViewType(viewType);
     renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
     if ((mode == MODE_ROTATE || mode == MODE_TRANSLATE) && viewType != VIEW_EYE) {
@@ -129,6 +139,11 @@ void CTavroView::paintGL() {
     overlay.Drawn() = overlay.active ? overlay.Lines() : std::vector<QLine>();
     DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
     DrawOverlays();
+    if (!firstFrameDrawn) {
+        firstFrameDrawn = true;
+        if (onFirstFrame)
+            QTimer::singleShot(0, this, onFirstFrame);
+    }
 }
 
 void CTavroView::DrawOverlays() {
@@ -136,6 +151,18 @@ void CTavroView::DrawOverlays() {
     if (rubberBandActive)
         DrawXorLines(RectangleLines(rubberBand.normalized()), width(), height(), GL_EQUIV, 0, 0,
                      255);
+}
+
+void CTavroView::WhenFirstFrameDrawn(std::function<void()> callback) {
+    if (firstFrameDrawn)
+        QTimer::singleShot(0, this, callback);
+    else
+        onFirstFrame = std::move(callback);
+}
+
+void CTavroView::RequestZoomExtents() {
+    zoomExtentsPending = true;
+    Redraw();
 }
 
 void CTavroView::Redraw() {

@@ -9,6 +9,7 @@
 #include <QOpenGLWidget>
 #include <QPoint>
 #include <QRect>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -39,10 +40,17 @@ public:
     void Cancel();
     // Redraws the whole picture (the scene and what is drawn over it).
     void Redraw();
+    // Frames the whole scene at the next drawing (when the window has its size).
+    void RequestZoomExtents();
+    // Runs `callback` from the event loop once the first picture has been drawn (at once when
+    // it already has).
+    void WhenFirstFrameDrawn(std::function<void()> callback);
 
     int GetViewType() const { return viewType; }
     // The Front, Left, Right, Top and User View commands (ends an orbit first).
     void SetViewType(int type);
+    // The "View From" and "View Up" vectors of the user view.
+    void SetUserVectors(const Vec3& from, const Vec3& up);
     int RotateMethod() const { return rotateMethod; }
     const std::vector<Vec3>& Points() const { return points; }
     Vec3 RotationAngles() const { return rotationAngles; }
@@ -139,4 +147,7 @@ private:
     QRect rubberBand; // start and current corner
     bool rubberBandActive = false;
     bool overlayOnlyPaint = false;
+    bool zoomExtentsPending = false;
+    bool firstFrameDrawn = false;
+    std::function<void()> onFirstFrame;
 };

@@ -25,6 +25,13 @@ void CTavroView::SetViewType(int type) {
     Redraw();
 }
 
+void CTavroView::SetUserVectors(const Vec3& from, const Vec3& up) {
+    userFrom = from;
+    userUp = up;
+    if (viewType == VIEW_USER)
+        SetViewType(VIEW_USER);
+}
+
 void CTavroView::ZoomExtents() {
     Vec3 boxMin, boxMax;
     SceneBounds(boxMin, boxMax);

@@ -292,11 +292,7 @@ void CTavroView::RotateSelection(double angle, int axis) {
         CMannequin* figure = part->figure;
         if (!figure)
             return;
-        figure->RotateSegment(part->segmentIndex, angle, axis);
-        if (rotateMethod != 0 && part->counterpart)
-            figure->RotateSegment(part->counterpart->segmentIndex,
-                                  rotateMethod == 1 ? angle : -angle, axis);
-        figure->UpdatePosture();
+        figure->RotateLinked(part->segmentIndex, axis, angle, rotateMethod);
         RebuildOverlay();
         overlayOnlyPaint = true;
         update();

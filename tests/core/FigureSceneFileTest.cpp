@@ -7,6 +7,8 @@
 #include "DocTestSupport.h"
 #include "FigureFixture.h"
 
+#include "model/ObjectList.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -178,10 +180,7 @@ TEST(FigureSceneFile, HostileFigureRecordsAreHarmless) {
     auto decode = [&context](const std::vector<std::uint8_t>& bytes) {
         CObjectList read;
         const int result = DecodeScene(bytes.data(), bytes.size(), read, context);
-        std::vector<CSceneObject*> all(read.begin(), read.end());
-        for (CSceneObject* o : all)
-            if (!o->parent)
-                delete o;
+        DeleteTopLevelObjects(read);
         return result;
     };
     for (std::size_t size = 219; size <= good.size(); size += 97)

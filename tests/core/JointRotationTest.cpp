@@ -121,7 +121,7 @@ TEST_F(JointRotationTest, SavedPostureRoundTripsThroughSegments) {
     figure->GetSegment(kHead)->ResetJoint();
     figure->GetSegment(kLeftFoot)->RestoreTransform();
     EXPECT_EQ(arm->angles, Vec3(20, 0, 0));
-    EXPECT_EQ(arm->jointRotation, saved);
+    ExpectMatrixNear(arm->jointRotation, saved, 1e-12);
     EXPECT_EQ(arm->upperLimits, Vec3(45, 100, 5));
     EXPECT_EQ(figure->GetSegment(kHead)->angles, Vec3(0, -15, 0));
 }

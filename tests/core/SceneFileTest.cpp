@@ -38,12 +38,7 @@ ExpectedBytes ExpectedHeader() {
 // Owns the objects of a list (top-level ones delete their children).
 struct OwnedList {
     CObjectList list;
-    ~OwnedList() {
-        std::vector<CSceneObject*> all(list.begin(), list.end());
-        for (CSceneObject* o : all)
-            if (!o->parent)
-                delete o;
-    }
+    ~OwnedList() { DeleteTopLevelObjects(list); }
     void Add(CSceneObject* o) { o->AddToList(list); }
 };
 

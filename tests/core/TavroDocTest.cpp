@@ -242,8 +242,7 @@ TEST(DocumentFigures, PostureFileCommands) {
     auto* posed = static_cast<CMannequin*>(f.doc.FindById(id));
     EXPECT_EQ(posed->GetSegment(kNeck)->angles, Vec3(0, 12, 0));
     f.doc.OnUndo();
-    EXPECT_EQ(static_cast<CMannequin*>(f.doc.FindById(id))->GetSegment(kNeck)->angles,
-              Vec3());
+    EXPECT_EQ(static_cast<CMannequin*>(f.doc.FindById(id))->GetSegment(kNeck)->angles, Vec3());
 
     dir.Write("bad.pos", "short");
     f.doc.FindById(id)->Select();

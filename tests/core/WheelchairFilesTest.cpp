@@ -14,12 +14,7 @@ namespace {
 
 struct ReadScene {
     CObjectList list;
-    ~ReadScene() {
-        std::vector<CSceneObject*> all(list.begin(), list.end());
-        for (CSceneObject* o : all)
-            if (!o->parent)
-                delete o;
-    }
+    ~ReadScene() { DeleteTopLevelObjects(list); }
 };
 
 // A group member's own geometry in the scene.

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -34,12 +35,18 @@ void Pump(int ms) {
 }
 
 void WhenModal(std::function<void(QWidget*)> action) {
+    // A dialog that was answered may still be on its way out; each is answered once.
+    static std::vector<QPointer<QWidget>> answered;
     auto* poll = new QTimer;
     poll->setInterval(20);
     QObject::connect(poll, &QTimer::timeout, [poll, action] {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible())
             return;
+        for (const QPointer<QWidget>& old : answered)
+            if (old == modal)
+                return;
+        answered.emplace_back(modal);
         poll->stop();
         poll->deleteLater();
         action(modal);

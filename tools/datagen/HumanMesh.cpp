@@ -105,30 +105,44 @@ SurfaceMesh Abdomen(const Skeleton& k) {
     return Loft(Upright({0, bottom, 0}), top - bottom, s, 30, 48, 1.5, 0.5, relief);
 }
 
-SurfaceMesh Thigh(const Skeleton& k) {
-    const Vec3 size = k.Size(kLeftLeg);
-    const double bottom = k.joint[kLeftLowerLeg].y - 4.5, top = 4.0;
+// An upright limb at (x, 0) from `bottom` to `top`; the sections give half-widths and offsets as
+// shares of the segment's half width (side) and half depth (front).
+SurfaceMesh UprightLimb(const Vec3& size, double x, double bottom, double top,
+                        std::vector<Section> shares, int rows, double startCap, double endCap) {
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.40 * w, 0.40 * d, 0, 0.0},
-                                    {0.035, 0.53 * w, 0.55 * d, 0, 0.02 * d},
-                                    {0.10, 0.58 * w, 0.62 * d, 0, 0.04 * d},
-                                    {0.35, 0.70 * w, 0.76 * d, 0.02 * w, 0.06 * d},
-                                    {0.65, 0.85 * w, 0.90 * d, 0.05 * w, 0.05 * d},
-                                    {0.86, 0.95 * w, 1.0 * d, 0.08 * w, 0.0},
-                                    {1.0, 0.90 * w, 0.95 * d, 0.10 * w, -0.04 * d}};
-    return Loft(Upright({k.joint[kLeftLeg].x, bottom, 0}), top - bottom, s, 30, 32, 1.0, 1.0);
+    for (Section& s : shares) {
+        s.halfSide *= w;
+        s.offsetSide *= w;
+        s.halfFront *= d;
+        s.offsetFront *= d;
+    }
+    return Loft(Upright({x, bottom, 0}), top - bottom, shares, rows, 32, startCap, endCap);
+}
+
+SurfaceMesh Thigh(const Skeleton& k) {
+    return UprightLimb(k.Size(kLeftLeg), k.joint[kLeftLeg].x, k.joint[kLeftLowerLeg].y - 4.5, 4.0,
+                       {{0.0, 0.40, 0.40},
+                        {0.035, 0.53, 0.55, 0, 0.02},
+                        {0.10, 0.58, 0.62, 0, 0.04},
+                        {0.35, 0.70, 0.76, 0.02, 0.06},
+                        {0.65, 0.85, 0.90, 0.05, 0.05},
+                        {0.86, 0.95, 1.0, 0.08, 0.0},
+                        {1.0, 0.90, 0.95, 0.10, -0.04}},
+                       30, 1.0, 1.0);
 }
 
 SurfaceMesh LowerLeg(const Skeleton& k) {
-    const Vec3 size = k.Size(kLeftLowerLeg);
-    const double bottom = k.joint[kLeftFoot].y - 1.0, top = k.joint[kLeftLowerLeg].y + 3.0;
-    const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {
-        {0.0, 0.52 * w, 0.50 * d, 0, -0.02 * d},  {0.12, 0.48 * w, 0.48 * d, 0, -0.06 * d},
-        {0.35, 0.62 * w, 0.68 * d, 0, -0.10 * d}, {0.62, 0.92 * w, 0.94 * d, 0, -0.14 * d},
-        {0.76, 1.0 * w, 1.0 * d, 0, -0.10 * d},   {0.92, 0.94 * w, 0.92 * d, 0, 0.02 * d},
-        {1.0, 0.88 * w, 0.86 * d, 0, 0.05 * d}};
-    return Loft(Upright({k.joint[kLeftLowerLeg].x, bottom, 0}), top - bottom, s, 30, 32, 0.5, 0.8);
+    return UprightLimb(k.Size(kLeftLowerLeg), k.joint[kLeftLowerLeg].x, k.joint[kLeftFoot].y - 1.0,
+                       k.joint[kLeftLowerLeg].y + 4.0,
+                       {{0.0, 0.52, 0.50, 0, -0.02},
+                        {0.12, 0.48, 0.48, 0, -0.06},
+                        {0.35, 0.62, 0.68, 0, -0.10},
+                        {0.60, 0.92, 0.94, 0, -0.14},
+                        {0.74, 1.0, 1.0, 0, -0.10},
+                        {0.88, 0.94, 0.92, 0, 0.02},
+                        {0.95, 0.85, 0.82, 0, 0.05},
+                        {1.0, 0.55, 0.52, 0, 0.03}},
+                       32, 0.5, 0.4);
 }
 
 SurfaceMesh Foot(const Skeleton& k) {
@@ -157,30 +171,31 @@ SurfaceMesh Foot(const Skeleton& k) {
 }
 
 SurfaceMesh UpperArm(const Skeleton& k) {
-    const Vec3 size = k.Size(kLeftArm);
-    const double bottom = k.joint[kLeftForearm].y - 3.5, top = k.joint[kLeftArm].y + 4.0;
-    const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 0.50 * w, 0.46 * d, 0, 0.0},
-                                    {0.04, 0.68 * w, 0.62 * d, 0, 0.0},
-                                    {0.12, 0.74 * w, 0.72 * d, 0, 0.0},
-                                    {0.45, 0.80 * w, 0.88 * d, 0, 0.04 * d},
-                                    {0.72, 0.92 * w, 0.96 * d, 0.03 * w, 0.0},
-                                    {0.85, 1.0 * w, 0.98 * d, 0.06 * w, -0.02 * d},
-                                    {0.93, 0.90 * w, 0.88 * d, 0.05 * w, -0.02 * d},
-                                    {0.98, 0.62 * w, 0.60 * d, 0.03 * w, -0.02 * d},
-                                    {1.0, 0.35 * w, 0.34 * d, 0.02 * w, -0.02 * d}};
-    return Loft(Upright({k.joint[kLeftArm].x, bottom, 0}), top - bottom, s, 28, 28, 1.0, 0.3);
+    return UprightLimb(k.Size(kLeftArm), k.joint[kLeftArm].x, k.joint[kLeftForearm].y - 3.5,
+                       k.joint[kLeftArm].y + 4.0,
+                       {{0.0, 0.50, 0.46},
+                        {0.04, 0.68, 0.62},
+                        {0.12, 0.74, 0.72},
+                        {0.45, 0.80, 0.88, 0, 0.04},
+                        {0.72, 0.92, 0.96, 0.03, 0.0},
+                        {0.85, 1.0, 0.98, 0.06, -0.02},
+                        {0.93, 0.90, 0.88, 0.05, -0.02},
+                        {0.98, 0.62, 0.60, 0.03, -0.02},
+                        {1.0, 0.35, 0.34, 0.02, -0.02}},
+                       28, 1.0, 0.3);
 }
 
 SurfaceMesh Forearm(const Skeleton& k) {
-    const Vec3 size = k.Size(kLeftForearm);
-    const double bottom = k.joint[kLeftPalm].y - 1.0, top = k.joint[kLeftForearm].y + 2.5;
-    const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {
-        {0.0, 0.62 * w, 0.42 * d, 0, 0.0},       {0.15, 0.62 * w, 0.45 * d, 0, 0.0},
-        {0.50, 0.80 * w, 0.70 * d, 0, 0.02 * d}, {0.78, 1.0 * w, 0.95 * d, 0, 0.0},
-        {0.92, 0.95 * w, 0.95 * d, 0, 0.0},      {1.0, 0.80 * w, 0.80 * d, 0, 0.0}};
-    return Loft(Upright({k.joint[kLeftForearm].x, bottom, 0}), top - bottom, s, 24, 28, 0.6, 1.0);
+    return UprightLimb(k.Size(kLeftForearm), k.joint[kLeftForearm].x, k.joint[kLeftPalm].y - 1.0,
+                       k.joint[kLeftForearm].y + 3.0,
+                       {{0.0, 0.62, 0.42},
+                        {0.15, 0.62, 0.45},
+                        {0.50, 0.80, 0.70, 0, 0.02},
+                        {0.78, 1.0, 0.95},
+                        {0.90, 0.95, 0.95},
+                        {0.96, 0.80, 0.80},
+                        {1.0, 0.50, 0.50}},
+                       26, 0.6, 0.3);
 }
 
 SurfaceMesh Palm(const Skeleton& k) {

@@ -82,7 +82,8 @@ const char* const kPostures = R"md(
 `perpost_names.txt` gives each number's name ("number TAB name") for the dialog's tooltips.
 **Estimated**: the angles are chosen by us to show each activity; every one lies within
 limit.dat (checked by the generator and the tests). Standing postures turn the forearms 90
-degrees towards pronation so that the palms face the thighs.
+degrees towards pronation so that the palms face the thighs, and hold the arms 4 degrees away
+from the body.
 
 ## lhand.dat, rhand.dat (hand postures)
 
@@ -255,7 +256,8 @@ Skeleton (all in cm at scale 1):
   biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
   same sex, scaled to the reference stature).
 - **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
-  joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
+  joint 1 cm inside the acromion (but at least 1 cm outside the pelvis, so that the hanging
+  forearms clear the hips; this moves the women's shoulders out) and 2.2 % of stature below it; spine joints 13 % of the pelvis
   depth behind the hip line; ankle 21 % of the foot length ahead of the heel; eyes 6.4 cm apart;
   hand proportions (knuckles half-way down the hand, finger and phalanx shares) from general
   hand anthropometry; grip point (centre of a power grasp) on the forearm axis 42 % down the

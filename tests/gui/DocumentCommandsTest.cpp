@@ -1,0 +1,226 @@
+#include "GuiTestSupport.h"
+
+#include "app/AppDoc.h"
+#include "app/CommandIds.h"
+#include "app/MainFrame.h"
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
+#include "human/Mannequin.h"
+#include "model/DataDirectory.h"
+#include "model/GlobalSettings.h"
+#include "model/TavroDoc.h"
+#include "view/TavroView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMimeData>
+#include <QTest>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool Enabled(CMainFrame* frame, int id) {
+    frame->UpdateCommandUI();
+    return frame->Action(id)->isEnabled();
+}
+
+CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame) {
+    CAnthropometryContext context{frame->Reporter(), nullptr, 0};
+    auto* figure = new CMannequin(0, 1, -1, 2, 1, 1, 1, 2, 0, context);
+    EXPECT_EQ(figure->valid, 1);
+    figure->UpdatePosture();
+    doc->AddObject(figure);
+    return figure;
+}
+
+bool HaveMeshes() {
+    return QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per")));
+}
+
+} // namespace
+
+TEST(DocumentCommands, EnablingRulesFollowTheSelection) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    CAppDoc* doc = frame->ActiveDocument();
+
+    // Empty document: nothing selected, nothing to undo.
+    EXPECT_FALSE(Enabled(frame, ID_EDIT_UNDO));
+    EXPECT_FALSE(Enabled(frame, ID_EDIT_CUT));
+    EXPECT_FALSE(Enabled(frame, ID_EDIT_DELETE));
+    EXPECT_TRUE(Enabled(frame, ID_EDIT_COPY)); // copies the picture
+    EXPECT_FALSE(Enabled(frame, ID_MODE_TRANSLATE));
+    EXPECT_FALSE(Enabled(frame, ID_PEOPLE_CHANGE_BODY));
+    EXPECT_FALSE(Enabled(frame, ID_POSE_VIEW_INITIAL));
+    EXPECT_TRUE(Enabled(frame, ID_PEOPLE_NEW_MANNEQUIN));
+    EXPECT_TRUE(frame->Action(ID_MODE_SELECT)->isChecked());
+
+    // A selected figure: rotate and translate, but no scaling.
+    CMannequin* figure = AddFigure(doc, frame);
+    figure->Select();
+    EXPECT_TRUE(Enabled(frame, ID_MODE_TRANSLATE));
+    EXPECT_TRUE(Enabled(frame, ID_MODE_ROTATE));
+    EXPECT_FALSE(Enabled(frame, ID_MODE_SCALE));
+    EXPECT_TRUE(Enabled(frame, ID_PEOPLE_CHANGE_BODY));
+    EXPECT_TRUE(Enabled(frame, ID_VIEW_EYE));
+
+    // A selected segment: rotate only.
+    figure->Deselect();
+    figure->GetSegment(kLeftArm)->Select();
+    EXPECT_FALSE(Enabled(frame, ID_MODE_TRANSLATE));
+    EXPECT_TRUE(Enabled(frame, ID_MODE_ROTATE));
+    EXPECT_TRUE(Enabled(frame, ID_PEOPLE_ANTHROPOMETRY));
+
+    // A selected box: scaling too; the set pose needs a figure.
+    figure->GetSegment(kLeftArm)->Deselect();
+    auto* box = new CPolyface;
+    box->Build(kShapeBox, {Vec3(30, 0, 0), Vec3(40, 10, 10)});
+    doc->AddObject(box);
+    box->Select();
+    EXPECT_TRUE(Enabled(frame, ID_MODE_SCALE));
+    EXPECT_FALSE(Enabled(frame, ID_POSE_SET_INITIAL));
+
+    // Toggling: Translate twice comes back to Select.
+    frame->RunCommand(ID_MODE_TRANSLATE);
+    EXPECT_EQ(frame->ActiveView()->Mode(), MODE_TRANSLATE);
+    EXPECT_TRUE(frame->Action(ID_MODE_TRANSLATE)->isChecked());
+    frame->RunCommand(ID_MODE_TRANSLATE);
+    EXPECT_EQ(frame->ActiveView()->Mode(), MODE_SELECT);
+
+    // Delete with undo.
+    const int boxId = box->id;
+    frame->RunCommand(ID_EDIT_DELETE); // deletes the box
+    EXPECT_EQ(doc->Model().FindById(boxId), nullptr);
+    EXPECT_TRUE(Enabled(frame, ID_EDIT_UNDO));
+    frame->RunCommand(ID_EDIT_UNDO);
+    EXPECT_EQ(doc->Objects().size(), 48u);
+    EXPECT_NE(doc->Model().FindById(boxId), nullptr);
+}
+
+TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    frame->resize(1100, 800);
+    CAppDoc* doc = frame->ActiveDocument();
+    CMannequin* figure = AddFigure(doc, frame);
+    auto* box = new CPolyface;
+    box->Build(kShapeBox, {Vec3(-15, 20, 20), Vec3(15, 40, 30)});
+    doc->AddObject(box);
+    figure->Select();
+    frame->RunCommand(ID_VIEW_EYE);
+    Pump(150);
+    CTavroView* view = frame->ActiveView();
+    EXPECT_EQ(view->GetViewType(), VIEW_EYE);
+    EXPECT_TRUE(frame->Action(ID_VIEW_EYE)->isChecked());
+    EXPECT_FALSE(Enabled(frame, ID_ZOOM_IN)); // no zooming in the eye view
+    const QImage picture = view->Picture();
+    Screenshot(frame, "eye-view");
+    // Outside the visual field the picture is black; the centre is not.
+    EXPECT_EQ(picture.pixelColor(1, 1), QColor(Qt::black));
+    EXPECT_NE(picture.pixelColor(picture.width() / 2, picture.height() / 2), QColor(Qt::black));
+    frame->RunCommand(ID_VIEW_FRONT);
+    EXPECT_EQ(view->GetViewType(), VIEW_FRONT);
+}
+
+TEST(DocumentCommands, SceneFilesOpenFromTheCommandLine) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    const QString path = QDir::temp().filePath("tavrona-command-line.tvr");
+    {
+        auto app = StartApp();
+        CAppDoc* doc = app->MainFrame()->ActiveDocument();
+        AddFigure(doc, app->MainFrame());
+        ASSERT_EQ(doc->Model().SaveTo(path.toStdString()), 1);
+    }
+    auto app = StartApp({path});
+    CMainFrame* frame = app->MainFrame();
+    ASSERT_EQ(app->Documents().size(), 1u);
+    CAppDoc* doc = app->Documents()[0].get();
+    EXPECT_EQ(doc->Title(), "tavrona-command-line.tvr");
+    EXPECT_EQ(doc->Objects().size(), 47u);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(frame->RecentFiles().value(0), QFileInfo(path).absoluteFilePath());
+    // Opening it again only brings its window forward.
+    EXPECT_EQ(app->OpenDocument(path), doc);
+    EXPECT_EQ(app->Documents().size(), 1u);
+}
+
+TEST(DocumentCommands, FourViewsOfTwoFigures) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    std::unique_ptr<CTavroApp> app = std::make_unique<CTavroApp>();
+    app->InitInstance({}, true);
+    CMainFrame* frame = app->MainFrame();
+    frame->resize(1280, 900);
+    Pump(100);
+    frame->RunCommand(ID_WINDOW_FOUR_VIEWS);
+    for (CTavroView* view : frame->ActiveDocument()->Views())
+        view->RequestZoomExtents();
+    Pump(300);
+    Screenshot(frame, "four-views-demo");
+    EXPECT_EQ(frame->ActiveDocument()->Views().size(), 4);
+}
+
+TEST(DocumentCommands, DrawingABoxWithTheMouseAndCancellingALine) {
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    frame->resize(1000, 800);
+    Pump(50);
+    CAppDoc* doc = frame->ActiveDocument();
+    CTavroView* view = frame->ActiveView();
+    frame->RunCommand(ID_DRAW_BOX);
+    ASSERT_EQ(view->Mode(), MODE_BOX);
+    EXPECT_EQ(frame->StatusText(0).toStdString(),
+              "LEFT button to select opposite points of the box, RIGHT button to end, F3 to "
+              "enter coordinates, ESC to cancel");
+    const QPoint c(view->width() / 2, view->height() / 2);
+    QTest::mouseClick(view, Qt::LeftButton, {}, c);
+    QTest::mouseMove(view, c + QPoint(40, 30));
+    QTest::mouseClick(view, Qt::LeftButton, {}, c + QPoint(60, 50));
+    // The move after the second corner completes the box.
+    QTest::mouseMove(view, c + QPoint(70, 60));
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    ASSERT_EQ(doc->Objects().size(), 1u);
+    const auto* box = static_cast<const CPolyface*>(doc->Objects()[0]);
+    EXPECT_EQ(box->type, kTypePolyface);
+    EXPECT_FALSE(box->vertices.empty());
+    EXPECT_TRUE(doc->IsModified());
+
+    // A line: two clicks, then Esc removes it.
+    frame->RunCommand(ID_DRAW_LINE);
+    ASSERT_EQ(view->Mode(), MODE_LINE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, c - QPoint(100, 0));
+    QTest::mouseClick(view, Qt::LeftButton, {}, c - QPoint(50, 40));
+    EXPECT_EQ(doc->Objects().size(), 2u);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Objects().size(), 1u);
+}
+
+TEST(DocumentCommands, DroppedSceneFileOpens) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    const QString path = QDir::temp().filePath("tavrona-dropped.tvr");
+    {
+        auto app = StartApp();
+        AddFigure(app->MainFrame()->ActiveDocument(), app->MainFrame());
+        ASSERT_EQ(app->MainFrame()->ActiveDocument()->Model().SaveTo(path.toStdString()), 1);
+    }
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    frame->OpenDroppedFiles(data);
+    Pump(50);
+    ASSERT_EQ(app->Documents().size(), 2u);
+    EXPECT_EQ(app->Documents()[1]->Title(), "tavrona-dropped.tvr");
+    EXPECT_EQ(app->Documents()[1]->Objects().size(), 47u);
+}
