@@ -6,7 +6,7 @@ build=${1:-build}
 root="$(cd "$(dirname "$0")/.." && pwd)"
 export TAVRONA_DATA="$root/data"
 # Sanitizer builds: leaks of system libraries are not ours to fix.
-export LSAN_OPTIONS="suppressions=$root/scripts/lsan-suppressions.txt${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$root/scripts/lsan.supp:print_suppressions=0}"
 cd "$build"
 if [ -z "${DISPLAY:-}" ] && command -v xvfb-run >/dev/null; then
   exec xvfb-run -a -s "-screen 0 1600x1200x24" ctest --output-on-failure -j "$(nproc)"
