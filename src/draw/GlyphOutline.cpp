@@ -1,6 +1,7 @@
 #include "draw/GlyphOutline.h"
 
-#include <fontconfig/fontconfig.h>
+#include "model/FontFile.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_OUTLINE_H
@@ -36,40 +37,13 @@ private:
     FT_Face Load(const std::string& fontName) {
         if (!library && FT_Init_FreeType(&library) != 0)
             return nullptr;
-        std::string path;
-        int index = 0;
-        if (!Resolve(fontName, path, index))
+        const FontFile file = FindFontFile(fontName.c_str());
+        if (file.path.empty())
             return nullptr;
         FT_Face face = nullptr;
-        if (FT_New_Face(library, path.c_str(), index, &face) != 0)
+        if (FT_New_Face(library, file.path.c_str(), file.faceIndex, &face) != 0)
             return nullptr;
         return face;
-    }
-
-    static bool Resolve(const std::string& fontName, std::string& path, int& index) {
-        FcConfig* config = FcInitLoadConfigAndFonts();
-        if (!config)
-            return false;
-        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(fontName.c_str()));
-        bool ok = false;
-        if (pattern) {
-            FcConfigSubstitute(config, pattern, FcMatchPattern);
-            FcDefaultSubstitute(pattern);
-            FcResult result = FcResultNoMatch;
-            FcPattern* match = FcFontMatch(config, pattern, &result);
-            FcChar8* file = nullptr;
-            if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
-                path = reinterpret_cast<const char*>(file);
-                if (FcPatternGetInteger(match, FC_INDEX, 0, &index) != FcResultMatch)
-                    index = 0;
-                ok = true;
-            }
-            if (match)
-                FcPatternDestroy(match);
-            FcPatternDestroy(pattern);
-        }
-        FcConfigDestroy(config);
-        return ok;
     }
 
     FT_Library library = nullptr;

@@ -2,22 +2,25 @@
 
 #include <fontconfig/fontconfig.h>
 
-std::string FindFontFile(const char* family) {
-    std::string path;
+FontFile FindFontFile(const char* family) {
+    FontFile found;
     if (!FcInit())
-        return path;
+        return found;
     FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(family));
     if (!pattern)
-        return path;
+        return found;
     FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
     FcPattern* match = FcFontMatch(nullptr, pattern, &result);
     FcChar8* file = nullptr;
-    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file)
-        path = reinterpret_cast<const char*>(file);
+    if (match && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch && file) {
+        found.path = reinterpret_cast<const char*>(file);
+        if (FcPatternGetInteger(match, FC_INDEX, 0, &found.faceIndex) != FcResultMatch)
+            found.faceIndex = 0;
+    }
     if (match)
         FcPatternDestroy(match);
     FcPatternDestroy(pattern);
-    return path;
+    return found;
 }

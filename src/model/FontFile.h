@@ -2,6 +2,12 @@
 
 #include <string>
 
-// Path of the installed font file that fontconfig picks for a family name ("Arial" resolves to
-// a metric-compatible face such as Liberation Sans); empty when none is found.
-std::string FindFontFile(const char* family);
+// An installed font file and the face within it (collections hold several faces).
+struct FontFile {
+    std::string path; // empty when no font was found
+    int faceIndex = 0;
+};
+
+// The installed font that fontconfig picks for a family name ("Arial" resolves to a
+// metric-compatible face such as Liberation Sans).
+FontFile FindFontFile(const char* family);

@@ -12,10 +12,10 @@ constexpr float kExtrusion = 0.05f; // em
 } // namespace
 
 unsigned int BuildGlyphLists(const char* family) {
-    const std::string path = FindFontFile(family);
-    if (path.empty())
+    const FontFile file = FindFontFile(family);
+    if (file.path.empty())
         return 0;
-    FTExtrudeFont font(path.c_str());
+    FTExtrudeFont font(file.path.c_str());
     if (font.Error() || !font.FaceSize(kOutlineSize, 72))
         return 0;
     font.Depth(kExtrusion * kOutlineSize);
