@@ -54,7 +54,8 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
         GLSetColour(selected ? kSelectedColour : colour);
     }
     glLoadName(static_cast<GLuint>(id));
-    DrawCachedGeometry(*this, 0, [this] {
+    // Segment meshes are closed and wound counter-clockwise seen from outside.
+    DrawCachedSolid(*this, 0, [this] {
         glBegin(GL_QUADS);
         for (const Quad& face : faces)
             for (int corner : face) {

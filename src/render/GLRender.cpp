@@ -258,6 +258,9 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
     if (!MakeCurrent())
         return 0;
     CGeometryCache::CScope installCache(geometry);
+    // Picks keep every face; from an eye the viewer may stand inside its own figure's head.
+    geometry.SetSolidBackFacesCulled(pickMode == PICK_NONE && renderMode == RENDER_SHADED &&
+                                     viewType != VIEW_EYE);
     if (pickMode == PICK_NONE)
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetViewMatrix(pickMode);

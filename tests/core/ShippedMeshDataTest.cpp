@@ -9,6 +9,10 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -38,6 +42,47 @@ TEST_F(ShippedMeshDataTest, EveryRepresentationLoadsForBothSexes) {
             }
         }
     EXPECT_TRUE(reporter.messages.empty());
+}
+
+// Shaded views leave out the back faces of the segments, which is only invisible for closed
+// surfaces wound counter-clockwise seen from outside: every edge between two distinct points is
+// crossed once each way, and the enclosed volume comes out positive.
+TEST_F(ShippedMeshDataTest, EverySegmentIsAClosedSurfaceWoundOutwards) {
+    for (int sex : {kFemale, kMale})
+        for (int representation = 0; representation < kRepresentationCount; ++representation) {
+            CMannequin figure;
+            figure.anthropometry.gender = static_cast<std::uint8_t>(sex);
+            ASSERT_EQ(figure.LoadMesh(representation, reporter), 1);
+            for (int n = 0; n < kSegmentCount; ++n) {
+                const CBodyPart& s = *figure.GetSegment(n);
+                // Corners at the same place are one point of the surface.
+                std::map<std::tuple<double, double, double>, int> places;
+                std::vector<int> point;
+                for (const Vec3& v : s.vertices)
+                    point.push_back(places.emplace(std::make_tuple(v.x, v.y, v.z), places.size())
+                                        .first->second);
+                std::map<std::pair<int, int>, int> crossings;
+                double volume = 0.0;
+                for (const Quad& q : s.faces) {
+                    for (int c = 0; c < 4; ++c) {
+                        const int a = point[q[c]], b = point[q[(c + 1) % 4]];
+                        if (a != b)
+                            ++crossings[{a, b}];
+                    }
+                    for (int t = 1; t < 3; ++t)
+                        volume +=
+                            Dot(s.vertices[q[0]], Cross(s.vertices[q[t]], s.vertices[q[t + 1]])) /
+                            6.0;
+                }
+                int unpaired = 0;
+                for (const auto& [edge, count] : crossings) {
+                    const auto back = crossings.find({edge.second, edge.first});
+                    unpaired += back == crossings.end() || back->second != count;
+                }
+                EXPECT_EQ(unpaired, 0) << figure.MeshFileName(representation) << " " << s.name;
+                EXPECT_GT(volume, 0.0) << figure.MeshFileName(representation) << " " << s.name;
+            }
+        }
 }
 
 TEST_F(ShippedMeshDataTest, SolesLieOnTheFeet) {
