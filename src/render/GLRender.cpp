@@ -15,6 +15,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +24,11 @@ namespace {
 
 // Shared by every renderer: picks never overlap in time.
 GLuint gSelectionBuffer[kSelectionBufferSize];
+
+// A software rasteriser starts drawing what it was given at a flush; handing it the objects
+// drawn so far this often lets it draw them while later ones are still being set up. Flushing
+// after every object would cost more than it saves when a scene holds many small ones.
+constexpr std::chrono::milliseconds kHandOffInterval{2};
 
 // Every frame projects this box; it only sets the camera's extents.
 const Vec3 kFrameBoxMin(-1000.0, -1000.0, -1000.0);
@@ -273,7 +279,6 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
             DrawEyeOverlay();
         if (offscreen || !swapAndRelease) {
             glFinish();
-            glFlush();
         } else if (!surface->SwapBuffers()) {
             message = kSwapFailed;
         }
@@ -318,6 +323,7 @@ void CGLRender::Draw(const CObjectList& objects) {
             glDisable(GL_POLYGON_OFFSET_FILL);
         }
     }
+    auto handedOff = std::chrono::steady_clock::now();
     for (CSceneObject* object : objects) {
         if (!object->IsTopLevel())
             continue;
@@ -341,6 +347,11 @@ void CGLRender::Draw(const CObjectList& objects) {
             break;
         }
         object->Validate();
+        const auto now = std::chrono::steady_clock::now();
+        if (now - handedOff >= kHandOffInterval) {
+            glFlush();
+            handedOff = now;
+        }
     }
     overlayDirty = 0;
 }
