@@ -55,22 +55,21 @@ void CGeometryCache::Release() {
     entries.clear();
 }
 
-CSolidBackFaceCulling::CSolidBackFaceCulling() {
+bool BeginSolidBackFaceCulling() {
     if (!gCurrentCache || !gCurrentCache->SolidBackFacesCulled())
-        return;
+        return false;
     double m[16];
     glGetDoublev(GL_MODELVIEW_MATRIX, m);
     const double determinant = m[0] * (m[5] * m[10] - m[6] * m[9]) -
                                m[4] * (m[1] * m[10] - m[2] * m[9]) +
                                m[8] * (m[1] * m[6] - m[2] * m[5]);
     if (determinant <= 0.0)
-        return;
+        return false;
     glCullFace(GL_BACK);
     glEnable(GL_CULL_FACE);
-    culling = true;
+    return true;
 }
 
-CSolidBackFaceCulling::~CSolidBackFaceCulling() {
-    if (culling)
-        glDisable(GL_CULL_FACE);
+void EndSolidBackFaceCulling() {
+    glDisable(GL_CULL_FACE);
 }

@@ -82,24 +82,19 @@ template <class Emit> void DrawCachedGeometry(const CSceneObject& object, int pa
     cache->EndCompile();
 }
 
-// Culls back faces for its lifetime when the current cache allows it and the current model-view
-// keeps the winding of faces (a mirroring one shows solids inside out).
-class CSolidBackFaceCulling {
-public:
-    CSolidBackFaceCulling();
-    ~CSolidBackFaceCulling();
-    CSolidBackFaceCulling(const CSolidBackFaceCulling&) = delete;
-    CSolidBackFaceCulling& operator=(const CSolidBackFaceCulling&) = delete;
-
-private:
-    bool culling = false;
-};
+// Turns back-face culling on for a solid about to be drawn when the current cache allows it
+// and the current model-view keeps the winding of faces (a mirroring one shows solids inside
+// out); returns whether it did. EndSolidBackFaceCulling turns it off again.
+bool BeginSolidBackFaceCulling();
+void EndSolidBackFaceCulling();
 
 // DrawCachedGeometry for a closed surface whose faces wind counter-clockwise seen from outside.
 // Seen from outside, each of its back faces lies behind one of its front faces, so leaving the
 // back faces out spares the rasteriser half the triangles and changes no pixel (but where two
 // faces tie in depth).
 template <class Emit> void DrawCachedSolid(const CSceneObject& object, int part, Emit&& emit) {
-    const CSolidBackFaceCulling culling;
+    const bool culling = BeginSolidBackFaceCulling();
     DrawCachedGeometry(object, part, std::forward<Emit>(emit));
+    if (culling)
+        EndSolidBackFaceCulling();
 }
