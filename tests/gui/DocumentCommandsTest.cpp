@@ -103,6 +103,49 @@ TEST(DocumentCommands, EnablingRulesFollowTheSelection) {
     EXPECT_NE(doc->Model().FindById(boxId), nullptr);
 }
 
+TEST(DocumentCommands, ViewConeAndRangeVolumeTogglesAndCheckMarks) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    CAppDoc* doc = frame->ActiveDocument();
+    const int shapeCommands[] = {ID_CONE_OPTIMUM,    ID_CONE_MAXIMUM,    ID_RANGE_LEFT_LEG,
+                                 ID_RANGE_RIGHT_LEG, ID_RANGE_LEFT_HAND, ID_RANGE_RIGHT_HAND};
+    // No current mannequin: all disabled.
+    CMannequin* figure = AddFigure(doc, frame);
+    for (int id : shapeCommands)
+        EXPECT_FALSE(Enabled(frame, id)) << id;
+
+    figure->GetSegment(kHead)->Select();
+    for (int id : shapeCommands) {
+        EXPECT_TRUE(Enabled(frame, id)) << id;
+        EXPECT_FALSE(frame->Action(id)->isChecked()) << id;
+    }
+    frame->RunCommand(ID_CONE_MAXIMUM);
+    frame->RunCommand(ID_RANGE_LEFT_HAND);
+    frame->UpdateCommandUI();
+    EXPECT_EQ(figure->viewConeMode, kViewConeMaximum);
+    EXPECT_EQ(figure->rangeVolumeShown[kRangeLeftHand], 1);
+    EXPECT_TRUE(frame->Action(ID_CONE_MAXIMUM)->isChecked());
+    EXPECT_FALSE(frame->Action(ID_CONE_OPTIMUM)->isChecked());
+    EXPECT_TRUE(frame->Action(ID_RANGE_LEFT_HAND)->isChecked());
+    EXPECT_FALSE(frame->Action(ID_RANGE_LEFT_LEG)->isChecked());
+    Pump(50);
+    Screenshot(frame, "view-cones-and-range-volume");
+
+    // While walking on a path the cones cannot be switched; the volumes can.
+    frame->ActiveView()->SetMode(MODE_WALK_PATH);
+    EXPECT_FALSE(Enabled(frame, ID_CONE_OPTIMUM));
+    EXPECT_FALSE(Enabled(frame, ID_CONE_MAXIMUM));
+    EXPECT_TRUE(Enabled(frame, ID_RANGE_RIGHT_LEG));
+    frame->ActiveView()->SetMode(MODE_SELECT);
+
+    frame->RunCommand(ID_CONE_MAXIMUM);
+    frame->UpdateCommandUI();
+    EXPECT_EQ(figure->viewConeMode, kViewConeNone);
+    EXPECT_FALSE(frame->Action(ID_CONE_MAXIMUM)->isChecked());
+}
+
 TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
     if (!HaveMeshes())
         GTEST_SKIP() << "body meshes are not in the data directory";
