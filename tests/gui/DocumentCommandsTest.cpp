@@ -108,11 +108,10 @@ TEST(DocumentCommands, ViewConeAndRangeVolumeTogglesAndCheckMarks) {
         GTEST_SKIP() << "body meshes are not in the data directory";
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
-    CAppDoc* doc = frame->ActiveDocument();
     const int shapeCommands[] = {ID_CONE_OPTIMUM,    ID_CONE_MAXIMUM,    ID_RANGE_LEFT_LEG,
                                  ID_RANGE_RIGHT_LEG, ID_RANGE_LEFT_HAND, ID_RANGE_RIGHT_HAND};
     // No current mannequin: all disabled.
-    CMannequin* figure = AddFigure(doc, frame);
+    CMannequin* figure = AddFigure(frame->ActiveDocument(), frame);
     for (int id : shapeCommands)
         EXPECT_FALSE(Enabled(frame, id)) << id;
 
