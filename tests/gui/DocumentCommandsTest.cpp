@@ -6,10 +6,10 @@
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
 #include "model/GlobalSettings.h"
 #include "model/TavroDoc.h"
 #include "view/TavroView.h"
+#include "view/ViewScrollBars.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -26,19 +27,6 @@ namespace {
 bool Enabled(CMainFrame* frame, int id) {
     frame->UpdateCommandUI();
     return frame->Action(id)->isEnabled();
-}
-
-CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame) {
-    CAnthropometryContext context{frame->Reporter(), nullptr, 0};
-    auto* figure = new CMannequin(0, 1, -1, 2, 1, 1, 1, 2, 0, context);
-    EXPECT_EQ(figure->valid, 1);
-    figure->UpdatePosture();
-    doc->AddObject(figure);
-    return figure;
-}
-
-bool HaveMeshes() {
-    return QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per")));
 }
 
 } // namespace
@@ -163,6 +151,9 @@ TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
     EXPECT_EQ(view->GetViewType(), VIEW_EYE);
     EXPECT_TRUE(frame->Action(ID_VIEW_EYE)->isChecked());
     EXPECT_FALSE(Enabled(frame, ID_ZOOM_IN)); // no zooming in the eye view
+    auto* bars = qobject_cast<CViewScrollBars*>(view->parentWidget());
+    ASSERT_NE(bars, nullptr);
+    EXPECT_FALSE(bars->Horizontal()->isEnabled()); // nor panning
     const QImage picture = view->Picture();
     Screenshot(frame, "eye-view");
     // Outside the visual field the picture is black; the centre is not.
