@@ -24,10 +24,8 @@ test: build
 bench: build
 	@$(BUILD)/bench/tavrona_bench
 
-# The leak checker stops every thread at exit; Mesa's rasteriser threads can vanish under it,
-# so the sanitizer run draws on the calling thread only.
 asan:
-	@LP_NUM_THREADS=0 LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  ASAN_OPTIONS=detect_leaks=1 \
 	  $(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTAVRONA_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug"
 

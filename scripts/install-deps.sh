@@ -8,7 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libgl-dev libglu1-mesa-dev libegl-dev libegl-mesa0 libgl1-mesa-dri libgles-dev
   libfreetype-dev libfontconfig-dev fonts-liberation libftgl-dev libpng-dev
-  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-image-formats-plugins
+  qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-image-formats-plugins libx11-dev
   lib3ds-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   xvfb xauth clang libclang-rt-14-dev
 )

@@ -60,6 +60,21 @@ const ToolCommand kToolCommands[] = {
     {ID_DIM_ANGLE, kToolDimensionAngle},
 };
 
+struct ShapeCommand {
+    int id;
+    int number; // view cone mode or range volume number
+};
+const ShapeCommand kViewConeCommands[] = {
+    {ID_CONE_OPTIMUM, kViewConeOptimum},
+    {ID_CONE_MAXIMUM, kViewConeMaximum},
+};
+const ShapeCommand kRangeVolumeCommands[] = {
+    {ID_RANGE_LEFT_LEG, kRangeLeftLeg},
+    {ID_RANGE_RIGHT_LEG, kRangeRightLeg},
+    {ID_RANGE_LEFT_HAND, kRangeLeftHand},
+    {ID_RANGE_RIGHT_HAND, kRangeRightHand},
+};
+
 // Percentile code of the wheelchair models (1 5th, 2 50th, 3 95th) for a size row; 0 when
 // there is no model of that size.
 int WheelchairPercentile(int sizeRow) {
@@ -515,6 +530,16 @@ bool CAppDoc::OnCommand(int id) {
             return true;
         }
     }
+    for (const ShapeCommand& c : kViewConeCommands)
+        if (c.id == id) {
+            model->OnViewCone(c.number);
+            return true;
+        }
+    for (const ShapeCommand& c : kRangeVolumeCommands)
+        if (c.id == id) {
+            model->OnRangeVolume(c.number);
+            return true;
+        }
     if (id >= ID_STEP_X_PLUS && id <= ID_STEP_Z_MINUS) {
         const int step = id - ID_STEP_X_PLUS;
         model->OnStepRotation(step / 2, step % 2 == 0 ? 1 : -1);
@@ -603,7 +628,8 @@ bool CAppDoc::OnCommand(int id) {
 
 bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
     const CSceneObject* selected = SelectedObject();
-    const bool mannequin = CurrentMannequin() != nullptr;
+    const CMannequin* figure = CurrentMannequin();
+    const bool mannequin = figure != nullptr;
     const int mode = ActiveViewMode();
     const bool printing = IsPrinting();
     const auto selectedIsNot = [selected](std::initializer_list<int> types) {
@@ -623,6 +649,18 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
         state.enabled = !printing;
         return true;
     }
+    for (const ShapeCommand& c : kViewConeCommands)
+        if (c.id == id) {
+            state.enabled = !printing && mannequin && mode != MODE_WALK_PATH;
+            state.checked = mannequin && figure->viewConeMode == c.number;
+            return true;
+        }
+    for (const ShapeCommand& c : kRangeVolumeCommands)
+        if (c.id == id) {
+            state.enabled = !printing && mannequin;
+            state.checked = mannequin && figure->rangeVolumeShown[c.number] != 0;
+            return true;
+        }
     switch (id) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:

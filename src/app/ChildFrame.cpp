@@ -4,14 +4,15 @@
 #include "app/MainFrame.h"
 #include "app/TavroApp.h"
 #include "view/TavroView.h"
+#include "view/ViewScrollBars.h"
 
 #include <QCloseEvent>
 
 CChildFrame::CChildFrame(CMainFrame& frame, CAppDoc* doc) : frame(frame), doc(doc) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowIcon(QIcon(":/icons/tavrona.svg"));
-    view = new CTavroView(frame, doc, this);
-    setWidget(view);
+    view = new CTavroView(frame, doc);
+    setWidget(new CViewScrollBars(view));
     resize(640, 480);
     connect(doc, &CAppDoc::TitleChanged, this, &CChildFrame::UpdateCaption);
     UpdateCaption();

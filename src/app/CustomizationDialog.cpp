@@ -68,6 +68,7 @@ CCustomizationDialog::CCustomizationDialog(const CustomizationChoice& preset, QW
     auto* sexLayout = new QVBoxLayout;
     sexLayout->addWidget(female);
     sexLayout->addWidget(male);
+    sexLayout->addStretch(); // buttons at the top, in line with the neighbouring group's
 
     sizeGroup = new QButtonGroup(this);
     auto* sizeLayout = new QVBoxLayout;
@@ -85,6 +86,7 @@ CCustomizationDialog::CCustomizationDialog(const CustomizationChoice& preset, QW
         typeGroup->addButton(bodyTypes[i], i);
         typeLayout->addWidget(bodyTypes[i]);
     }
+    typeLayout->addStretch();
 
     database = new QComboBox(this);
     for (const char* name : kDatabases)

@@ -4,6 +4,7 @@
 #include "app/ChildFrame.h"
 #include "app/CommandIds.h"
 #include "app/CommandTable.h"
+#include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
 #include "view/TavroView.h"
 
@@ -76,6 +77,7 @@ CMainFrame::CMainFrame(CTavroApp& app) : app(app) {
     // they are refreshed after each command and, like idle-time updates, on a short timer.
     updateTimer = new QTimer(this);
     connect(updateTimer, &QTimer::timeout, this, &CMainFrame::UpdateCommandUI);
+    connect(updateTimer, &QTimer::timeout, keyIndicators, &CKeyIndicators::Refresh);
     updateTimer->start(200);
     UpdateCommandUI();
 }
@@ -282,6 +284,7 @@ void CMainFrame::CreateStatusBar() {
         panes[i]->setFrameShadow(QFrame::Sunken);
         bar->addPermanentWidget(panes[i]);
     }
+    keyIndicators = new CKeyIndicators(bar);
     SetStatusText("Ready", 0);
 }
 

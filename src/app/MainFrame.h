@@ -18,6 +18,7 @@ class QTimer;
 class QToolBar;
 class CAppDoc;
 class CChildFrame;
+class CKeyIndicators;
 class CTavroApp;
 class CTavroView;
 
@@ -48,6 +49,8 @@ public:
     // Status bar: pane 0 is the message pane, 1..3 the coordinate panes; other panes ignored.
     void SetStatusText(const QString& text, int pane);
     QString StatusText(int pane) const;
+    // The CAP, NUM and SCRL panes at the right end of the status bar.
+    CKeyIndicators* KeyIndicators() const { return keyIndicators; }
 
     // Runs a command through the command routing, then refreshes the command states.
     void RunCommand(int id);
@@ -92,5 +95,6 @@ private:
     QMenu* recentMenu = nullptr;
     QMenu* windowMenu = nullptr;
     QLabel* panes[4] = {};
+    CKeyIndicators* keyIndicators = nullptr;
     QTimer* updateTimer = nullptr;
 };

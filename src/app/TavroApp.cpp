@@ -112,8 +112,7 @@ CAppDoc* CTavroApp::OpenDocument(const QString& path) {
     for (auto& doc : documents) {
         if (!doc->PathName().isEmpty() && QFileInfo(doc->PathName()) == info) {
             if (!doc->Views().isEmpty())
-                mainFrame->MdiArea()->setActiveSubWindow(
-                    qobject_cast<QMdiSubWindow*>(doc->Views().front()->parentWidget()));
+                mainFrame->MdiArea()->setActiveSubWindow(doc->Views().front()->SubWindow());
             return doc.get();
         }
     }
@@ -137,7 +136,7 @@ bool CTavroApp::CloseDocument(CAppDoc* doc, bool askToSave) {
         return true;
     }
     for (CTavroView* view : views)
-        delete view->parentWidget();
+        delete view->SubWindow();
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "biomech/MassProperties.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -15,8 +16,10 @@ constexpr float kCubicInchesPerCubicCm = 0.061023835f;
 constexpr double kPoundsPerKilogramWide = 2.2046000957489014;
 constexpr double kInchesPerCmWide = 0.3937009871006012;
 
+// A regression fitted on one range of figures can fall below zero far outside it (a moment of
+// inertia fitted on adults, for a small child): no volume or moment of inertia is negative.
 float Evaluate(const MassRegressionTable::Regression& r, float h, float w) {
-    return r[0] * h + r[1] * w + r[2];
+    return std::max(r[0] * h + r[1] * w + r[2], 0.0f);
 }
 
 // 0.001 kg.cm^2 -> lb.in^2, factor by factor in the program's order.

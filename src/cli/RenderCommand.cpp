@@ -16,6 +16,7 @@
 #include "render/GLRender.h"
 #include "render/Image.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
@@ -37,6 +38,9 @@ constexpr const char* kUsage =
     "                                               the figure's size row)\n"
     "  --floor                                      draw the floor\n"
     "  --axes                                       draw the scene referential\n"
+    "  --cone optimum|maximum                       show every figure's view cones\n"
+    "  --range LIMB[,LIMB...]                       show every figure's range volumes of\n"
+    "                                               left-hand, right-hand, left-leg, right-leg\n"
     "figure options:\n";
 
 // Part of the view left free around the scene's extents.
@@ -51,6 +55,8 @@ struct RenderOptions {
     int height = 720;
     bool floor = false;
     bool axes = false;
+    int viewCone = kViewConeNone;
+    std::vector<int> rangeVolumes; // RangeVolumeNumber
     FigureChoice figure;
     bool figureOptionGiven = false;
 };
@@ -63,6 +69,22 @@ int Index(const std::string& word, std::initializer_list<const char*> words) {
         ++i;
     }
     return -1;
+}
+
+// "left-hand,right-leg" -> range volume numbers; false on an unknown or empty name.
+bool ParseRangeVolumes(const std::string& text, std::vector<int>& numbers) {
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        // In RangeVolumeNumber order.
+        const int number = Index(text.substr(start, comma - start),
+                                 {"left-hand", "right-hand", "left-leg", "right-leg"});
+        if (number < 0)
+            return false;
+        numbers.push_back(number);
+        start = comma + 1;
+    }
+    return true;
 }
 
 bool ParseSize(const std::string& text, int& width, int& height) {
@@ -122,6 +144,13 @@ int ParseOptions(int argc, char** argv, RenderOptions& options) {
             options.mode = Index(value, {"wireframe", "hidden", "shaded"});
             if (options.mode < 0)
                 error = "bad value for --mode: \"" + value + "\"";
+        } else if (name == "--cone") {
+            options.viewCone = 1 + Index(value, {"optimum", "maximum"});
+            if (options.viewCone == kViewConeNone)
+                error = "bad value for --cone: \"" + value + "\"";
+        } else if (name == "--range") {
+            if (!ParseRangeVolumes(value, options.rangeVolumes))
+                error = "bad value for --range: \"" + value + "\"";
         } else if (name == "--size" && value.find_first_of("xX") != std::string::npos) {
             // WxH is the picture; a plain number is the figure's size row.
             if (!ParseSize(value, options.width, options.height))
@@ -202,6 +231,32 @@ bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
     return true;
 }
 
+// Shows the chosen view cones and range volumes on every figure of the scene and widens the
+// scene's bounds to take them in.
+void ShowAnalysisShapes(const RenderOptions& options, const CObjectList& objects, Vec3& min,
+                        Vec3& max) {
+    BoundingBox box;
+    box.Extend(min);
+    box.Extend(max);
+    for (CSceneObject* object : objects) {
+        if (object->type != kTypeMannequin)
+            continue;
+        auto* figure = static_cast<CMannequin*>(object);
+        if (options.viewCone != kViewConeNone)
+            figure->ShowViewCone(options.viewCone);
+        for (int number : options.rangeVolumes)
+            figure->ShowRangeVolume(number);
+        for (const auto& cone : figure->viewCones)
+            if (cone && options.view != VIEW_EYE)
+                cone->ExtendBounds(box, Matrix4(true));
+        for (const auto& volume : figure->rangeVolumes)
+            if (volume)
+                volume->ExtendBounds(box, Matrix4(true));
+    }
+    min = box.min;
+    max = box.max;
+}
+
 const CMannequin* FirstFigure(const CObjectList& objects) {
     for (const CSceneObject* object : objects)
         if (object->type == kTypeMannequin)
@@ -246,6 +301,7 @@ int RunRenderCommand(int argc, char** argv) {
 
     Vec3 min, max;
     SceneBounds(scene.objects, min, max);
+    ShowAnalysisShapes(options, scene.objects, min, max);
     if (render.ZoomToExtents(min, max))
         render.camera.zoom *= kMargin;
     else

@@ -22,12 +22,17 @@ CPolyface::CPolyface(const CPolyface& source, bool keepId)
 
 void CPolyface::Draw(bool whiteFill, int viewType) {
     BeginObjectDrawing(*this, whiteFill, kSelectedPolyfaceColour);
+    DrawFaces();
+    EndObjectDrawing();
+}
+
+void CPolyface::DrawFaces() const {
     // Compiled once per view and rebuilt after Invalidate().
     DrawCachedGeometry(*this, 0, [this] {
         const int count = static_cast<int>(vertices.size());
         for (const Quad& f : faces) {
-            if (f[0] < 0 || f[1] < 0 || f[2] < 0 || f[3] < 0 || f[0] >= count ||
-                f[1] >= count || f[2] >= count || f[3] >= count)
+            if (f[0] < 0 || f[1] < 0 || f[2] < 0 || f[3] < 0 || f[0] >= count || f[1] >= count ||
+                f[2] >= count || f[3] >= count)
                 continue;
             glBegin(GL_POLYGON);
             const Vec3 n = TriangleNormal(vertices[f[0]], vertices[f[1]], vertices[f[2]]);
@@ -40,7 +45,6 @@ void CPolyface::Draw(bool whiteFill, int viewType) {
             glEnd();
         }
     });
-    EndObjectDrawing();
 }
 
 void CPolyface::ExtendBounds(BoundingBox& box, const Matrix4& world) const {

@@ -14,6 +14,8 @@ public:
     CPolyface(const CPolyface& source, bool keepId);
 
     void Draw(bool whiteFill, int viewType) override;
+    // Emits the faces in the current colour, pick name and matrix (compiled once per view).
+    void DrawFaces() const;
     void ExtendBounds(BoundingBox& box, const Matrix4& world) const override;
     void CenterOrigin() override;
 

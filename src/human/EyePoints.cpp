@@ -5,15 +5,21 @@
 #include "human/SegmentTable.h"
 #include "model/Matrix4.h"
 
+int EyeVertices(const CBodyPart& head, Vec3& first, Vec3& second) {
+    if (head.vertices.size() < 4)
+        return 0;
+    first = head.vertices[2];
+    second = head.vertices[3];
+    return 1;
+}
+
 int EyePoints(const CMannequin& figure, Vec3& eye, Vec3& target, Vec3& up) {
     const CBodyPart* head = figure.GetSegment(kHead);
-    if (!head || head->vertices.size() < 4)
+    Vec3 first, second;
+    if (!head || !EyeVertices(*head, first, second))
         return 0;
-    Matrix4 frame;
-    if (!figure.GetSegmentFrame(kHead, frame))
-        return 0;
-    const Matrix4 world = frame * head->jointRotation;
-    const Vec3 centre = (head->vertices[2] + head->vertices[3]) / 2.0;
+    const Matrix4 world = figure.HeadWorldFrame();
+    const Vec3 centre = (first + second) / 2.0;
     eye = TransformPoint(world, centre);
     target = TransformPoint(world * RotationX(10.0), centre + Vec3(0.0, 0.0, 1.0));
     up = TransformPoint(world, centre + Vec3(0.0, 1.0, 0.0));

@@ -47,6 +47,7 @@ void CMannequin::Deselect() {
 void CMannequin::UpdatePosture() {
     Invalidate();
     segments[kAbdomen]->UpdateWorld(transform);
+    PlaceShapes();
 }
 
 CBodyPart* CMannequin::GetSegment(int index) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "anthro/Anthropometry.h"
+#include "draw/Polyface.h"
+#include "human/AnalysisShapes.h"
 #include "human/BodyFiles.h"
 #include "human/BodyPart.h"
 #include "human/SegmentTable.h"
@@ -61,9 +63,24 @@ public:
     int ComputeMassProperties(CUserReporter& reporter);
 
     void Deselect() override;
+    // Draws the segments under the placement, then the shown view cones (except in the eye
+    // view) and range volumes in their current frames.
     void Draw(bool whiteFill, int viewType) override;
-    // Recomputes every segment's world frame and placed vertices.
+    // Recomputes every segment's world frame and placed vertices, then places the shown view
+    // cones and range volumes.
     virtual void UpdatePosture();
+
+    // Shows the view cones of `mode` (ViewConeMode) in place of any others: built from the eye
+    // vertices of the HEAD mesh (none when it has no eyes) and placed.
+    void ShowViewCone(int mode);
+    void HideViewCone();
+    // Shows range volume `number` (RangeVolumeNumber; others are ignored): a grid whose
+    // radius is the length of the limb's three segments, placed at the base segment's joint.
+    // A limb of no length records the volume as shown but has no shape.
+    void ShowRangeVolume(int number);
+    void HideRangeVolume(int number);
+    // World frame of the head: its base frame and its own joint rotation.
+    Matrix4 HeadWorldFrame() const;
 
     // Segment `index` (0..45); null outside that range.
     CBodyPart* GetSegment(int index);
@@ -150,7 +167,31 @@ public:
     // segment it acts on, which owns it; its parent is the figure and its colour the figure's.
     std::vector<CForce*> forces;
 
+    // View cones: the shown mode, the shapes in the head's frame (null when not built), the
+    // same placed in the scene by UpdatePosture(), and each cone's placement in the head frame.
+    int viewConeMode = kViewConeNone;
+    std::array<std::unique_ptr<CPolyface>, kViewConeSlots> viewConeTemplates;
+    std::array<std::unique_ptr<CPolyface>, kViewConeSlots> viewCones;
+    std::array<Matrix4, kViewConeSlots> viewConePlacement{Matrix4(true), Matrix4(true)};
+    // Range volumes by RangeVolumeNumber: the switches, the shapes in the base segment's frame
+    // (null when not built), the same placed in the scene, and the placement in that frame.
+    std::array<int, kRangeVolumeCount> rangeVolumeShown{};
+    std::array<std::unique_ptr<CPolyface>, kRangeVolumeCount> rangeVolumeTemplates;
+    std::array<std::unique_ptr<CPolyface>, kRangeVolumeCount> rangeVolumes;
+    std::array<Matrix4, kRangeVolumeCount> rangeVolumePlacement{Matrix4(true), Matrix4(true),
+                                                                Matrix4(true), Matrix4(true)};
+
 private:
+    // Rebuild the shapes from the current mesh (the eyes, the limb lengths).
+    void BuildViewConeTemplates();
+    void BuildRangeVolumeTemplate(int number);
+    // Base frame of range volume `number`'s limb: the volume follows the trunk or pelvis, not
+    // the limb's own joint.
+    Matrix4 RangeVolumeFrame(int number) const;
+    // Places the shown shapes in the scene (UpdatePosture) and draws them.
+    void PlaceShapes();
+    void DrawShapes(bool whiteFill, int viewType);
+
     // Names, tree links, counterparts and child-list entries of all segments.
     void LinkSegments();
     int SegmentFrameFrom(const Matrix4& root, int index, Matrix4& out) const;

@@ -79,6 +79,12 @@ int CMannequin::ChangeBody(int newRepresentation, CUserReporter& reporter) {
         ScaleSegment(*segments[n], anthropometry.scale[palm], false);
     }
     ComputeMassProperties(reporter);
+    // Shown shapes take the new eyes and limb lengths.
+    if (viewConeMode != kViewConeNone)
+        BuildViewConeTemplates();
+    for (int number = 0; number < kRangeVolumeCount; ++number)
+        if (rangeVolumeShown[number])
+            BuildRangeVolumeTemplate(number);
     UpdatePosture();
     return 1;
 }

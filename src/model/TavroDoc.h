@@ -160,6 +160,14 @@ public:
     const CPosture* InitialPosture() const { return initialPosture.get(); }
     const CPosture* FinalPosture() const { return finalPosture.get(); }
 
+    // --- View cones and range volumes --------------------------------------------------------
+    // "&Optimum" (mode 1) and "Maximum" (mode 2) of the View Cone menu: hides the current
+    // figure's cones when those of `mode` are shown, else shows them in place of any others.
+    void OnViewCone(int mode);
+    // The Range Volume menu: hides range volume `number` (RangeVolumeNumber) of the current
+    // figure when it is shown, else shows it.
+    void OnRangeVolume(int number);
+
     // --- External loads ---------------------------------------------------------------------
     // Adds an external load (lbf, lbf*in) to `segment` of `figure`, with undo: at the segment's
     // mass centre when `atMassCentre`, else at the scene point `worldPoint` (in).

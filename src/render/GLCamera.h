@@ -2,17 +2,7 @@
 
 #include "model/Matrix4.h"
 #include "model/Vec3.h"
-
-// Camera placement of a view.
-enum ViewType {
-    VIEW_FRONT = 0,
-    VIEW_TOP = 1,
-    VIEW_RIGHT = 2,
-    VIEW_LEFT = 3,
-    VIEW_USER = 4,
-    VIEW_EYE = 5,  // perspective from a mannequin's eyes
-    VIEW_ORBIT = 6 // 3D orbit
-};
+#include "model/ViewTypes.h"
 
 // Scroll-bar request codes, in the numbering of the windowing system's scroll messages. The
 // vertical names share the values of the horizontal ones.

@@ -6,6 +6,7 @@
 #include "human/Mannequin.h"
 #include "model/SceneBounds.h"
 #include "model/SceneObject.h"
+#include "view/XorDrawing.h"
 
 #include <GL/gl.h>
 #include <QApplication>
@@ -15,42 +16,6 @@
 #include <QTimer>
 
 namespace {
-
-// Lines drawn by inverting with XOR appear on any background, and drawing them a second time
-// restores the picture underneath.
-void DrawXorLines(const std::vector<QLine>& lines, int width, int height, GLenum logicOp,
-                  unsigned char r, unsigned char g, unsigned char b) {
-    if (lines.empty())
-        return;
-    glPushAttrib(GL_ENABLE_BIT | GL_CURRENT_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT |
-                 GL_POLYGON_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    glLoadIdentity();
-    glOrtho(0.0, width, height, 0.0, -1.0, 1.0);
-    glMatrixMode(GL_MODELVIEW);
-    glPushMatrix();
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_STENCIL_TEST);
-    glDisable(GL_LINE_STIPPLE);
-    glLineWidth(1.0f);
-    glEnable(GL_COLOR_LOGIC_OP);
-    glLogicOp(logicOp);
-    glColor3ub(r, g, b);
-    glBegin(GL_LINES);
-    for (const QLine& l : lines) {
-        glVertex2f(l.x1() + 0.5f, l.y1() + 0.5f);
-        glVertex2f(l.x2() + 0.5f, l.y2() + 0.5f);
-    }
-    glEnd();
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glPopMatrix();
-    glPopAttrib();
-}
 
 std::vector<QLine> RectangleLines(const QRect& r) {
     if (r.isNull())
@@ -105,9 +70,9 @@ void CTavroView::paintGL() {
     if (overlayOnlyPaint) {
         // Erase what was drawn over the scene, then draw the new lines.
         overlayOnlyPaint = false;
-        DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+        DrawXorBitmap(overlay.Drawn(), w, h);
         overlay.Drawn() = overlay.active ? overlay.Lines() : std::vector<QLine>();
-        DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+        DrawXorBitmap(overlay.Drawn(), w, h);
         return;
     }
     if (viewType == VIEW_EYE && eyeMannequin && eyeMannequin == CurrentMannequin())
@@ -137,8 +102,9 @@ void CTavroView::paintGL() {
         RecomputePixelVectors();
     }
     overlay.Drawn() = overlay.active ? overlay.Lines() : std::vector<QLine>();
-    DrawXorLines(overlay.Drawn(), w, h, GL_XOR, 0, 255, 255);
+    DrawXorBitmap(overlay.Drawn(), w, h);
     DrawOverlays();
+    UpdateScrollBars();
     if (!firstFrameDrawn) {
         firstFrameDrawn = true;
         if (onFirstFrame)

@@ -17,6 +17,8 @@ class CAppDoc;
 class CMainFrame;
 class CMannequin;
 class CSceneObject;
+class CViewScrollBars;
+class QMdiSubWindow;
 class QPainter;
 class QPrinter;
 
@@ -45,6 +47,14 @@ public:
     // Runs `callback` from the event loop once the first picture has been drawn (at once when
     // it already has).
     void WhenFirstFrameDrawn(std::function<void()> callback);
+
+    // The document window holding this view.
+    QMdiSubWindow* SubWindow() const;
+    // The scroll bars beside this view, which follow every drawing.
+    void SetScrollBars(CViewScrollBars* bars) { scrollBars = bars; }
+    // A scroll-bar request (the camera's scroll codes): pans the view centre, then all views of
+    // the document redraw. The eye view does not pan.
+    void Scroll(Qt::Orientation orientation, int code, int position);
 
     int GetViewType() const { return viewType; }
     // The Front, Left, Right, Top and User View commands (ends an orbit first).
@@ -125,6 +135,7 @@ private:
 
     CMainFrame& frame;
     CAppDoc* doc;
+    CViewScrollBars* scrollBars = nullptr;
     CWidgetSurface surface;
     CGLRender renderer;
     bool printing = false;

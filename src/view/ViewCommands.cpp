@@ -7,6 +7,9 @@
 #include "human/Mannequin.h"
 #include "view/CoordinateDialogs.h"
 #include "view/PreferencesDialog.h"
+#include "view/ViewScrollBars.h"
+
+#include <QMdiSubWindow>
 
 void CTavroView::SetViewType(int type) {
     if (viewType == VIEW_ORBIT) {
@@ -39,6 +42,33 @@ void CTavroView::ZoomExtents() {
     renderer.ZoomToExtents(boxMin, boxMax);
     viewChanged = true;
     Redraw();
+}
+
+void CTavroView::UpdateScrollBars() {
+    Vec3 boxMin, boxMax;
+    SceneBounds(boxMin, boxMax);
+    renderer.GetScrollParms(boxMin, boxMax);
+    if (scrollBars)
+        scrollBars->Show(renderer.camera, viewType != VIEW_EYE);
+}
+
+void CTavroView::Scroll(Qt::Orientation orientation, int code, int position) {
+    // The eye view looks from the figure's eyes; its centre is not the view centre.
+    if (viewType == VIEW_EYE)
+        return;
+    if (orientation == Qt::Horizontal)
+        renderer.OnHScroll(code, position);
+    else
+        renderer.OnVScroll(code, position);
+    viewChanged = true;
+    UpdateAllViews();
+}
+
+QMdiSubWindow* CTavroView::SubWindow() const {
+    for (QWidget* w = parentWidget(); w; w = w->parentWidget())
+        if (auto* window = qobject_cast<QMdiSubWindow*>(w))
+            return window;
+    return nullptr;
 }
 
 void CTavroView::BeginOrbitMode() {

@@ -3,6 +3,8 @@
 #include "model/ObjectList.h"
 #include "model/SceneFileWriter.h"
 
+#include "CliRunner.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -58,6 +60,9 @@ TEST(RenderCommandTest, BadUsageExitsWithStatusTwo) {
     EXPECT_EQ(RunRender("-o x.png --bogus 1").status, 2);
     EXPECT_EQ(RunRender("a.tvr b.tvr -o x.png").status, 2);
     EXPECT_EQ(RunRender("a.tvr -o x.png --sex female").status, 2); // figure options need no file
+    EXPECT_EQ(RunRender("-o x.png --cone wide").status, 2);
+    for (const char* range : {"left-arm", "left-hand,", ",right-leg", "left-hand,,right-hand"})
+        EXPECT_EQ(RunRender(std::string("-o x.png --range ") + range).status, 2) << range;
     const Result help = RunRender("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--view front|top|left|right|user|eye|orbit"), std::string::npos);
@@ -128,6 +133,27 @@ TEST(RenderCommandTest, FigureFromTheMannequinChoicesInEveryView) {
     r = RunRender("-o " + out + " --population 99");
     EXPECT_EQ(r.status, 1);
     EXPECT_FALSE(std::ifstream(out).good());
+}
+
+// The analysis shapes change the picture: the cone reaches out in front of the face, and the
+// zoom takes it in.
+TEST(RenderCommandTest, ViewConesAndRangeVolumesShowInThePicture) {
+    const std::string plain = Temp("plain.png"), cone = Temp("cone.png"), all = Temp("all.png");
+    const std::string common = " --size 160x120 --view right --figure stick";
+    ASSERT_EQ(RunRender("-o " + plain + common).status, 0);
+    Result r = RunRender("-o " + cone + common + " --cone optimum");
+    ASSERT_EQ(r.status, 0) << r.output;
+    r = RunRender("-o " + all + common +
+                  " --cone maximum --range left-hand,right-hand,left-leg,right-leg");
+    ASSERT_EQ(r.status, 0) << r.output;
+    const auto plainBytes = ReadAll(plain);
+    ASSERT_FALSE(plainBytes.empty());
+    EXPECT_NE(ReadAll(cone), plainBytes);
+    EXPECT_NE(ReadAll(all), ReadAll(cone));
+    // The eye view has no cones, but it does run with the option.
+    EXPECT_EQ(RunRender("-o " + cone + common + " --cone optimum --view eye").status, 0);
+    for (const std::string& path : {plain, cone, all})
+        std::remove(path.c_str());
 }
 
 } // namespace

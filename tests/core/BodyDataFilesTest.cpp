@@ -95,6 +95,48 @@ TEST_F(BodyDataFiles, SegmentMassesOfTheMedianManFollowDeLeva) {
     EXPECT_NEAR(p[kLeftLeg].volume, p[kLeftLeg].mass / 2.2046 / 1.07 * 61.0237, 100.0);
 }
 
+TEST_F(BodyDataFiles, EveryChildAndAdultRowHasSoundSegmentMasses) {
+    MassRegressionTable table;
+    ASSERT_EQ(ReadMassRegressionTable(std::string(TAVRONA_TEST_DATA) + "/antro1.dat", table), 1);
+    RecordingReporter reporter;
+    auto check = [&](const CAnthropometry& a, const std::string& what) {
+        SegmentMassProperties p[kScaledSegmentCount];
+        ComputeSegmentMassProperties(table, a.stature, a.weight, p);
+        const float body = a.weight * 2.2046f; // lb
+        // The trunk holds roughly 40-50 % of the mass of an adult's or a child's body.
+        EXPECT_GT(p[kChest].mass + p[kAbdomen].mass, 0.35f * body) << what;
+        EXPECT_LT(p[kChest].mass + p[kAbdomen].mass, 0.6f * body) << what;
+        for (int s = 0; s < kScaledSegmentCount; ++s) {
+            EXPECT_GT(p[s].mass, 0.002f * body) << what << " segment " << s; // a hand: 0.6 %
+            EXPECT_GT(p[s].volume, 0.0f) << what << " segment " << s;
+            EXPECT_GE(p[s].inertia.x, 0.0) << what << " segment " << s;
+            EXPECT_GE(p[s].inertia.y, 0.0) << what << " segment " << s;
+            EXPECT_GE(p[s].inertia.z, 0.0) << what << " segment " << s;
+        }
+    };
+    for (int bodyType : {kThin, kAverage, kHeavy}) {
+        for (int row = 0; row < kSizeRowCount; ++row) {
+            for (int child = 0; child < kChildTableCount; ++child) {
+                CAnthropometry a;
+                ASSERT_EQ(a.LoadFromDatabase(kMale, kFirstChildPopulation + child, child, row,
+                                             bodyType, 0, reporter),
+                          1);
+                check(a, "child table " + std::to_string(child) + " row " + std::to_string(row));
+            }
+            for (int gender : {kFemale, kMale}) {
+                for (int population = 1; population <= kDatabaseCount; ++population) {
+                    if (AdultScaleFileName(population, gender)[0] == '\0')
+                        continue;
+                    CAnthropometry a;
+                    ASSERT_EQ(
+                        a.LoadFromDatabase(gender, population, -1, row, bodyType, 0, reporter), 1);
+                    check(a, "population " + std::to_string(population));
+                }
+            }
+        }
+    }
+}
+
 TEST_F(BodyDataFiles, EveryMeshLoadsAndTheMedianManStandsAtTheReferenceStature) {
     RecordingReporter reporter;
     for (int gender : {kFemale, kMale}) {

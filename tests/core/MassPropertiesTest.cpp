@@ -99,6 +99,20 @@ TEST(MassPropertiesTest, NoPositiveTotalLeavesMassesAtZero) {
         EXPECT_EQ(segment.mass, 0.0f);
 }
 
+TEST(MassPropertiesTest, RegressionsBelowZeroGiveNothingNegative) {
+    MassRegressionTable table = SampleTable();
+    table.volume[4][0] = -10.0f; // v = -10 H + 100 < 0 for any real stature
+    table.inertiaY[7][0] = -50.0f;
+    SegmentMassProperties result[16];
+    ComputeSegmentMassProperties(table, 100.0f, 15.0f, result);
+    EXPECT_EQ(result[4].volume, 0.0f);
+    EXPECT_EQ(result[4].mass, 0.0f);
+    EXPECT_EQ(result[7].inertia.y, 0.0);
+    EXPECT_GT(result[7].inertia.x, 0.0);
+    // The other 15 segments share the whole weight: 100 P_i over 13600 - 500.
+    EXPECT_NEAR(result[0].mass, 15.0f * 2.2046f * 100.0f / 13100.0f, 1e-5);
+}
+
 TEST(MassPropertiesTest, ReadsTheLittleEndianLayout) {
     ScopedDataDirectory data;
     MassRegressionTable written = SampleTable();

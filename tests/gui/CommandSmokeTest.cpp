@@ -5,13 +5,11 @@
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
 #include "view/TavroView.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -57,7 +55,7 @@ TEST(CommandSmoke, EmptyDocumentAndCancelledDialogs) {
 }
 
 TEST(CommandSmoke, SelectedFigureAndCancelledDialogs) {
-    if (!QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per"))))
+    if (!HaveMeshes())
         GTEST_SKIP() << "body meshes are not in the data directory";
     auto app = std::make_unique<CTavroApp>();
     app->InitInstance({}, true);

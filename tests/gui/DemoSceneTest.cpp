@@ -3,15 +3,13 @@
 #include "app/AppDoc.h"
 #include "app/MainFrame.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
 #include "view/TavroView.h"
 
-#include <QFileInfo>
 #include <gtest/gtest.h>
 
 // The start-up scene: a man and a woman standing side by side on the floor, zoomed to fit.
 TEST(DemoScene, TwoFiguresStandingSideBySide) {
-    if (!QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per"))))
+    if (!HaveMeshes())
         GTEST_SKIP() << "body meshes are not in the data directory";
     ClearSettings();
     std::unique_ptr<CTavroApp> app;

@@ -6,10 +6,10 @@
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
 #include "model/GlobalSettings.h"
 #include "model/TavroDoc.h"
 #include "view/TavroView.h"
+#include "view/ViewScrollBars.h"
 
 #include <QAction>
 #include <QApplication>
@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTest>
 #include <QUrl>
 #include <gtest/gtest.h>
@@ -26,19 +27,6 @@ namespace {
 bool Enabled(CMainFrame* frame, int id) {
     frame->UpdateCommandUI();
     return frame->Action(id)->isEnabled();
-}
-
-CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame) {
-    CAnthropometryContext context{frame->Reporter(), nullptr, 0};
-    auto* figure = new CMannequin(0, 1, -1, 2, 1, 1, 1, 2, 0, context);
-    EXPECT_EQ(figure->valid, 1);
-    figure->UpdatePosture();
-    doc->AddObject(figure);
-    return figure;
-}
-
-bool HaveMeshes() {
-    return QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per")));
 }
 
 } // namespace
@@ -103,6 +91,48 @@ TEST(DocumentCommands, EnablingRulesFollowTheSelection) {
     EXPECT_NE(doc->Model().FindById(boxId), nullptr);
 }
 
+TEST(DocumentCommands, ViewConeAndRangeVolumeTogglesAndCheckMarks) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    const int shapeCommands[] = {ID_CONE_OPTIMUM,    ID_CONE_MAXIMUM,    ID_RANGE_LEFT_LEG,
+                                 ID_RANGE_RIGHT_LEG, ID_RANGE_LEFT_HAND, ID_RANGE_RIGHT_HAND};
+    // No current mannequin: all disabled.
+    CMannequin* figure = AddFigure(frame->ActiveDocument(), frame);
+    for (int id : shapeCommands)
+        EXPECT_FALSE(Enabled(frame, id)) << id;
+
+    figure->GetSegment(kHead)->Select();
+    for (int id : shapeCommands) {
+        EXPECT_TRUE(Enabled(frame, id)) << id;
+        EXPECT_FALSE(frame->Action(id)->isChecked()) << id;
+    }
+    frame->RunCommand(ID_CONE_MAXIMUM);
+    frame->RunCommand(ID_RANGE_LEFT_HAND);
+    frame->UpdateCommandUI();
+    EXPECT_EQ(figure->viewConeMode, kViewConeMaximum);
+    EXPECT_EQ(figure->rangeVolumeShown[kRangeLeftHand], 1);
+    EXPECT_TRUE(frame->Action(ID_CONE_MAXIMUM)->isChecked());
+    EXPECT_FALSE(frame->Action(ID_CONE_OPTIMUM)->isChecked());
+    EXPECT_TRUE(frame->Action(ID_RANGE_LEFT_HAND)->isChecked());
+    EXPECT_FALSE(frame->Action(ID_RANGE_LEFT_LEG)->isChecked());
+    Pump(50);
+    Screenshot(frame, "view-cones-and-range-volume");
+
+    // While walking on a path the cones cannot be switched; the volumes can.
+    frame->ActiveView()->SetMode(MODE_WALK_PATH);
+    EXPECT_FALSE(Enabled(frame, ID_CONE_OPTIMUM));
+    EXPECT_FALSE(Enabled(frame, ID_CONE_MAXIMUM));
+    EXPECT_TRUE(Enabled(frame, ID_RANGE_RIGHT_LEG));
+    frame->ActiveView()->SetMode(MODE_SELECT);
+
+    frame->RunCommand(ID_CONE_MAXIMUM);
+    frame->UpdateCommandUI();
+    EXPECT_EQ(figure->viewConeMode, kViewConeNone);
+    EXPECT_FALSE(frame->Action(ID_CONE_MAXIMUM)->isChecked());
+}
+
 TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
     if (!HaveMeshes())
         GTEST_SKIP() << "body meshes are not in the data directory";
@@ -121,6 +151,9 @@ TEST(DocumentCommands, EyeViewOfTheSelectedFigure) {
     EXPECT_EQ(view->GetViewType(), VIEW_EYE);
     EXPECT_TRUE(frame->Action(ID_VIEW_EYE)->isChecked());
     EXPECT_FALSE(Enabled(frame, ID_ZOOM_IN)); // no zooming in the eye view
+    auto* bars = qobject_cast<CViewScrollBars*>(view->parentWidget());
+    ASSERT_NE(bars, nullptr);
+    EXPECT_FALSE(bars->Horizontal()->isEnabled()); // nor panning
     const QImage picture = view->Picture();
     Screenshot(frame, "eye-view");
     // Outside the visual field the picture is black; the centre is not.

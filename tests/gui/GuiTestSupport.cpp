@@ -1,9 +1,16 @@
 #include "GuiTestSupport.h"
 
+#include "app/AppDoc.h"
+#include "app/MainFrame.h"
+#include "human/Mannequin.h"
+#include "model/DataDirectory.h"
+#include "view/TavroView.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPointer>
@@ -74,8 +81,31 @@ void AnswerMessageBoxesFor(const std::function<void()>& body) {
 }
 
 QString Screenshot(QWidget* widget, const QString& name) {
-    const QString path = QString("/tmp/tavrona-%1.png").arg(name);
+    const QString folder = qEnvironmentVariable("TAVRONA_SCREENSHOTS", "/tmp");
+    const QString path = QString("%1/tavrona-%2.png").arg(folder, name);
     QPixmap picture = widget ? widget->grab() : QGuiApplication::primaryScreen()->grabWindow(0);
     picture.save(path);
     return path;
+}
+
+bool HaveMeshes() {
+    return QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per")));
+}
+
+CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame) {
+    CAnthropometryContext context{frame->Reporter(), nullptr, 0};
+    auto* figure = new CMannequin(0, 1, -1, 2, 1, 1, 1, 2, 0, context);
+    EXPECT_EQ(figure->valid, 1);
+    figure->UpdatePosture();
+    doc->AddObject(figure);
+    return figure;
+}
+
+void ViewFixture::SetUp() {
+    app = StartApp();
+    frame = app->MainFrame();
+    frame->resize(1100, 800);
+    Pump(100);
+    doc = frame->ActiveDocument();
+    view = frame->ActiveView();
 }

@@ -4,8 +4,13 @@
 
 #include <QString>
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
+class CAppDoc;
+class CMainFrame;
+class CMannequin;
+class CTavroView;
 class QWidget;
 
 // Starts a fresh program (main frame and one empty document) with clean settings.
@@ -21,5 +26,19 @@ void WhenModal(std::function<void(QWidget*)> action);
 QString& LastMessage();
 // Answers every message box with its default button, remembering its text in LastMessage().
 void AnswerMessageBoxesFor(const std::function<void()>& body);
-// Saves a picture of the widget (or the whole screen when null) to /tmp/tavrona-<name>.png.
+// Saves a picture of the widget (or the whole screen when null) as tavrona-<name>.png in the
+// folder $TAVRONA_SCREENSHOTS (default /tmp).
 QString Screenshot(QWidget* widget, const QString& name);
+// Whether the body meshes are in the data directory (figures can be built).
+bool HaveMeshes();
+// A 50th percentile man standing at the origin, added to the document.
+CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame);
+
+// A fresh program in an 1100 x 800 main window with its empty document and view.
+struct ViewFixture : testing::Test {
+    void SetUp() override;
+    std::unique_ptr<CTavroApp> app;
+    CMainFrame* frame = nullptr;
+    CAppDoc* doc = nullptr;
+    CTavroView* view = nullptr;
+};

@@ -29,21 +29,6 @@ CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b) {
     return box;
 }
 
-struct ViewFixture : testing::Test {
-    void SetUp() override {
-        app = StartApp();
-        frame = app->MainFrame();
-        frame->resize(1100, 800);
-        Pump(100);
-        doc = frame->ActiveDocument();
-        view = frame->ActiveView();
-    }
-    std::unique_ptr<CTavroApp> app;
-    CMainFrame* frame = nullptr;
-    CAppDoc* doc = nullptr;
-    CTavroView* view = nullptr;
-};
-
 QPoint CentreOf(CTavroView* view, const CSceneObject& object) {
     BoundingBox box;
     object.CollectBounds(box);
@@ -167,7 +152,7 @@ TEST_F(ViewFixture, FourViewsShowLeftRightTopAndUser) {
     for (QMdiSubWindow* w : frame->MdiArea()->subWindowList())
         EXPECT_EQ(w->size(), QSize(client.width() / 2, client.height() / 2));
     for (CTavroView* v : doc->Views()) {
-        frame->MdiArea()->setActiveSubWindow(qobject_cast<QMdiSubWindow*>(v->parentWidget()));
+        frame->MdiArea()->setActiveSubWindow(v->SubWindow());
         frame->RunCommand(ID_ZOOM_EXTENTS);
     }
     Pump(150);

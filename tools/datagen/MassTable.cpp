@@ -30,22 +30,46 @@ const char* const kAxis[3] = {"I_about_CM_mediolateral_axis", "I_about_CM_longit
 
 using Function = std::function<double(double statureCm, double weightKg)>;
 
-// Least-squares plane through f over adults of 150-200 cm with a body-mass index of 17-35.
-StatureWeightRegression Fit(const Function& f) {
+// The published regressions come from adults. A child below this stature gets the mass of an adult
+// of this stature and the same build (weight scaled with the cube of stature), scaled with weight.
+constexpr double kAdultFromCm = 150.0;
+// How much more an adult point counts than a child's in a fit: adults are the program's main use;
+// children need sound masses, and a plane through their values keeps them positive.
+constexpr double kAdultEmphasis = 10.0;
+
+double MassScaledFromAdult(const Function& adult, double statureCm, double weightKg) {
+    if (statureCm >= kAdultFromCm) {
+        return adult(statureCm, weightKg);
+    }
+    const double k = kAdultFromCm / statureCm;
+    const double adultWeight = weightKg * k * k * k;
+    return adult(kAdultFromCm, adultWeight) * (weightKg / adultWeight);
+}
+
+enum class FitRange { Adults, ChildrenAndAdults };
+
+// Least-squares plane through f over adults of 150-200 cm with a body-mass index of 16-35 and,
+// when asked, children of 90-150 cm with 12-35, then minimising the relative error. Moments of
+// inertia (weight times length squared) cannot be fitted by one plane over both: theirs stay on
+// adults.
+StatureWeightRegression Fit(const Function& f, FitRange range) {
+    const bool children = range == FitRange::ChildrenAndAdults;
     double m[3][4] = {};
-    for (double h = 150.0; h <= 200.0; h += 5.0) {
-        for (double w = 40.0; w <= 140.0; w += 5.0) {
+    for (double h = children ? 90.0 : kAdultFromCm; h <= 200.0; h += 5.0) {
+        const bool adult = h >= kAdultFromCm;
+        for (double w = 10.0; w <= 140.0; w += 2.5) {
             const double bmi = w / (h * h / 1e4);
-            if (bmi < 17.0 || bmi > 35.0) {
+            if (bmi < (adult ? 16.0 : 12.0) || bmi > 35.0) {
                 continue;
             }
             const double row[3] = {h, w * kLbPerKg, 1.0};
-            const double y = f(h, w);
+            const double y = MassScaledFromAdult(f, h, w);
+            const double weight = !children ? 1.0 : (adult ? kAdultEmphasis : 1.0) / (y * y);
             for (int i = 0; i < 3; ++i) {
                 for (int j = 0; j < 3; ++j) {
-                    m[i][j] += row[i] * row[j];
+                    m[i][j] += weight * row[i] * row[j];
                 }
-                m[i][3] += row[i] * y;
+                m[i][3] += weight * row[i] * y;
             }
         }
     }
@@ -72,9 +96,11 @@ double Evaluate(const CSources::Regression& r, double statureCm, double weightKg
     return r.b0 + r.b1 * weightKg + r.b2 * statureCm;
 }
 
-// A published regression in kg and cm, rewritten for weight in lb and multiplied by `factor`.
-StatureWeightRegression Convert(const CSources::Regression& r, double factor) {
-    return {r.b2 * factor, r.b1 / kLbPerKg * factor, r.b0 * factor};
+// A published regression in kg and cm, multiplied by `factor`.
+Function Scaled(const CSources::Regression& r, double factor) {
+    return [r, factor](double statureCm, double weightKg) {
+        return Evaluate(r, statureCm, weightKg) * factor;
+    };
 }
 
 } // namespace
@@ -103,12 +129,15 @@ MassTable BuildMassTable(const CSources& src) {
             continue;
         }
         // Volume (cm^3) = 1000 * mass (kg) / density.
-        t.volume[s] = Convert(src.SegmentRegression(kMaleName, kZsSegment[s], "segment_mass"),
-                              1000.0 * share(s) / t.density[s]);
+        t.volume[s] = Fit(Scaled(src.SegmentRegression(kMaleName, kZsSegment[s], "segment_mass"),
+                                 1000.0 * share(s) / t.density[s]),
+                          FitRange::ChildrenAndAdults);
         for (int a = 0; a < 3; ++a) {
             if (s != kNeck) {
-                t.inertia[a][s] = Convert(src.SegmentRegression(kMaleName, kZsSegment[s], kAxis[a]),
-                                          1000.0 * share(s));
+                t.inertia[a][s] =
+                    Fit(Scaled(src.SegmentRegression(kMaleName, kZsSegment[s], kAxis[a]),
+                               1000.0 * share(s)),
+                        FitRange::Adults);
             }
         }
     }
@@ -117,9 +146,10 @@ MassTable BuildMassTable(const CSources& src) {
     // the common mass centre (parallel axes), which is fitted as a plane in stature and weight.
     const auto upperMass = src.SegmentRegression(kMaleName, "upper_trunk_UPT", "segment_mass");
     const auto middleMass = src.SegmentRegression(kMaleName, "middle_trunk_MPT", "segment_mass");
-    t.volume[kChest] = Convert(
-        {upperMass.b0 + middleMass.b0, upperMass.b1 + middleMass.b1, upperMass.b2 + middleMass.b2},
-        1000.0 / kTrunkDensity);
+    t.volume[kChest] = Fit(Scaled({upperMass.b0 + middleMass.b0, upperMass.b1 + middleMass.b1,
+                                   upperMass.b2 + middleMass.b2},
+                                  1000.0 / kTrunkDensity),
+                           FitRange::ChildrenAndAdults);
     const double refStature =
         src.Population("Zatsiorsky-Seluyanov_sample_(de_Leva_1996)", kMaleName, "stature", "mean") /
         10.0;
@@ -135,28 +165,33 @@ MassTable BuildMassTable(const CSources& src) {
         const auto upperI = src.SegmentRegression(kMaleName, "upper_trunk_UPT", kAxis[a]);
         const auto middleI = src.SegmentRegression(kMaleName, "middle_trunk_MPT", kAxis[a]);
         const bool transverse = a != 1;
-        t.inertia[a][kChest] = Fit([&](double h, double w) {
-            const double mu = Evaluate(upperMass, h, w), mm = Evaluate(middleMass, h, w);
-            double i = Evaluate(upperI, h, w) + Evaluate(middleI, h, w);
-            if (transverse) {
-                const double d = (middleCm - upperCm) * h / refStature; // cm between the parts
-                i += mu * mm / (mu + mm) * d * d;
-            }
-            return i * 1000.0;
-        });
+        t.inertia[a][kChest] = Fit(
+            [&](double h, double w) {
+                const double mu = Evaluate(upperMass, h, w), mm = Evaluate(middleMass, h, w);
+                double i = Evaluate(upperI, h, w) + Evaluate(middleI, h, w);
+                if (transverse) {
+                    const double d = (middleCm - upperCm) * h / refStature; // cm between the parts
+                    i += mu * mm / (mu + mm) * d * d;
+                }
+                return i * 1000.0;
+            },
+            FitRange::Adults);
     }
     // kNeck: a solid elliptic cylinder of the reference neck size, scaled with stature.
     const auto headNeckMass = src.SegmentRegression(kMaleName, "head_neck", "segment_mass");
     const Vec3 neck = ReferenceDimensions(Sex::Male, kNeck);
     for (int a = 0; a < 3; ++a) {
-        t.inertia[a][kNeck] = Fit([&, a](double h, double w) {
-            const double k = h / SemiAutomaticStature(Sex::Male);
-            const double rx = 0.5 * neck.x * k, rz = 0.5 * neck.z * k, len = neck.y * k;
-            const double m = neckShare * Evaluate(headNeckMass, h, w);
-            const double i = a == 1 ? m * (rx * rx + rz * rz) / 4.0
-                                    : m * (3.0 * (a == 0 ? rz * rz : rx * rx) + len * len) / 12.0;
-            return i * 1000.0;
-        });
+        t.inertia[a][kNeck] = Fit(
+            [&, a](double h, double w) {
+                const double k = h / SemiAutomaticStature(Sex::Male);
+                const double rx = 0.5 * neck.x * k, rz = 0.5 * neck.z * k, len = neck.y * k;
+                const double m = neckShare * Evaluate(headNeckMass, h, w);
+                const double i = a == 1
+                                     ? m * (rx * rx + rz * rz) / 4.0
+                                     : m * (3.0 * (a == 0 ? rz * rz : rx * rx) + len * len) / 12.0;
+                return i * 1000.0;
+            },
+            FitRange::Adults);
     }
     return t;
 }
