@@ -107,6 +107,10 @@ private:
     void RotateSelection(double angle, int axis);
     void TranslateSelection(const Vec3& delta);
     void ScaleSelection(double factor);
+    // After a figure moved: only its overlay and the picture need repainting.
+    void RepaintMovedFigure();
+    // After the selected object was turned or moved: repose a figure, recompile anything else.
+    void RefreshMovedSelection(CSceneObject& selected);
     void ExtendConstruction(QPoint p);
     void UpdateConstruction();
     void FinishConstruction(bool recordUndo);

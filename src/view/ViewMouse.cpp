@@ -293,23 +293,29 @@ void CTavroView::RotateSelection(double angle, int axis) {
         if (!figure)
             return;
         figure->RotateLinked(part->segmentIndex, axis, angle, rotateMethod);
-        RebuildOverlay();
-        overlayOnlyPaint = true;
-        update();
+        RepaintMovedFigure();
         return;
     }
     const Matrix4 turn = axis == 0   ? RotationX(angle)
                          : axis == 1 ? RotationY(angle)
                                      : RotationZ(angle);
     selected->transform = selected->transform * turn;
-    if (selected->type == kTypeMannequin) {
-        static_cast<CMannequin*>(selected)->UpdatePosture();
-        RebuildOverlay();
-        overlayOnlyPaint = true;
-        update();
+    RefreshMovedSelection(*selected);
+}
+
+void CTavroView::RepaintMovedFigure() {
+    RebuildOverlay();
+    overlayOnlyPaint = true;
+    update();
+}
+
+void CTavroView::RefreshMovedSelection(CSceneObject& selected) {
+    if (selected.type == kTypeMannequin) {
+        static_cast<CMannequin&>(selected).UpdatePosture();
+        RepaintMovedFigure();
         return;
     }
-    selected->Invalidate();
+    selected.Invalidate();
     UpdateAllViews();
 }
 
@@ -318,15 +324,7 @@ void CTavroView::TranslateSelection(const Vec3& delta) {
     if (!selected || selected->type == kTypeBodyPart)
         return;
     selected->transform = Translation(delta) * selected->transform;
-    if (selected->type == kTypeMannequin) {
-        static_cast<CMannequin*>(selected)->UpdatePosture();
-        RebuildOverlay();
-        overlayOnlyPaint = true;
-        update();
-        return;
-    }
-    selected->Invalidate();
-    UpdateAllViews();
+    RefreshMovedSelection(*selected);
 }
 
 void CTavroView::ScaleSelection(double factor) {
