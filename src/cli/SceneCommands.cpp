@@ -109,11 +109,11 @@ bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double
 
 // "--mannequin population=1,sex=male,size=2,posture=1,x=0,z=0": the figure options by name,
 // and x, z (in) of its place on the floor.
-std::unique_ptr<CMannequin> FigureFromSpec(const std::string& spec, CUserReporter& reporter,
-                                           std::string& error) {
+std::unique_ptr<CMannequin> FigureFromOptions(const std::string& options, CUserReporter& reporter,
+                                              std::string& error) {
     FigureChoice choice;
     Vec3 place;
-    std::stringstream in(spec);
+    std::stringstream in(options);
     std::string item;
     while (std::getline(in, item, ',')) {
         const std::size_t equals = item.find('=');
@@ -218,7 +218,7 @@ int RunSceneCommand(int argc, char** argv) {
         std::string error;
         CSceneObject* object = nullptr;
         if (option == "--mannequin") {
-            object = FigureFromSpec(value, reporter, error).release();
+            object = FigureFromOptions(value, reporter, error).release();
         } else if (option == "--box") {
             if (ParseNumbers(value, 6, v)) {
                 auto* box = new CPolyface();

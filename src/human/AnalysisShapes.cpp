@@ -10,13 +10,13 @@ namespace {
 
 constexpr int kGridStep = 10; // degrees between grid rows and between grid columns
 
-constexpr ViewConeSpec kOptimumCone = {15.0, 15.0, 70.0, 15.0, 0.0, 0xFF00FF};
-constexpr ViewConeSpec kMaximumCones[2] = {
+constexpr ViewConeParameters kOptimumCone = {15.0, 15.0, 70.0, 15.0, 0.0, 0xFF00FF};
+constexpr ViewConeParameters kMaximumCones[2] = {
     {70.0, 56.5, 45.0, 10.5, 25.0, 0x800040},
     {70.0, 56.5, 45.0, 10.5, -25.0, 0x008040},
 };
 
-constexpr RangeVolumeSpec kRangeVolumes[kRangeVolumeCount] = {
+constexpr RangeVolumeParameters kRangeVolumes[kRangeVolumeCount] = {
     {kLeftArm, {kLeftPalm, kLeftForearm, kLeftArm}, -70, 90, 180, 0x0000A8},
     {kRightArm, {kRightPalm, kRightForearm, kRightArm}, -90, 70, 180, 0xA80000},
     {kLeftLeg, {kLeftFoot, kLeftLowerLeg, kLeftLeg}, -45, 45, 120, 0x0000FC},
@@ -29,11 +29,11 @@ int ViewConeCount(int mode) {
     return mode == kViewConeOptimum ? 1 : (mode == kViewConeMaximum ? 2 : 0);
 }
 
-const ViewConeSpec& ViewConeOf(int mode, int slot) {
+const ViewConeParameters& ViewConeOf(int mode, int slot) {
     return mode == kViewConeMaximum ? kMaximumCones[slot == 1 ? 1 : 0] : kOptimumCone;
 }
 
-const RangeVolumeSpec& RangeVolumeOf(int number) {
+const RangeVolumeParameters& RangeVolumeOf(int number) {
     return kRangeVolumes[number >= 0 && number < kRangeVolumeCount ? number : 0];
 }
 

@@ -27,7 +27,7 @@ enum RangeVolumeNumber : int {
 inline constexpr int kRangeVolumeCount = 4;
 
 // One view cone of a mode: a cone along +z of the eye frame, turned into place.
-struct ViewConeSpec {
+struct ViewConeParameters {
     double halfAngleA; // degrees, across (x)
     double halfAngleB; // degrees, up and down (y)
     double length;     // in
@@ -37,11 +37,11 @@ struct ViewConeSpec {
 };
 // How many cones mode 1 or 2 shows (0 for other modes), and cone `slot` of that mode.
 int ViewConeCount(int mode);
-const ViewConeSpec& ViewConeOf(int mode, int slot);
+const ViewConeParameters& ViewConeOf(int mode, int slot);
 
 // One range volume: the limb's base segment (the volume follows its frame but not its own
 // joint), the three segments whose lengths add up to the reach, and the angular grid.
-struct RangeVolumeSpec {
+struct RangeVolumeParameters {
     int baseSegment;
     int chain[3];
     int phiFrom;    // degrees about y from +z towards +x
@@ -49,7 +49,7 @@ struct RangeVolumeSpec {
     int thetaLimit; // degrees from straight down
     int colour;     // packed RGB
 };
-const RangeVolumeSpec& RangeVolumeOf(int number);
+const RangeVolumeParameters& RangeVolumeOf(int number);
 
 // Replaces `shape` by the range volume grid of radius R: rows theta = 0, 10, ... up to
 // thetaLimit, columns phi = phiFrom, phiFrom + 10, ... up to phiTo, vertex

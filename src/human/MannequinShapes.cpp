@@ -55,25 +55,25 @@ void CMannequin::BuildViewConeTemplates() {
     if (count == 0 || !EyeVertices(*segments[kHead], first, second))
         return;
     // Every cone of a mode has the same shape; only its placement and colour differ.
-    const ViewConeSpec& shape = ViewConeOf(viewConeMode, 0);
+    const ViewConeParameters& shape = ViewConeOf(viewConeMode, 0);
     const double apexRadius = std::abs(first.x - second.x) / 2.0;
     const Vec3 eyeCentre = (first + second) / 2.0;
     for (int slot = 0; slot < count; ++slot) {
-        const ViewConeSpec& spec = ViewConeOf(viewConeMode, slot);
+        const ViewConeParameters& row = ViewConeOf(viewConeMode, slot);
         auto cone = std::make_unique<CPolyface>();
         cone->BuildConeMesh(shape.halfAngleA, shape.halfAngleB, shape.length, apexRadius, kAxisZ,
                             false);
-        cone->colour = spec.colour;
+        cone->colour = row.colour;
         viewConeTemplates[slot] = std::move(cone);
         viewConePlacement[slot] =
-            Translation(eyeCentre) * RotationX(spec.tiltX) * RotationY(spec.turnY);
+            Translation(eyeCentre) * RotationX(row.tiltX) * RotationY(row.turnY);
     }
 }
 
 void CMannequin::BuildRangeVolumeTemplate(int number) {
-    const RangeVolumeSpec& spec = RangeVolumeOf(number);
+    const RangeVolumeParameters& row = RangeVolumeOf(number);
     double radius = 0.0;
-    for (int segment : spec.chain) {
+    for (int segment : row.chain) {
         const CBodyPart& part = *segments[segment];
         if (part.vertices.size() > 1)
             radius += Length(part.vertices[1]);
@@ -82,10 +82,10 @@ void CMannequin::BuildRangeVolumeTemplate(int number) {
     if (radius == 0.0)
         return;
     auto volume = std::make_unique<CPolyface>();
-    BuildRangeVolumeGrid(*volume, radius, spec.phiFrom, spec.phiTo, spec.thetaLimit);
-    volume->colour = spec.colour;
+    BuildRangeVolumeGrid(*volume, radius, row.phiFrom, row.phiTo, row.thetaLimit);
+    volume->colour = row.colour;
     rangeVolumeTemplates[number] = std::move(volume);
-    const CBodyPart& base = *segments[spec.baseSegment];
+    const CBodyPart& base = *segments[row.baseSegment];
     rangeVolumePlacement[number] = Translation(base.vertices.empty() ? Vec3() : base.vertices[0]);
 }
 
