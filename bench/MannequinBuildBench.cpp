@@ -2,9 +2,9 @@
 // table: every file read, the mesh twice) and rebuilding it with ChangeBody. Target: a figure
 // built in under 10 ms. Uses $TAVRONA_DATA or the repository's data/ when their meshes are
 // there, otherwise the small test data directory written into a temporary folder.
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
 
 #include "BenchData.h"
 

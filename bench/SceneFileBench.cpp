@@ -2,13 +2,13 @@
 // same bytes (the disk and page-cache floor). Target: at least 100 MB/s both ways. Reading is
 // measured twice: rebuilding each figure from the data directory as the program does, and
 // with figures copied from one template, which isolates the file codec.
+#include "core/ByteReader.h"
+#include "core/ObjectList.h"
+#include "core/SafeFileWrite.h"
+#include "core/UserReporter.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
-#include "model/ByteReader.h"
-#include "model/ObjectList.h"
-#include "model/SafeFileWrite.h"
-#include "model/SceneFileReader.h"
-#include "model/SceneFileWriter.h"
-#include "model/UserReporter.h"
 
 #include "BenchData.h"
 

@@ -1,6 +1,6 @@
 // Feeds arbitrary bytes to the posture file reader and applies what it accepts to a figure.
 #include "human/Mannequin.h"
-#include "io/Posture.h"
+#include "io/PostureFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the scene file reader: records of every kind, groups, figures with
 // their segment records and load blocks. Figures are bare ones, so no data files are needed.
+#include "core/ObjectList.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
-#include "model/ObjectList.h"
-#include "model/SceneFileReader.h"
-#include "model/SceneFileWriter.h"
 
 #include <cstddef>
 #include <cstdint>

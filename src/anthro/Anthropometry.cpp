@@ -2,8 +2,8 @@
 
 #include "anthro/ScaleFile.h"
 #include "biomech/Units.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 
 #include <algorithm>
 #include <cmath>

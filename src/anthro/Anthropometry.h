@@ -2,7 +2,7 @@
 
 #include "anthro/AnthropometryDialogs.h"
 #include "anthro/PopulationTables.h"
-#include "model/Vec3.h"
+#include "core/Vec3.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Vec3.h"
+#include "core/Vec3.h"
 
 // Fixed tables of the anthropometric populations: display names, scale file names, size rows,
 // reference segment dimensions and the body part selections of a database reload.

@@ -1,6 +1,6 @@
 #include "anthro/ScaleFile.h"
 
-#include "model/TextLineReader.h"
+#include "core/TextLineReader.h"
 
 #include <cmath>
 #include <cstdio>

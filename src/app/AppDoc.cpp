@@ -4,6 +4,11 @@
 #include "app/MainFrame.h"
 #include "app/TavroApp.h"
 #include "app/TextDialog.h"
+#include "core/BoundingBox.h"
+#include "core/GlobalSettings.h"
+#include "core/SceneObject.h"
+#include "document/TavroDoc.h"
+#include "document/UndoRecord.h"
 #include "draw/Dimension.h"
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
@@ -11,11 +16,6 @@
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
 #include "human/Representation.h"
-#include "model/BoundingBox.h"
-#include "model/GlobalSettings.h"
-#include "model/SceneObject.h"
-#include "model/TavroDoc.h"
-#include "model/UndoRecord.h"
 #include "view/TavroView.h"
 
 #include <QFileDialog>

@@ -1,8 +1,9 @@
 #pragma once
 
-#include "app/CommandTarget.h"
-#include "model/DocumentViews.h"
-#include "model/ObjectList.h"
+#include "core/ObjectList.h"
+#include "document/DocumentViews.h"
+#include "view/CommandTarget.h"
+#include "view/ViewDocument.h"
 
 #include <QList>
 #include <QObject>
@@ -21,7 +22,7 @@ struct Vec3;
 // The document as the desktop program sees it: its windows, title and file commands, and the
 // dialogs of its model commands. The scene, the undo stack and the commands' work belong to the
 // headless model document, which asks this class for redraws, view modes and file names.
-class CAppDoc : public QObject, public CCommandTarget, public CDocumentViews {
+class CAppDoc : public QObject, public CCommandTarget, public CDocumentViews, public CViewDocument {
     Q_OBJECT
 public:
     CAppDoc(CTavroApp& app, const QString& untitledName);
@@ -36,15 +37,15 @@ public:
     // Sets the path and makes its file name the title.
     void SetPathName(const QString& path);
     bool IsModified() const;
-    void SetModifiedFlag(bool value = true);
+    void SetModifiedFlag(bool value = true) override;
     // Takes the model's file name and modified flag into the title of the windows.
     void SyncTitle();
 
     const QList<CTavroView*>& Views() const { return views; }
-    void AddView(CTavroView* view);
-    void RemoveView(CTavroView* view);
+    void AddView(CTavroView* view) override;
+    void RemoveView(CTavroView* view) override;
     // Redraws every view of this document except `sender`.
-    void UpdateAllViews(CTavroView* sender = nullptr);
+    void UpdateAllViews(CTavroView* sender = nullptr) override;
     // Marks every scene object as needing a redraw (after a display switch changed).
     void InvalidateAllObjects();
     // True while the windows are being replaced by a layout command: the document must not
@@ -63,31 +64,31 @@ public:
     bool BuildDemoScene();
 
     // --- The scene, for the views -------------------------------------------------------------
-    const CObjectList& Objects() const;
-    CObjectList& Objects();
+    const CObjectList& Objects() const override;
+    CObjectList& Objects() override;
     // Takes a top-level object into the scene (no undo record).
     void AddObject(CSceneObject* object);
-    CSceneObject* SelectedObject() const;
-    CMannequin* CurrentMannequin() const;
+    CSceneObject* SelectedObject() const override;
+    CMannequin* CurrentMannequin() const override;
     // A pick changed the selection (the segment properties panel follows it).
-    void SelectionChanged();
+    void SelectionChanged() override;
     // A view delivers the point that the pending operation waits for (result 1), or cancels.
-    void PointPicked(int result, const Vec3& point, const Vec3& direction);
+    void PointPicked(int result, const Vec3& point, const Vec3& direction) override;
     // A rotate, translate or scale drag starts on `selected`: one undo record (with the linked
     // segment when both move together); at the end the object keeps its new placement.
-    void RecordDrag(CSceneObject& selected, int rotateMethod);
-    void FinishDrag(CSceneObject& selected);
+    void RecordDrag(CSceneObject& selected, int rotateMethod) override;
+    void FinishDrag(CSceneObject& selected) override;
     // Multiplies the vertices of a polyline or polyface; false for other objects.
-    bool ScaleVertices(CSceneObject& object, double factor);
+    bool ScaleVertices(CSceneObject& object, double factor) override;
     // The drawing tools: the object under construction follows the view's points.
-    void DrawingStep(int kind, int shape, const std::vector<Vec3>& points);
-    void FinishDrawnObject(bool recordUndo);
-    void RemoveDrawnObject();
-    bool IsAngleDimensionUnderConstruction() const;
+    void DrawingStep(int kind, int shape, const std::vector<Vec3>& points) override;
+    void FinishDrawnObject(bool recordUndo) override;
+    void RemoveDrawnObject() override;
+    bool IsAngleDimensionUnderConstruction() const override;
     // The text tool: asks for the text and places it at the last point.
-    void PlaceText(const std::vector<Vec3>& points);
+    void PlaceText(const std::vector<Vec3>& points) override;
     // "&Copy" with a selection copies the object; false when nothing is selected.
-    bool CopySelection();
+    bool CopySelection() override;
 
     // --- What the model document asks of the windows ------------------------------------------
     void RedrawAllViews() override;

@@ -1,19 +1,19 @@
 // The document's menu and toolbar commands: what each does and when it is enabled.
 #include "app/AppDoc.h"
 
-#include "app/CommandIds.h"
 #include "app/CustomizationDialog.h"
 #include "app/MainFrame.h"
 #include "app/PostureDialogs.h"
 #include "app/SizeDialogs.h"
 #include "app/TavroApp.h"
+#include "core/GlobalSettings.h"
+#include "core/SceneObject.h"
+#include "document/TavroDoc.h"
+#include "document/UndoRecord.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
 #include "human/Representation.h"
-#include "model/GlobalSettings.h"
-#include "model/SceneObject.h"
-#include "model/TavroDoc.h"
-#include "model/UndoRecord.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include "app/AppDoc.h"
 #include "app/ChildFrame.h"
-#include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 
 #include <QAction>
@@ -317,7 +317,8 @@ CTavroView* CMainFrame::ActiveView() const {
 
 CAppDoc* CMainFrame::ActiveDocument() const {
     CTavroView* view = ActiveView();
-    return view ? view->Document() : nullptr;
+    // Every view of this program shows one of its documents.
+    return view ? static_cast<CAppDoc*>(view->Document()) : nullptr;
 }
 
 CChildFrame* CMainFrame::CreateChildFrame(CAppDoc* doc) {

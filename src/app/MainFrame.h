@@ -1,9 +1,10 @@
 #pragma once
 
-#include "app/CommandTarget.h"
 #include "app/MessageBoxReporter.h"
 #include "app/PosturePictures.h"
-#include "model/GlobalSettings.h"
+#include "core/GlobalSettings.h"
+#include "view/CommandTarget.h"
+#include "view/ViewHost.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -25,16 +26,16 @@ class CTavroView;
 // The multi-document main window: menus, the eight toolbars, the status bar, the recent-file
 // list and the settings global to the running program. Commands go to the active view, its
 // document, this frame and the application, in that order.
-class CMainFrame : public QMainWindow, public CCommandTarget {
+class CMainFrame : public QMainWindow, public CCommandTarget, public CViewHost {
     Q_OBJECT
 public:
     explicit CMainFrame(CTavroApp& app);
     ~CMainFrame() override;
 
     CTavroApp& App() { return app; }
-    CGlobalSettings& Settings() { return settings; }
+    CGlobalSettings& Settings() override { return settings; }
     // Shows model and file errors in message boxes over this window.
-    CUserReporter& Reporter() { return reporter; }
+    CUserReporter& Reporter() override { return reporter; }
     CPosturePictures& PosturePictures() { return posturePictures; }
     QMdiArea* MdiArea() const { return mdiArea; }
 
@@ -47,7 +48,7 @@ public:
     CAppDoc* ActiveDocument() const;
 
     // Status bar: pane 0 is the message pane, 1..3 the coordinate panes; other panes ignored.
-    void SetStatusText(const QString& text, int pane);
+    void SetStatusText(const QString& text, int pane) override;
     QString StatusText(int pane) const;
     // The CAP, NUM and SCRL panes at the right end of the status bar.
     CKeyIndicators* KeyIndicators() const { return keyIndicators; }

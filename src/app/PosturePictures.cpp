@@ -1,12 +1,12 @@
 #include "app/PosturePictures.h"
 
+#include "core/BoundingBox.h"
+#include "core/DataDirectory.h"
+#include "core/GlobalSettings.h"
+#include "core/ObjectList.h"
+#include "core/UserReporter.h"
 #include "human/Mannequin.h"
 #include "human/Representation.h"
-#include "model/BoundingBox.h"
-#include "model/DataDirectory.h"
-#include "model/GlobalSettings.h"
-#include "model/ObjectList.h"
-#include "model/UserReporter.h"
 #include "render/EglContext.h"
 #include "render/GLRender.h"
 

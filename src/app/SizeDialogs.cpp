@@ -2,9 +2,9 @@
 
 #include "anthro/Anthropometry.h"
 #include "anthro/AnthropometrySummary.h"
-#include "app/DialogFields.h"
 #include "biomech/Units.h"
 #include "human/SegmentTable.h"
+#include "view/DialogFields.h"
 
 #include <QApplication>
 #include <QClipboard>

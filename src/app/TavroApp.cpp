@@ -3,8 +3,8 @@
 #include "app/AboutDialog.h"
 #include "app/AppDoc.h"
 #include "app/ChildFrame.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 
 #include <QCoreApplication>

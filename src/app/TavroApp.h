@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/CommandTarget.h"
-#include "model/SceneClipboard.h"
+#include "document/SceneClipboard.h"
+#include "view/CommandTarget.h"
 
 #include <QObject>
 #include <QString>

@@ -1,8 +1,8 @@
 #include "human/Mannequin.h"
 
 #include "biomech/MassProperties.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 
 static_assert(kScaledSegmentCount == kMainSegmentCount, "one mass per scaled segment");
 

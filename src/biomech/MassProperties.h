@@ -1,7 +1,7 @@
 #pragma once
 
 #include "anthro/PopulationTables.h"
-#include "model/Vec3.h"
+#include "core/Vec3.h"
 
 #include <string>
 

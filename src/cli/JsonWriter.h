@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Vec3.h"
+#include "core/Vec3.h"
 
 #include <string>
 

@@ -3,10 +3,10 @@
 #include "anthro/Anthropometry.h"
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 #include "human/Mannequin.h"
 #include "human/Representation.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
 
 #include <cstdio>
 #include <cstring>

@@ -2,10 +2,10 @@
 
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
+#include "core/UserReporter.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
-#include "io/Posture.h"
-#include "model/UserReporter.h"
+#include "io/PostureFile.h"
 
 #include <cstdio>
 #include <memory>

@@ -3,6 +3,10 @@
 #include "biomech/Force.h"
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
+#include "core/ObjectList.h"
+#include "core/UserReporter.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
@@ -10,10 +14,6 @@
 #include "human/JointAngles.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
-#include "model/ObjectList.h"
-#include "model/SceneFileReader.h"
-#include "model/SceneFileWriter.h"
-#include "model/UserReporter.h"
 
 #include <cstdio>
 #include <cstdlib>

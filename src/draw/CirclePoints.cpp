@@ -1,6 +1,6 @@
 #include "draw/CirclePoints.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 
 #include <cmath>
 

@@ -1,11 +1,11 @@
 #include "draw/Dimension.h"
 
 #include "biomech/Units.h"
+#include "core/MathConstants.h"
 #include "draw/DrawStyle.h"
 #include "draw/LabelPainter.h"
 #include "draw/Polyline.h"
 #include "draw/Text3D.h"
-#include "model/MathConstants.h"
 
 #include <GL/gl.h>
 

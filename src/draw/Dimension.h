@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/SceneObject.h"
+#include "core/SceneObject.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 #include "draw/DrawStyle.h"
 
-#include "model/MathConstants.h"
-#include "model/SceneObject.h"
+#include "core/MathConstants.h"
+#include "core/SceneObject.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,6 +1,6 @@
 #include "draw/GlyphOutline.h"
 
-#include "model/FontFile.h"
+#include "core/FontFile.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

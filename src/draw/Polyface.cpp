@@ -1,11 +1,11 @@
 #include "draw/Polyface.h"
 
+#include "core/GeometryCache.h"
+#include "core/MathConstants.h"
 #include "draw/CirclePoints.h"
 #include "draw/DrawStyle.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyline.h"
-#include "model/GeometryCache.h"
-#include "model/MathConstants.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Quad.h"
-#include "model/SceneObject.h"
+#include "core/Quad.h"
+#include "core/SceneObject.h"
 
 #include <vector>
 

@@ -1,8 +1,8 @@
 #include "human/AnalysisShapes.h"
 
+#include "core/MathConstants.h"
 #include "draw/Polyface.h"
 #include "human/SegmentTable.h"
-#include "model/MathConstants.h"
 
 #include <cmath>
 

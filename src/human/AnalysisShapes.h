@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Matrix4.h"
+#include "core/Matrix4.h"
 
 #include <memory>
 

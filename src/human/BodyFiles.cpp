@@ -1,6 +1,6 @@
 #include "human/BodyFiles.h"
 
-#include "model/ByteReader.h"
+#include "core/ByteReader.h"
 
 #include <cmath>
 

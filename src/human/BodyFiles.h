@@ -1,8 +1,8 @@
 #pragma once
 
+#include "core/Vec3.h"
 #include "human/BodyPart.h"
 #include "human/SegmentTable.h"
-#include "model/Vec3.h"
 
 #include <array>
 #include <cstddef>

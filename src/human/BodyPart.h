@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/Matrix4.h"
-#include "model/Quad.h"
-#include "model/SceneObject.h"
-#include "model/Vec3.h"
+#include "core/Matrix4.h"
+#include "core/Quad.h"
+#include "core/SceneObject.h"
+#include "core/Vec3.h"
 
 #include <array>
 #include <string>

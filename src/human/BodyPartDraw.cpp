@@ -1,11 +1,11 @@
 #include "human/BodyPart.h"
 
 #include "biomech/Force.h"
+#include "core/GLPrimitives.h"
+#include "core/GeometryCache.h"
+#include "core/GlobalSettings.h"
+#include "core/Overlay.h"
 #include "human/Mannequin.h"
-#include "model/GLPrimitives.h"
-#include "model/GeometryCache.h"
-#include "model/GlobalSettings.h"
-#include "model/Overlay.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

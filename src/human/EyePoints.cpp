@@ -1,9 +1,9 @@
 #include "human/EyePoints.h"
 
+#include "core/Matrix4.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
-#include "model/Matrix4.h"
 
 int EyeVertices(const CBodyPart& head, Vec3& first, Vec3& second) {
     if (head.vertices.size() < 4)

@@ -1,7 +1,7 @@
 #include "human/Mannequin.h"
 
-#include "model/DataDirectory.h"
-#include "model/TextLineReader.h"
+#include "core/DataDirectory.h"
+#include "core/TextLineReader.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Matrix4.h"
-#include "model/Vec3.h"
+#include "core/Matrix4.h"
+#include "core/Vec3.h"
 
 // A joint's rotation from its three angles (degrees): RotationX(x) * RotationZ(z) * RotationY(y),
 // so a point of the segment turns first about y, then z, then x.

@@ -1,8 +1,8 @@
 #include "human/Mannequin.h"
 
-#include "model/DataDirectory.h"
-#include "model/TextLineReader.h"
-#include "model/UserReporter.h"
+#include "core/DataDirectory.h"
+#include "core/TextLineReader.h"
+#include "core/UserReporter.h"
 
 #include <algorithm>
 #include <cmath>

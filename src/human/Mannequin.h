@@ -1,13 +1,13 @@
 #pragma once
 
 #include "anthro/Anthropometry.h"
+#include "core/SceneObject.h"
 #include "draw/Polyface.h"
 #include "human/AnalysisShapes.h"
 #include "human/BodyFiles.h"
 #include "human/BodyPart.h"
+#include "human/Posture.h"
 #include "human/SegmentTable.h"
-#include "io/Posture.h"
-#include "model/SceneObject.h"
 
 #include <array>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "human/Mannequin.h"
 
 #include "biomech/Force.h"
-#include "model/UserReporter.h"
+#include "core/UserReporter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "human/Mannequin.h"
 
-#include "model/ViewTypes.h"
+#include "core/ViewTypes.h"
 
 #include <GL/gl.h>
 

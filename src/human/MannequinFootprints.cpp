@@ -1,9 +1,9 @@
 #include "human/Mannequin.h"
 
+#include "core/ByteReader.h"
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 #include "human/BodyFiles.h"
-#include "model/ByteReader.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
 
 namespace {
 

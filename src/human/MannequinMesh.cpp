@@ -1,12 +1,12 @@
 #include "human/Mannequin.h"
 
+#include "core/BoundingBox.h"
+#include "core/ByteReader.h"
+#include "core/ColourPalette.h"
+#include "core/DataDirectory.h"
+#include "core/UserReporter.h"
 #include "human/BodyFiles.h"
 #include "human/Representation.h"
-#include "model/BoundingBox.h"
-#include "model/ByteReader.h"
-#include "model/ColourPalette.h"
-#include "model/DataDirectory.h"
-#include "model/UserReporter.h"
 
 namespace {
 

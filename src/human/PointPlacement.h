@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/Matrix4.h"
-#include "model/Vec3.h"
+#include "core/Matrix4.h"
+#include "core/Vec3.h"
 
 #include <vector>
 

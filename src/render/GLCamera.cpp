@@ -1,6 +1,6 @@
 #include "render/GLCamera.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 #include "render/Trackball.h"
 
 #include <algorithm>

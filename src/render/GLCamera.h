@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Matrix4.h"
-#include "model/Vec3.h"
-#include "model/ViewTypes.h"
+#include "core/Matrix4.h"
+#include "core/Vec3.h"
+#include "core/ViewTypes.h"
 
 // Scroll-bar request codes, in the numbering of the windowing system's scroll messages. The
 // vertical names share the values of the horizontal ones.

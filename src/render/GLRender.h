@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/GeometryCache.h"
+#include "core/GeometryCache.h"
 #include "render/GLCamera.h"
 #include "render/Image.h"
 

@@ -1,6 +1,6 @@
 #include "render/GlyphLists.h"
 
-#include "model/FontFile.h"
+#include "core/FontFile.h"
 
 #include <FTGL/ftgl.h>
 #include <GL/gl.h>

@@ -1,6 +1,6 @@
 #include "render/Image.h"
 
-#include "model/SceneObject.h"
+#include "core/SceneObject.h"
 
 #include <png.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Matrix4.h"
+#include "core/Matrix4.h"
 
 // Virtual trackball of the 3D orbit. Quaternions are (x, y, z, w) in single precision; window
 // points are normalised to [-1, 1] with y up.

@@ -1,6 +1,6 @@
 #include "view/CoordinateDialogs.h"
 
-#include "app/DialogFields.h"
+#include "view/DialogFields.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>

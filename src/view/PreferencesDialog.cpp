@@ -1,8 +1,8 @@
 #include "view/PreferencesDialog.h"
 
-#include "app/DialogFields.h"
 #include "biomech/Units.h"
-#include "model/GlobalSettings.h"
+#include "core/GlobalSettings.h"
+#include "view/DialogFields.h"
 
 #include <QCheckBox>
 #include <QComboBox>

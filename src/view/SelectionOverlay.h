@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Overlay.h"
+#include "core/Overlay.h"
 
 #include <QLine>
 #include <vector>

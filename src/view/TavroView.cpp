@@ -1,11 +1,9 @@
 #include "view/TavroView.h"
 
-#include "app/AppDoc.h"
-#include "app/MainFrame.h"
 #include "biomech/Units.h"
+#include "core/SceneBounds.h"
+#include "core/SceneObject.h"
 #include "human/Mannequin.h"
-#include "model/SceneBounds.h"
-#include "model/SceneObject.h"
 #include "view/XorDrawing.h"
 
 #include <GL/gl.h>
@@ -28,7 +26,7 @@ std::vector<QLine> RectangleLines(const QRect& r) {
 
 } // namespace
 
-CTavroView::CTavroView(CMainFrame& frame, CAppDoc* doc, QWidget* parent)
+CTavroView::CTavroView(CViewHost& frame, CViewDocument* doc, QWidget* parent)
     : QOpenGLWidget(parent), frame(frame), doc(doc), surface(*this),
       renderer(frame.Settings(), frame.Reporter()) {
     setUpdateBehavior(QOpenGLWidget::PartialUpdate); // keeps the picture for overlay-only paints

@@ -1,8 +1,10 @@
 #pragma once
 
-#include "app/CommandTarget.h"
 #include "render/GLRender.h"
+#include "view/CommandTarget.h"
 #include "view/SelectionOverlay.h"
+#include "view/ViewDocument.h"
+#include "view/ViewHost.h"
 #include "view/ViewModes.h"
 #include "view/WidgetSurface.h"
 
@@ -13,8 +15,6 @@
 #include <memory>
 #include <vector>
 
-class CAppDoc;
-class CMainFrame;
 class CMannequin;
 class CSceneObject;
 class CViewScrollBars;
@@ -28,10 +28,10 @@ class QPrinter;
 class CTavroView : public QOpenGLWidget, public CCommandTarget {
     Q_OBJECT
 public:
-    CTavroView(CMainFrame& frame, CAppDoc* doc, QWidget* parent = nullptr);
+    CTavroView(CViewHost& frame, CViewDocument* doc, QWidget* parent = nullptr);
     ~CTavroView() override;
 
-    CAppDoc* Document() const { return doc; }
+    CViewDocument* Document() const { return doc; }
     CGLRender& Renderer() { return renderer; }
     const CGLRender& Renderer() const { return renderer; }
 
@@ -137,8 +137,8 @@ private:
     void UpdateAllViews();
     void DrawOverlays();
 
-    CMainFrame& frame;
-    CAppDoc* doc;
+    CViewHost& frame;
+    CViewDocument* doc;
     CViewScrollBars* scrollBars = nullptr;
     CWidgetSurface surface;
     CGLRender renderer;

@@ -1,10 +1,8 @@
 #include "view/TavroView.h"
 
-#include "app/AppDoc.h"
-#include "app/CommandIds.h"
-#include "app/MainFrame.h"
 #include "human/EyePoints.h"
 #include "human/Mannequin.h"
+#include "view/CommandIds.h"
 #include "view/CoordinateDialogs.h"
 #include "view/PreferencesDialog.h"
 #include "view/ViewScrollBars.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ViewModes.h"
+#include "core/ViewModes.h"
 
 // The status-bar prompt shown when a mode is entered ("" for none).
 const char* ModePrompt(int mode);

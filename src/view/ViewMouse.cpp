@@ -1,12 +1,10 @@
 #include "view/TavroView.h"
 
-#include "app/AppDoc.h"
-#include "app/MainFrame.h"
 #include "biomech/Units.h"
+#include "core/BoundingBox.h"
+#include "core/SceneObject.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
-#include "model/BoundingBox.h"
-#include "model/SceneObject.h"
 #include "view/ConstructionShapes.h"
 #include "view/CoordinateDialogs.h"
 

@@ -1,7 +1,6 @@
 #include "view/TavroView.h"
 
-#include "app/AppDoc.h"
-#include "app/CommandIds.h"
+#include "view/CommandIds.h"
 
 #include <QApplication>
 #include <QClipboard>

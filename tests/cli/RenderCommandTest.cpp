@@ -1,7 +1,7 @@
+#include "core/ObjectList.h"
+#include "document/SceneFileWriter.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
-#include "model/ObjectList.h"
-#include "model/SceneFileWriter.h"
 
 #include "CliRunner.h"
 

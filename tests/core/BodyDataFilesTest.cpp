@@ -3,9 +3,9 @@
 #include "anthro/Anthropometry.h"
 #include "anthro/PopulationTables.h"
 #include "biomech/MassProperties.h"
+#include "core/Matrix4.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
-#include "model/Matrix4.h"
 
 #include "../support/TestFiles.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "model/DocumentViews.h"
-#include "model/GlobalSettings.h"
-#include "model/SceneClipboard.h"
-#include "model/TavroDoc.h"
+#include "core/GlobalSettings.h"
+#include "document/DocumentViews.h"
+#include "document/SceneClipboard.h"
+#include "document/TavroDoc.h"
 
 #include "../support/TestFiles.h"
 

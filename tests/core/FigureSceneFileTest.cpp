@@ -1,13 +1,13 @@
 #include "biomech/Force.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
-#include "model/SceneFileReader.h"
-#include "model/SceneFileWriter.h"
 
 #include "DocTestSupport.h"
 #include "FigureFixture.h"
 
-#include "model/ObjectList.h"
+#include "core/ObjectList.h"
 
 #include <gtest/gtest.h>
 

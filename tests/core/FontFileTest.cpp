@@ -1,4 +1,4 @@
-#include "model/FontFile.h"
+#include "core/FontFile.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H

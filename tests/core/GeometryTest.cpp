@@ -1,7 +1,7 @@
-#include "model/BoundingBox.h"
-#include "model/MathConstants.h"
-#include "model/Matrix4.h"
-#include "model/Vec3.h"
+#include "core/BoundingBox.h"
+#include "core/MathConstants.h"
+#include "core/Matrix4.h"
+#include "core/Vec3.h"
 
 #include <gtest/gtest.h>
 

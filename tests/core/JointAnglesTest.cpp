@@ -1,6 +1,6 @@
 #include "human/JointAngles.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 
 #include <gtest/gtest.h>
 

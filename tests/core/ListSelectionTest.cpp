@@ -1,6 +1,6 @@
-#include "model/ListSelection.h"
-#include "model/ObjectList.h"
-#include "model/SceneObject.h"
+#include "core/ListSelection.h"
+#include "core/ObjectList.h"
+#include "core/SceneObject.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "io/PostureFile.h"
 #include "human/JointAngles.h"
-#include "io/Posture.h"
 
 #include "DocTestSupport.h"
 #include "FigureFixture.h"

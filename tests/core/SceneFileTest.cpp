@@ -1,11 +1,11 @@
+#include "core/ObjectList.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "draw/Dimension.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
 #include "draw/Text3D.h"
-#include "model/ObjectList.h"
-#include "model/SceneFileReader.h"
-#include "model/SceneFileWriter.h"
 
 #include "DocTestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "model/SceneObject.h"
+#include "core/SceneObject.h"
 #include "human/BodyPart.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/TavroDoc.h"
+#include "document/TavroDoc.h"
 
 #include "human/Mannequin.h"
 

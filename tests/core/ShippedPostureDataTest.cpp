@@ -2,8 +2,8 @@
 // posture lands inside the limits without being cut.
 #include "human/Mannequin.h"
 
-#include "model/TextLineReader.h"
-#include "model/UserReporter.h"
+#include "core/TextLineReader.h"
+#include "core/UserReporter.h"
 
 #include <gtest/gtest.h>
 

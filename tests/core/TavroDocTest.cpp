@@ -1,9 +1,9 @@
 #include "biomech/Force.h"
+#include "core/ViewModes.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
-#include "io/Posture.h"
-#include "model/ViewModes.h"
+#include "human/Posture.h"
 
 #include "DocTestSupport.h"
 #include "FigureFixture.h"

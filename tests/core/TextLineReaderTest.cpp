@@ -1,4 +1,4 @@
-#include "model/TextLineReader.h"
+#include "core/TextLineReader.h"
 
 #include "../support/TestFiles.h"
 

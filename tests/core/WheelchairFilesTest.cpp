@@ -1,8 +1,8 @@
+#include "core/DataDirectory.h"
+#include "core/ObjectList.h"
+#include "document/SceneFileReader.h"
+#include "document/TavroDoc.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
-#include "model/ObjectList.h"
-#include "model/SceneFileReader.h"
-#include "model/TavroDoc.h"
 
 #include "../support/TestFiles.h"
 

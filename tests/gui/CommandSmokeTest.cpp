@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "human/Mannequin.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 
 #include <QAction>

@@ -1,13 +1,13 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "core/GlobalSettings.h"
+#include "document/TavroDoc.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "human/Mannequin.h"
-#include "model/GlobalSettings.h"
-#include "model/TavroDoc.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 #include "view/ViewScrollBars.h"
 

@@ -2,8 +2,8 @@
 
 #include "app/AppDoc.h"
 #include "app/MainFrame.h"
+#include "core/DataDirectory.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
 #include "view/TavroView.h"
 
 #include <QAbstractButton>

@@ -2,10 +2,10 @@
 
 #include "app/AboutDialog.h"
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/CommandTable.h"
 #include "app/MainFrame.h"
 #include "app/StaticLink.h"
+#include "view/CommandIds.h"
 
 #include <QAction>
 #include <QMdiArea>

@@ -1,9 +1,9 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "human/Mannequin.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 #include "view/XorDrawing.h"
 

@@ -1,11 +1,11 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "document/TavroDoc.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
-#include "model/TavroDoc.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 
 #include <QApplication>

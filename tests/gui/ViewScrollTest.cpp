@@ -1,10 +1,10 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
+#include "view/CommandIds.h"
 #include "view/TavroView.h"
 #include "view/ViewScrollBars.h"
 

@@ -2,11 +2,11 @@
 
 #include "app/AppDoc.h"
 #include "app/ChildFrame.h"
-#include "app/CommandIds.h"
 #include "app/MainFrame.h"
+#include "core/GlobalSettings.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
-#include "model/GlobalSettings.h"
+#include "view/CommandIds.h"
 #include "view/CoordinateDialogs.h"
 #include "view/PreferencesDialog.h"
 #include "view/TavroView.h"

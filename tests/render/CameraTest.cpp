@@ -1,5 +1,5 @@
-#include "model/GlobalSettings.h"
-#include "model/UserReporter.h"
+#include "core/GlobalSettings.h"
+#include "core/UserReporter.h"
 #include "render/GLCamera.h"
 #include "render/GLRender.h"
 #include "render/Trackball.h"

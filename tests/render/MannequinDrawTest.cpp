@@ -1,8 +1,8 @@
 #include "RenderTestSupport.h"
 
 #include "../core/FigureFixture.h"
+#include "core/Overlay.h"
 #include "human/Mannequin.h"
-#include "model/Overlay.h"
 #include "render/Image.h"
 
 #include <algorithm>

@@ -2,10 +2,10 @@
 
 #include "anthro/AnthropometryDialogs.h"
 #include "anthro/PopulationTables.h"
+#include "core/SceneBounds.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
 #include "human/Mannequin.h"
-#include "model/SceneBounds.h"
 #include "render/Picking.h"
 
 namespace {

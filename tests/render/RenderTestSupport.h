@@ -1,10 +1,10 @@
 #pragma once
 
-#include "model/GeometryCache.h"
-#include "model/GlobalSettings.h"
-#include "model/ObjectList.h"
-#include "model/SceneObject.h"
-#include "model/UserReporter.h"
+#include "core/GeometryCache.h"
+#include "core/GlobalSettings.h"
+#include "core/ObjectList.h"
+#include "core/SceneObject.h"
+#include "core/UserReporter.h"
 #include "render/EglContext.h"
 #include "render/GLRender.h"
 

@@ -1,6 +1,6 @@
 #include "RenderTestSupport.h"
 
-#include "model/SceneFileReader.h"
+#include "document/SceneFileReader.h"
 #include "render/Image.h"
 
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/UserReporter.h"
+#include "core/UserReporter.h"
 
 #include <cstdlib>
 #include <filesystem>

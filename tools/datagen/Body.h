@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/Vec3.h"
 #include "human/SegmentTable.h"
-#include "model/Vec3.h"
 
 // Fingers within a hand: thumb, index, middle, ring, little; phalanges A (proximal), B, C.
 constexpr int kFingers = 5;

@@ -1,7 +1,7 @@
 // The "Human" representation: smooth anatomical shapes lofted through cross-sections.
 #include "Representations.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
 #include "MassTable.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "MeshBuilder.h"
 
-#include "model/MathConstants.h"
+#include "core/MathConstants.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #include "PosedPreview.h"
 
+#include "core/UserReporter.h"
 #include "human/Mannequin.h"
-#include "model/UserReporter.h"
 
 #include <cstdio>
 #include <cstdlib>

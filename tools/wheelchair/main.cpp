@@ -7,12 +7,12 @@
 
 #include "WheelchairModel.h"
 
+#include "core/DataDirectory.h"
+#include "core/ObjectList.h"
+#include "core/SafeFileWrite.h"
+#include "core/UserReporter.h"
+#include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
-#include "model/DataDirectory.h"
-#include "model/ObjectList.h"
-#include "model/SafeFileWrite.h"
-#include "model/SceneFileWriter.h"
-#include "model/UserReporter.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,334 @@
+#include "document/SceneFileMannequin.h"
+
+#include "biomech/Force.h"
+#include "core/ByteReader.h"
+#include "core/ByteWriter.h"
+#include "core/ObjectList.h"
+#include "core/UserReporter.h"
+#include "document/SceneFileFormat.h"
+#include "document/SceneFileWriter.h"
+#include "human/JointAngles.h"
+#include "human/Mannequin.h"
+
+#include <cmath>
+#include <string>
+
+using namespace scenefile;
+
+namespace {
+
+constexpr float kPercentiles[5] = {2.5f, 5.0f, 50.0f, 95.0f, 97.5f};
+constexpr std::size_t kUpperMinusAngleOffset = 4;
+constexpr std::size_t kScaleOffset = 1108;
+constexpr std::size_t kScaleFactorOffset = 1300;
+constexpr std::size_t kStatureOffset = 1580;
+
+// The abdomen's length scale as stored (float32), so that writer and reader agree on it.
+double AbdomenScale(const CAnthropometry& a) {
+    return static_cast<float>(a.scale[kAbdomen].y);
+}
+
+// Height of the figure's stored centre above its origin (in).
+double CentreHeight(const CAnthropometry& a) {
+    return (a.gender == kMale ? 7.28 : 6.96) * AbdomenScale(a);
+}
+
+// The pelvis offset of the stored placement (in, figure coordinates).
+Vec3 PelvisOffset(const CAnthropometry& a) {
+    const double s = AbdomenScale(a);
+    return a.gender == kMale ? Vec3(-1.46, 7.28 * s + 19.92, 1.24)
+                             : Vec3(-3.08, 6.96 * s + 18.88, -0.8);
+}
+
+// Stored database code of the population: male choices 0..4 as 3, 4, 5, 6, 8; female 0..2.
+int DatabaseCode(const CAnthropometry& a) {
+    const int choice = a.population > 0 ? a.population - 1 : 0;
+    if (a.gender == kMale) {
+        static const int kMaleCodes[5] = {3, 4, 5, 6, 8};
+        return kMaleCodes[choice < 4 ? choice : 4];
+    }
+    return choice < 2 ? choice : 2;
+}
+
+BoundingBox FigureBounds(const CMannequin& figure) {
+    BoundingBox box;
+    for (int j = 0; j < kSegmentCount; ++j) {
+        const CBodyPart& part = *figure.GetSegment(j);
+        for (const Vec3& v : part.vertices)
+            box.Extend(TransformPoint(part.transform, v));
+    }
+    return box;
+}
+
+void WriteFigureRecord(CByteWriter& w, CMannequin& figure, const Matrix4& pelvisPlacement) {
+    const CAnthropometry& a = figure.anthropometry;
+    const Matrix4& m = figure.transform;
+    // The box in the figure's own frame, its corners then placed like the figure.
+    BoundingBox local;
+    const Matrix4 toFigure = Inverse(m);
+    const BoundingBox world = FigureBounds(figure);
+    if (world.valid)
+        for (const Vec3& corner : {world.min, world.max})
+            local.Extend(TransformPoint(toFigure, corner));
+    const Vec3 centre = TransformPoint(m, Vec3(0, CentreHeight(a), 0));
+    const std::size_t start = BeginRecord(w, kTypeMannequin, figure, kFlagMannequin, figure.colour,
+                                          centre, local, "MANNEQUIN", m, &m);
+    w.I32(DatabaseCode(a));
+    w.U8(a.gender);
+    w.U8(a.bodyType);
+    w.U8(a.population);
+
+    w.F32(a.sizeRow >= 0 && a.sizeRow < 5 ? kPercentiles[a.sizeRow] : 0.0f);
+    for (int j = 0; j < kSegmentCount; ++j) {
+        const CBodyPart& part = *figure.GetSegment(j);
+        w.Point(part.upperLimits - part.angles);
+        w.Point(part.lowerLimits - part.angles);
+    }
+    for (const Vec3& s : a.scale)
+        w.Point(s);
+    for (int i = 0; i < 48; ++i)
+        w.F32(1.0f);
+    const CBodyPart& head = *figure.GetSegment(kHead);
+    // The eyes: vertices 2 and 3 of the head mesh.
+    w.Point(head.vertices.size() > 3 ? head.vertices[2] : Vec3());
+    w.Point(head.vertices.size() > 3 ? head.vertices[3] : Vec3());
+    for (double value : head.transform.m)
+        w.F32(static_cast<float>(value));
+    w.F32(a.stature);
+    w.F32(a.weight);
+    w.Zeros(72);
+
+    w.U8(0);
+    w.U8(0);
+    w.I32(0);
+    w.I32(0);
+    w.Zeros(24);
+    WriteMatrixColumns(w, pelvisPlacement);
+    PatchRecordLength(w, start);
+}
+
+void WriteSegmentRecord(CByteWriter& w, const CMannequin& figure, const CBodyPart& part,
+                        const Vec3& pelvis) {
+    const std::vector<Vec3> points = StoredPoints(part.vertices, part.transform);
+    const BoundingBox box = BoundsOf(points);
+    const std::string name = part.name + std::to_string(figure.colour);
+    const Matrix4 stored = part.transform * Translation(pelvis);
+    const std::size_t start =
+        BeginRecord(w, kTypeBodyPart, part, 0, figure.colour, pelvis, box, name.c_str(), stored);
+    w.I32(static_cast<std::int32_t>(points.size()));
+    w.I32(static_cast<std::int32_t>(part.faces.size()));
+    WritePoints(w, points);
+    for (const Quad& q : part.faces)
+        for (int index : q)
+            w.I32(index);
+    PatchRecordLength(w, start);
+}
+
+void WriteForceBlock(CByteWriter& w, const CMannequin& figure, const Vec3& pelvis) {
+    const std::size_t start = BeginRecord(w, kTypeForce, figure, 0, figure.colour, Vec3(),
+                                          BoundingBox(), "FORCE", Matrix4(true));
+    w.I32(static_cast<std::int32_t>(figure.forces.size()));
+    for (const CForce* f : figure.forces) {
+        // The point relative to the origin of the segment's stored matrix (its frame moved by the
+        // pelvis offset), taken without the translation so nothing cancels.
+        const CBodyPart& part = *figure.GetSegment(f->segment);
+        w.U8(f->segment);
+        w.U8(f->kind);
+        w.Point(TransformPoint(RotationPart(part.transform), f->location - pelvis));
+        w.Point(f->force);
+        w.Point(f->torque);
+    }
+    PatchRecordLength(w, start);
+}
+
+bool Finite(double v) {
+    return std::isfinite(v);
+}
+
+// The figure's placement from the record header's matrix: translations below 1e-10 or above
+// 1e10 read as 0, a rotation part with an element outside [-1, 1] (or not a number) as none.
+Matrix4 PlacementFromStored(const Matrix4& stored) {
+    Matrix4 placement(true);
+    bool rotationValid = true;
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            const double v = stored(row, col);
+            rotationValid = rotationValid && Finite(v) && v >= -1.0 && v <= 1.0;
+        }
+    if (rotationValid)
+        placement = RotationPart(stored);
+    for (int axis = 0; axis < 3; ++axis) {
+        const double v = stored(axis, 3);
+        placement(axis, 3) = (!Finite(v) || std::fabs(v) < 1e-10 || std::fabs(v) > 1e10) ? 0.0 : v;
+    }
+    for (int col = 0; col < 3; ++col)
+        placement(3, col) = 0.0;
+    placement(3, 3) = 1.0;
+    return placement;
+}
+
+float Rounded(double v) {
+    return static_cast<float>(v);
+}
+
+// While it lives, the figure stands exactly as a reader of its records rebuilds it: placement
+// rounded to float32 and each joint angle to its limit minus the float32 distance stored.
+// Written world data then reads back and writes again to the same bytes. The figure's own
+// state comes back afterwards.
+class CStoredPose {
+public:
+    explicit CStoredPose(CMannequin& figure) : figure(figure), placement(figure.transform) {
+        for (double& v : figure.transform.m)
+            v = Rounded(v);
+        for (int j = 0; j < kSegmentCount; ++j) {
+            CBodyPart& part = *figure.GetSegment(j);
+            angles[j] = part.angles;
+            rotations[j] = part.jointRotation;
+            const Vec3 gap = part.upperLimits - part.angles;
+            part.angles = part.upperLimits - Vec3(Rounded(gap.x), Rounded(gap.y), Rounded(gap.z));
+            part.RebuildJointRotation();
+        }
+        figure.UpdatePosture();
+    }
+    ~CStoredPose() {
+        figure.transform = placement;
+        for (int j = 0; j < kSegmentCount; ++j) {
+            figure.GetSegment(j)->angles = angles[j];
+            figure.GetSegment(j)->jointRotation = rotations[j];
+        }
+        figure.UpdatePosture();
+    }
+    CStoredPose(const CStoredPose&) = delete;
+    CStoredPose& operator=(const CStoredPose&) = delete;
+
+private:
+    CMannequin& figure;
+    Matrix4 placement;
+    std::array<Vec3, kSegmentCount> angles;
+    std::array<Matrix4, kSegmentCount> rotations;
+};
+
+// A figure rebuilt from its stored anthropometry: by the context's builder, or as a Human
+// figure from the data directory. Null when it cannot be built.
+CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx) {
+    CMannequin* figure = nullptr;
+    if (ctx.buildFigure) {
+        figure = ctx.buildFigure(anthropometry);
+    } else {
+        CStderrReporter fallback;
+        figure = new CMannequin(0, anthropometry, ctx.reporter ? *ctx.reporter : fallback);
+        if (!figure->valid) {
+            delete figure;
+            figure = nullptr;
+        }
+    }
+    if (figure)
+        figure->settings = ctx.settings;
+    return figure;
+}
+
+} // namespace
+
+void WriteMannequinRecords(CByteWriter& w, CSceneObject& object) {
+    auto& figure = static_cast<CMannequin&>(object);
+    const CStoredPose stored(figure);
+    const Vec3 pelvis = PelvisOffset(figure.anthropometry);
+    WriteFigureRecord(w, figure, figure.transform * Translation(pelvis));
+    for (int j = 0; j < kSegmentCount; ++j)
+        WriteSegmentRecord(w, figure, *figure.GetSegment(j), pelvis);
+    if (!figure.forces.empty())
+        WriteForceBlock(w, figure, pelvis);
+}
+
+void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& payload,
+                                     CSceneObject* group) {
+    figure = nullptr;
+    segmentCount = 0;
+    if (h.length != static_cast<std::int32_t>(kMannequinRecordSize))
+        return;
+    CAnthropometry a;
+    payload.I32(); // database code: the population byte says it all
+    a.gender = payload.U8() == kFemale ? kFemale : kMale;
+    a.bodyType = payload.U8();
+    a.population = payload.U8();
+    CByteReader block = payload.Sub(kMannequinBlockSize);
+    const float percentile = block.F32();
+    a.sizeRow = kCustomSizeRow;
+    for (int row = 0; row < 5; ++row)
+        if (percentile == kPercentiles[row])
+            a.sizeRow = row;
+    for (int j = 0; j < kSegmentCount; ++j) {
+        upperMinusAngle[j] = block.Point();
+        block.Point(); // lower limit minus angle: the limits come from the limit file
+    }
+    CByteReader scales(block), factors(block);
+    scales.Skip(kScaleOffset - kUpperMinusAngleOffset - 46 * 24);
+    factors.Skip(kScaleFactorOffset - kUpperMinusAngleOffset - 46 * 24);
+    for (Vec3& s : a.scale) {
+        const Vec3 value = scales.Point();
+        const Vec3 factor = factors.Point();
+        s = Vec3(value.x * factor.x, value.y * factor.y, value.z * factor.z);
+    }
+    block.Skip(kStatureOffset - kUpperMinusAngleOffset - 46 * 24);
+    a.stature = block.F32();
+    a.weight = block.F32();
+    // The closing matrix (placement times the pelvis offset) repeats the header's placement.
+
+    CMannequin* built = BuildStoredFigure(a, context);
+    if (!built)
+        return;
+    built->colour = h.colour;
+    built->UpdatePosture();
+    built->AddToList(objects);
+    built->transform = PlacementFromStored(h.matrix);
+    if (group && !group->parent) {
+        group->transform = Inverse(built->transform) * group->transform;
+        group->type = kTypeWheelchair;
+        built->AddChild(group);
+    }
+    figure = built;
+}
+
+void CFigureRecordReader::ReadSegment(const SceneRecordHeader& h) {
+    if (!figure || segmentCount >= kSegmentCount)
+        return;
+    segmentMatrices[segmentCount++] = h.matrix;
+    if (segmentCount == kSegmentCount)
+        ApplyStoredJoints();
+}
+
+void CFigureRecordReader::ApplyStoredJoints() {
+    for (int j = 0; j < kSegmentCount; ++j) {
+        CBodyPart& part = *figure->GetSegment(j);
+        part.limitsEnabled = 1;
+        part.angles = part.upperLimits - upperMinusAngle[j];
+        part.RebuildJointRotation();
+        part.Invalidate();
+    }
+    figure->UpdatePosture();
+}
+
+void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& payload) {
+    if (!figure || figure->colour != h.colour || segmentCount < kSegmentCount || !payload.Has(4))
+        return;
+    const std::int64_t count = payload.I32();
+    if (count < 0 || static_cast<std::uint64_t>(count) > payload.Remaining() / kForceEntrySize)
+        return;
+    const Vec3 pelvis = PelvisOffset(figure->anthropometry);
+    for (std::int64_t i = 0; i < count; ++i) {
+        const int segment = payload.U8();
+        const int kind = payload.U8();
+        const Vec3 point = payload.Point();
+        const Vec3 force = payload.Point();
+        const Vec3 torque = payload.Point();
+        if (segment >= kSegmentCount)
+            continue;
+        // Back into the segment's frame: the inverse of the writer's rotation, then the offset.
+        const Matrix4 toSegment = Inverse(RotationPart(figure->GetSegment(segment)->transform));
+        const Vec3 location = TransformPoint(toSegment, point) + pelvis;
+        if (CForce* added =
+                figure->AddForce(segment, kind, location, force, torque, nullptr, false))
+            added->AddToList(objects);
+    }
+    figure->UpdatePosture();
+}

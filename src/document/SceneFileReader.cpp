@@ -1,0 +1,216 @@
+#include "document/SceneFileReader.h"
+
+#include "core/ByteReader.h"
+#include "core/ObjectList.h"
+#include "document/SceneFileFormat.h"
+#include "document/SceneFileMannequin.h"
+#include "draw/Dimension.h"
+#include "draw/Polyface.h"
+#include "draw/Polyline.h"
+#include "draw/Text3D.h"
+
+#include <array>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using namespace scenefile;
+
+namespace {
+
+constexpr std::size_t kPointSize = 12;
+constexpr std::size_t kFaceSize = 16;
+
+SceneRecordHeader ReadRecordHeader(CByteReader& r) {
+    SceneRecordHeader h;
+    h.length = r.I32();
+    h.type = r.U8();
+    h.group = r.U8();
+    r.U8();
+    h.flags = r.U8();
+    h.colour = r.I32();
+    h.centre = r.Point();
+    r.Skip(48); // box corners: derived from the points
+    const std::string name = r.Text(kNameSize);
+    std::strncpy(h.name, name.c_str(), sizeof h.name - 1);
+    for (int col = 0; col < 4; ++col)
+        for (int row = 0; row < 4; ++row)
+            h.matrix(row, col) = r.F32();
+    r.I32();
+    return h;
+}
+
+// `count` points when they fit in what is left of the record.
+bool ReadPoints(CByteReader& r, std::int64_t count, std::vector<Vec3>& points) {
+    if (count < 0 || static_cast<std::uint64_t>(count) > r.Remaining() / kPointSize)
+        return false;
+    points.resize(static_cast<std::size_t>(count));
+    for (Vec3& p : points)
+        p = r.Point();
+    return true;
+}
+
+CSceneObject* ReadPolyline(CByteReader& r) {
+    if (!r.Has(6))
+        return nullptr;
+    auto line = std::make_unique<CPolyline>();
+    const std::int32_t n = r.I32();
+    line->closed = r.U8();
+    r.U8();
+    return ReadPoints(r, n, line->points) ? line.release() : nullptr;
+}
+
+CSceneObject* ReadPolyface(CByteReader& r) {
+    if (!r.Has(8))
+        return nullptr;
+    auto face = std::make_unique<CPolyface>();
+    const std::int64_t n = r.I32();
+    const std::int64_t f = r.I32();
+    if (f < 0 || !ReadPoints(r, n, face->vertices) ||
+        static_cast<std::uint64_t>(f) > r.Remaining() / kFaceSize)
+        return nullptr;
+    face->faces.resize(static_cast<std::size_t>(f));
+    for (Quad& q : face->faces)
+        for (int& index : q) {
+            index = r.I32();
+            if (index < 0 || index >= n)
+                return nullptr;
+        }
+    return face.release();
+}
+
+CSceneObject* ReadText(CByteReader& r) {
+    if (!r.Has(4))
+        return nullptr;
+    auto text = std::make_unique<CText3D>();
+    const int length = r.U8();
+    text->fontChosen = r.U8();
+    text->reserved = r.U8();
+    const int countByte = r.U8();
+    if (!r.Has(length))
+        return nullptr;
+    text->text = r.Text(length);
+    // The count byte holds only the low byte of the stroke count; the record length has it all.
+    std::int64_t count = r.Remaining() / kPointSize;
+    if ((count & 0xFF) != countByte)
+        count = countByte;
+    return ReadPoints(r, count, text->strokes) ? text.release() : nullptr;
+}
+
+CSceneObject* ReadDimension(CByteReader& r) {
+    if (!r.Has(6))
+        return nullptr;
+    const int kind = r.U8();
+    if (kind > kDimensionAngle)
+        return nullptr;
+    auto dim = std::make_unique<CDimension>(kind);
+    dim->reserved = r.U8();
+    const int length = r.U8();
+    r.U8();
+    r.U8();
+    const int count = r.U8();
+    if (!r.Has(length))
+        return nullptr;
+    dim->label = r.Text(length);
+    if (!ReadPoints(r, count, dim->points))
+        return nullptr;
+    if (kind == kDimensionVertical)
+        dim->angle = 90.0f;
+    return dim.release();
+}
+
+CSceneObject* ReadDrawingObject(const SceneRecordHeader& h, CByteReader& payload) {
+    switch (h.type) {
+    case kTypePolyline:
+        return ReadPolyline(payload);
+    case kTypePolyface:
+        return ReadPolyface(payload);
+    case kTypeText:
+        return ReadText(payload);
+    case kTypeDimension:
+        return ReadDimension(payload);
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects,
+                const SceneReadContext& context) {
+    CByteReader r(data, size);
+    if (!r.Has(kSignatureSize + 4))
+        return 0;
+    const std::string signature = r.Text(kSignatureSize);
+    if (signature.compare(0, 5, "Tavro") != 0)
+        return 0;
+    const float version = r.F32();
+    if (version > 3.0f) {
+        if (!r.Has(2))
+            return 0;
+        const int views = r.I16();
+        if (views < 0 || !r.Has(static_cast<std::size_t>(views) * kViewEntrySize))
+            return 0;
+        r.Skip(static_cast<std::size_t>(views) * kViewEntrySize);
+    }
+
+    std::array<CSceneObject*, 256> groups{};
+    CFigureRecordReader figures(context, objects);
+    while (r.Has(kRecordHeaderSize)) {
+        const SceneRecordHeader h = ReadRecordHeader(r);
+        if (h.length < static_cast<std::int32_t>(kRecordHeaderSize) ||
+            !r.Has(static_cast<std::size_t>(h.length) - kRecordHeaderSize))
+            break;
+        CByteReader payload = r.Sub(static_cast<std::size_t>(h.length) - kRecordHeaderSize);
+        CSceneObject* group = nullptr;
+        if (h.group != 0) {
+            if (!groups[h.group]) {
+                groups[h.group] = new CSceneObject();
+                groups[h.group]->attributeB = 1;
+                groups[h.group]->AddToList(objects);
+            }
+            group = groups[h.group];
+        }
+        switch (h.type) {
+        case kTypePolyline:
+        case kTypePolyface:
+        case kTypeText:
+        case kTypeDimension: {
+            CSceneObject* object = ReadDrawingObject(h, payload);
+            if (!object)
+                break;
+            object->colour = h.colour;
+            object->SetName(h.name);
+            object->attributeB = 0;
+            if (group)
+                group->AddChild(object);
+            object->CenterOrigin();
+            object->AddToList(objects);
+            break;
+        }
+        case kTypeMannequin:
+            figures.ReadFigure(h, payload, group);
+            break;
+        case kTypeBodyPart:
+            figures.ReadSegment(h);
+            break;
+        case kTypeForce:
+            figures.ReadForces(h, payload);
+            break;
+        default:
+            break;
+        }
+    }
+    for (CSceneObject* group : groups)
+        if (group)
+            group->CenterOrigin();
+    return 1;
+}
+
+int ReadSceneFile(const std::string& path, CObjectList& objects, const SceneReadContext& context) {
+    std::vector<unsigned char> bytes;
+    if (!ReadFileBytes(path, SIZE_MAX, bytes))
+        return 0;
+    return DecodeScene(bytes.data(), bytes.size(), objects, context);
+}

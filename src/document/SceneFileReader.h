@@ -1,0 +1,47 @@
+#pragma once
+
+#include "core/Matrix4.h"
+#include "core/Vec3.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class CAnthropometry;
+class CMannequin;
+class CObjectList;
+class CUserReporter;
+struct CGlobalSettings;
+
+// What reading figures needs: where to report data file failures, the display switches the
+// rebuilt figures draw with (may be null), and how a figure is rebuilt from its stored
+// anthropometry (null: from the data directory, as New Mannequin builds it; tests give figures
+// of their own). A builder returns null when the figure cannot be built.
+struct SceneReadContext {
+    CUserReporter* reporter = nullptr;
+    const CGlobalSettings* settings = nullptr;
+    std::function<CMannequin*(const CAnthropometry&)> buildFigure;
+};
+
+// Reads a scene file and appends its objects, each followed by its descendants, to `objects`:
+// drawing objects in world placement with their origin at their centre, groups as plain group
+// objects, figures rebuilt with their posture, placement, wheelchair and forces. Returns 0 when
+// the file cannot be opened or is not a scene file (nothing is appended), else 1. Reading stops
+// quietly at the first record that does not fit in the file; records whose contents do not fit
+// their length, or that name vertices that do not exist, are skipped.
+int ReadSceneFile(const std::string& path, CObjectList& objects, const SceneReadContext& context);
+int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects,
+                const SceneReadContext& context);
+
+// The fixed part of an object record.
+struct SceneRecordHeader {
+    std::int32_t length = 0;
+    int type = 0;
+    int group = 0;
+    int flags = 0;
+    std::int32_t colour = 0;
+    Vec3 centre;
+    char name[12] = {};
+    Matrix4 matrix{true}; // stored column by column
+};
