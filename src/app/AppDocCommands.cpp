@@ -254,6 +254,15 @@ bool CAppDoc::OnCommand(int id) {
     case ID_EDIT_DELETE:
         model->OnDelete();
         break;
+    case ID_REACH_LEFT:
+        model->OnReach(MODE_REACH_LEFT);
+        break;
+    case ID_REACH_RIGHT:
+        model->OnReach(MODE_REACH_RIGHT);
+        break;
+    case ID_WALK_PATH:
+        model->OnWalkPath();
+        break;
     case ID_MODE_SELECT:
         if (CTavroView* view = ActiveView())
             view->SetMode(MODE_SELECT);
@@ -346,6 +355,14 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
     case ID_PEOPLE_ANTHROPOMETRY:
     case ID_POSE_SET_INITIAL:
     case ID_POSE_SET_FINAL:
+        state.enabled = !printing && mannequin;
+        return true;
+    case ID_REACH_LEFT:
+    case ID_REACH_RIGHT:
+        state.enabled = !printing && mannequin;
+        state.checked = mode == (id == ID_REACH_LEFT ? MODE_REACH_LEFT : MODE_REACH_RIGHT);
+        return true;
+    case ID_WALK_PATH:
         state.enabled = !printing && mannequin;
         return true;
     case ID_POSE_VIEW_INITIAL:

@@ -219,6 +219,9 @@ void CTavroView::SetMode(int newMode) {
             savedViewType = viewType;
         SetViewType(VIEW_TOP);
         break;
+    case MODE_WALK_MOVE:
+        StartWalking();
+        return;
     default:
         if (mode >= MODE_REACH_RIGHT)
             points.clear();

@@ -1,0 +1,159 @@
+#include "GuiTestSupport.h"
+
+#include "app/AppDoc.h"
+#include "app/MainFrame.h"
+#include "document/TavroDoc.h"
+#include "human/Mannequin.h"
+#include "view/CommandIds.h"
+#include "view/TavroView.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPoint ScreenPointOf(CTavroView* view, const Vec3& world) {
+    const Vec3 w = view->Renderer().camera.Project(world);
+    return QPoint(static_cast<int>(w.x), view->height() - static_cast<int>(w.y));
+}
+
+bool Enabled(CMainFrame* frame, int id) {
+    frame->UpdateCommandUI();
+    return frame->Action(id)->isEnabled();
+}
+
+using ReachWalkTest = ViewFixture;
+
+// Reach Right Hand, a click in front of the figure: the grip goes to the point of the click's
+// ray nearest to where the hand was, one undo step; the mode stays for the next point; a click
+// far off says "Failed to Reach Point" and changes nothing; Esc ends the mode.
+TEST_F(ReachWalkTest, ReachAPickedPointWithTheMouse) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    CMannequin* figure = AddFigure(doc, frame);
+    EXPECT_FALSE(Enabled(frame, ID_REACH_RIGHT));
+    figure->Select();
+    view->RequestZoomExtents();
+    view->Redraw();
+    Pump(100);
+    ASSERT_TRUE(Enabled(frame, ID_REACH_RIGHT));
+    ASSERT_TRUE(Enabled(frame, ID_WALK_PATH));
+
+    frame->RunCommand(ID_REACH_RIGHT);
+    EXPECT_EQ(view->Mode(), MODE_REACH_RIGHT);
+    frame->UpdateCommandUI();
+    EXPECT_TRUE(frame->Action(ID_REACH_RIGHT)->isChecked());
+    EXPECT_FALSE(frame->Action(ID_REACH_LEFT)->isChecked());
+
+    const Vec3 shoulder = TranslationOf(figure->GetSegment(kRightArm)->transform);
+    const Vec3 grip = figure->GripPoint(kRightPalm);
+    const QPoint click = ScreenPointOf(view, shoulder + Vec3(-8, 4, 0)); // out and up
+    Vec3 rayPoint, rayDirection;
+    view->Renderer().camera.Placement(click.x(), click.y(), rayPoint, rayDirection);
+    const Vec3 u = Normalize(rayDirection);
+    const Vec3 expected = rayPoint + u * Dot(u, grip - rayPoint);
+    const std::size_t undo = doc->Model().UndoDepth();
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, click);
+    Pump(50);
+    const Vec3 reached = figure->GripPoint(kRightPalm);
+    EXPECT_NEAR(Distance(reached, expected), 0.0, 0.05);
+    EXPECT_EQ(doc->Model().UndoDepth(), undo + 1);
+    EXPECT_EQ(view->Mode(), MODE_REACH_RIGHT);
+    Screenshot(frame, "reach-right-hand");
+
+    AnswerMessageBoxesFor([&] {
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier,
+                          ScreenPointOf(view, shoulder + Vec3(-60, 30, 0)));
+        Pump(50);
+    });
+    EXPECT_EQ(LastMessage(), "Failed to Reach Point");
+    EXPECT_EQ(figure->GripPoint(kRightPalm), reached);
+    EXPECT_EQ(doc->Model().UndoDepth(), undo + 1);
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Model().PendingOperationCode(), kPendingNone);
+}
+
+// Walk on path: left clicks draw the path in the top view, the right button starts the walk
+// in the view shown before, the 100 ms timer moves the figure along the path, and Esc ends it:
+// the path is gone, the posture restored, the figure left where it stood.
+TEST_F(ReachWalkTest, DrawAPathAndWalkItUntilEsc) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    CMannequin* figure = AddFigure(doc, frame);
+    figure->Select();
+    view->SetViewType(VIEW_USER);
+    const std::size_t objects = doc->Objects().size();
+    const Vec3 knee = figure->GetSegment(kLeftLowerLeg)->angles;
+
+    frame->RunCommand(ID_WALK_PATH);
+    EXPECT_EQ(view->Mode(), MODE_WALK_PATH);
+    EXPECT_EQ(view->GetViewType(), VIEW_TOP);
+    view->Redraw();
+    Pump(50);
+    // One point is not a path: the message, and drawing goes on.
+    QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, Vec3(0, 0, 0)));
+    AnswerMessageBoxesFor([&] { QTest::mouseClick(view, Qt::RightButton); });
+    EXPECT_EQ(LastMessage(),
+              "Two or more points are required. Please reselect points with left button");
+    EXPECT_EQ(view->Mode(), MODE_WALK_PATH);
+
+    const std::size_t undo = doc->Model().UndoDepth();
+    for (const Vec3& p : {Vec3(0, 0, 0), Vec3(0, 0, 60), Vec3(60, 0, 60)})
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
+    ASSERT_EQ(view->Points().size(), 3u);
+    EXPECT_EQ(doc->Objects().size(), objects + 1); // the path
+    QTest::mouseClick(view, Qt::RightButton);
+    EXPECT_EQ(view->Mode(), MODE_WALK_MOVE);
+    EXPECT_EQ(view->GetViewType(), VIEW_USER);
+    EXPECT_EQ(doc->Model().UndoDepth(), undo + 1);
+
+    // About ten ticks: the figure walks along the first leg, facing +z.
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1000)
+        Pump(20);
+    const Vec3 at = TranslationOf(figure->transform);
+    EXPECT_NEAR(at.x, view->Points()[0].x, 1.0);
+    EXPECT_GT(at.z - view->Points()[0].z, 20.0);
+    Screenshot(frame, "walk-on-path");
+
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Objects().size(), objects);
+    EXPECT_EQ(figure->GetSegment(kLeftLowerLeg)->angles, knee);
+    const Vec3 stopped = TranslationOf(figure->transform);
+    EXPECT_EQ(stopped.x, at.x);
+    EXPECT_GE(stopped.z, at.z);
+    Pump(300);
+    EXPECT_EQ(TranslationOf(figure->transform), stopped); // the timer is gone
+}
+
+// A short path ends the walk by itself.
+TEST_F(ReachWalkTest, WalkEndsAtTheEndOfThePath) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    CMannequin* figure = AddFigure(doc, frame);
+    figure->Select();
+    frame->RunCommand(ID_WALK_PATH);
+    view->Redraw();
+    Pump(50);
+    for (const Vec3& p : {Vec3(0, 0, 0), Vec3(13, 0, 0)})
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
+    QTest::mouseClick(view, Qt::RightButton);
+    QElapsedTimer clock;
+    clock.start();
+    while (view->Mode() == MODE_WALK_MOVE && clock.elapsed() < 3000)
+        Pump(20);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    // Steps at 0, 6 and 12 of the 13 in long path, heading +x.
+    ASSERT_EQ(figure->walkPath.size(), 2u);
+    const Vec3 first = figure->walkPath[0];
+    EXPECT_NEAR(figure->transform(0, 2), 1.0, 1e-6);
+    EXPECT_GT(TranslationOf(figure->transform).x, first.x + 11.0);
+}
+
+} // namespace
