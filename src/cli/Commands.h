@@ -14,3 +14,5 @@ int RunRenderCommand(int argc, char** argv);
 int RunReachCommand(int argc, char** argv);
 // tavrona-cli walk --path X,Z;... [--steps N] [-o DIR | --sheet FILE]: a figure walks a path.
 int RunWalkCommand(int argc, char** argv);
+// tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
+int RunRecordCommand(int argc, char** argv);

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
     {"reach", RunReachCommand, "reach a point with a figure's hand; print the joint angles"},
     {"walk", RunWalkCommand, "walk a figure along a floor path; print or picture every step"},
+    {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
 };
 
 int Usage(std::FILE* out, int status) {
