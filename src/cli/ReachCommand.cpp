@@ -3,7 +3,11 @@
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
 #include "cli/NumberLists.h"
+#include "cli/ScenePictures.h"
+#include "core/BoundingBox.h"
 #include "core/UserReporter.h"
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
 
@@ -15,13 +19,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tavrona-cli reach --hand left|right --target X,Y,Z [--direction DX,DY,DZ]\n"
-    "                         [figure options]\n"
+    "                         [-o OUT.png [--view front|top|right|left|user]] [figure options]\n"
     "Builds the figure and reaches the target with the hand. Points are inches in the figure's\n"
     "own coordinates: origin midway between the hip joints, +y up, facing +z, left at +x.\n"
     "Without --direction the grip point goes to the target itself; with it, target and\n"
     "direction are a picking ray and the grip goes to the ray's point nearest to the hand.\n"
     "Prints reached, the chest bend, the grip point and every joint's angles as JSON; the\n"
-    "exit status is 0 whether the point was reached or not. Figure options:\n";
+    "exit status is 0 whether the point was reached or not. -o also draws the figure after\n"
+    "the reach with a ball on the target (640x480 pixels, default view user). Figure options:\n";
+
+constexpr double kTargetBallRadius = 1.0; // in
 
 int Usage(const std::string& problem) {
     std::fprintf(stderr, "tavrona-cli reach: %s\n%s%s", problem.c_str(), kUsage,
@@ -44,6 +51,24 @@ void WriteReach(const CMannequin& figure, int hand, int reached) {
     std::fputs(json.Text().c_str(), stdout);
 }
 
+// The figure and a ball on the target (scene points), the camera taking in both.
+bool DrawReach(CMannequin& figure, const Vec3& target, int view, const std::string& path,
+               CUserReporter& reporter) {
+    CPolyface ball;
+    ball.Build(kShapeSphere, {target, target + Vec3(kTargetBallRadius, 0, 0)});
+    ball.colour = 0x0000FF; // red
+    BoundingBox box;
+    figure.CollectBounds(box);
+    box.Extend(target - Vec3(2, 2, 2));
+    box.Extend(target + Vec3(2, 2, 2));
+    CScenePictures picture(640, 480, reporter);
+    if (!picture.Begin(view, box.min, box.max))
+        return false;
+    figure.AddToList(picture.Objects());
+    ball.AddToList(picture.Objects());
+    return picture.DrawTo(path);
+}
+
 } // namespace
 
 int RunReachCommand(int argc, char** argv) {
@@ -51,6 +76,8 @@ int RunReachCommand(int argc, char** argv) {
     int hand = -1;
     Vec3 target, direction;
     bool haveTarget = false, haveDirection = false;
+    std::string picture;
+    int view = VIEW_USER;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -70,6 +97,11 @@ int RunReachCommand(int argc, char** argv) {
         } else if (name == "--direction") {
             if (!(haveDirection = ParseTriple(value, direction)) || Length(direction) <= 0.0)
                 return Usage("bad value for --direction: \"" + value + "\" (a non-zero DX,DY,DZ)");
+        } else if (name == "-o" || name == "--output") {
+            picture = value;
+        } else if (name == "--view") {
+            if (!FixedViewNamed(value, view))
+                return Usage("bad value for --view: \"" + value + "\"");
         } else {
             std::string error;
             const int taken = TakeFigureOption(name, value, choice, error);
@@ -104,5 +136,10 @@ int RunReachCommand(int argc, char** argv) {
     }
     figure->UpdatePosture();
     WriteReach(*figure, hand, reached);
+    if (!picture.empty()) {
+        const Vec3 shown = haveDirection ? figure->GripPoint(hand) : worldTarget;
+        if (!DrawReach(*figure, reached ? shown : worldTarget, view, picture, reporter))
+            return 1;
+    }
     return 0;
 }

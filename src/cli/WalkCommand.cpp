@@ -3,18 +3,13 @@
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
 #include "cli/NumberLists.h"
+#include "cli/ScenePictures.h"
 #include "core/BoundingBox.h"
-#include "core/GlobalSettings.h"
 #include "core/MathConstants.h"
-#include "core/ObjectList.h"
 #include "core/UserReporter.h"
-#include "core/ViewTypes.h"
 #include "draw/Polyline.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
-#include "render/EglContext.h"
-#include "render/GLRender.h"
-#include "render/Image.h"
 
 #include <cmath>
 #include <cstdio>
@@ -43,7 +38,6 @@ constexpr const char* kUsage =
 constexpr int kMaxSteps = 100000;
 constexpr int kMaxSheetCells = 400;
 constexpr int kMaxPictureSide = 4096;
-constexpr double kMargin = 0.9;
 
 struct WalkOptions {
     std::vector<Vec3> path;
@@ -99,15 +93,9 @@ int ParseOptions(int argc, char** argv, WalkOptions& options) {
             options.sheet = value;
         else if (name == "--size" && value.find_first_of("xX") != std::string::npos)
             ok = ParsePictureSize(value, options.width, options.height);
-        else if (name == "--view") {
-            const char* names[] = {"front", "top", "right", "left", "user"};
-            ok = false;
-            for (int v = 0; v < 5; ++v)
-                if (value == names[v]) {
-                    options.view = v; // ViewType order
-                    ok = true;
-                }
-        } else {
+        else if (name == "--view")
+            ok = FixedViewNamed(value, options.view);
+        else {
             std::string error;
             const int taken = TakeFigureOption(name, value, options.figure, error);
             if (taken != 1)
@@ -135,54 +123,6 @@ int CountSteps(const CMannequin& figure, const WalkOptions& options) {
         ++count;
     return count;
 }
-
-// Every step's picture from one camera that takes in the figure anywhere on the path.
-class StepPictures {
-public:
-    StepPictures(const WalkOptions& options, CUserReporter& reporter)
-        : options(options), context(options.width, options.height), render(settings, reporter) {}
-
-    bool Begin(CMannequin& figure, const std::vector<Vec3>& path) {
-        if (!render.InitOffscreenRender(&context, nullptr, options.width, options.height)) {
-            std::fputs(kInitOpenGLFailed, stderr);
-            return false;
-        }
-        render.SetRenderMode(RENDER_SHADED);
-        render.SetViewType(options.view);
-        if (options.view == VIEW_USER)
-            render.camera.SetUserVectors(Vec3(1, 1, 1), Vec3(0, 1, 0));
-        BoundingBox figureBox;
-        figure.CollectBounds(figureBox);
-        BoundingBox box;
-        for (const Vec3& p : path) {
-            box.Extend(figureBox.min + Vec3(p.x, 0, p.z));
-            box.Extend(figureBox.max + Vec3(p.x, 0, p.z));
-        }
-        if (render.ZoomToExtents(box.min, box.max))
-            render.camera.zoom *= kMargin;
-        pathLine.Build(1, path);
-        pathLine.colour = 0x0000FF; // red: the path stands out from the blue floor lines
-        pathLine.AddToList(objects);
-        figure.AddToList(objects);
-        return true;
-    }
-    bool Draw(CImage& image) {
-        if (!render.RenderObjectList(objects, PICK_NONE, 1, 0) || !render.ReadImage(image)) {
-            std::fprintf(stderr, "tavrona-cli walk: %s\n",
-                         render.message ? render.message : "no frame");
-            return false;
-        }
-        return true;
-    }
-
-private:
-    const WalkOptions& options;
-    CGlobalSettings settings;
-    CEglContext context;
-    CGLRender render;
-    CPolyline pathLine;
-    CObjectList objects;
-};
 
 // Copies `cell` into the sheet at column, row, with a one-pixel grey frame.
 void PlaceCell(CImage& sheet, const CImage& cell, int column, int row) {
@@ -242,11 +182,26 @@ int RunWalkCommand(int argc, char** argv) {
         }
     }
 
-    std::unique_ptr<StepPictures> camera;
+    // One camera for every step, taking in the figure anywhere on the path, which lies on the
+    // floor under its feet.
+    CPolyline pathLine;
+    std::unique_ptr<CScenePictures> camera;
     if (pictures) {
-        camera = std::make_unique<StepPictures>(options, reporter);
-        if (!camera->Begin(*figure, options.path))
+        BoundingBox figureBox, box;
+        figure->CollectBounds(figureBox);
+        std::vector<Vec3> floor = options.path;
+        for (Vec3& p : floor) {
+            box.Extend(figureBox.min + Vec3(p.x, 0, p.z));
+            box.Extend(figureBox.max + Vec3(p.x, 0, p.z));
+            p.y = figureBox.min.y;
+        }
+        pathLine.Build(1, floor);
+        pathLine.colour = 0x0000FF; // red
+        camera = std::make_unique<CScenePictures>(options.width, options.height, reporter);
+        if (!camera->Begin(options.view, box.min, box.max))
             return 1;
+        pathLine.AddToList(camera->Objects());
+        figure->AddToList(camera->Objects());
     }
     const int columns = static_cast<int>(std::ceil(std::sqrt(static_cast<double>(count))));
     CImage sheet;

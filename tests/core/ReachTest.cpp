@@ -100,8 +100,6 @@ TEST_F(ReachTest, GripLandsOnTargetsAcrossTheWorkspaceWithMirroredAngles) {
         const Vec3 leftShoulder = Segment(kLeftArm).angles;
         const Vec3 leftElbow = Segment(kLeftForearm).angles;
         const Vec3 leftChest = Segment(kChest).angles;
-        printf("L %g %g %g | %g %g %g | chest %g\n", leftShoulder.x, leftShoulder.y, leftShoulder.z,
-               leftElbow.x, leftElbow.y, leftElbow.z, leftChest.x);
 
         ASSERT_EQ(figure->ReachPoint(kRightPalm, rightTarget), 1) << offset.x << "," << offset.y;
         ExpectVecNear(GripFromAngles(kRightPalm), rightTarget, kOnTarget);

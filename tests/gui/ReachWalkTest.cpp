@@ -3,6 +3,8 @@
 #include "app/AppDoc.h"
 #include "app/MainFrame.h"
 #include "document/TavroDoc.h"
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
 #include "human/Mannequin.h"
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
@@ -17,6 +19,19 @@ namespace {
 QPoint ScreenPointOf(CTavroView* view, const Vec3& world) {
     const Vec3 w = view->Renderer().camera.Project(world);
     return QPoint(static_cast<int>(w.x), view->height() - static_cast<int>(w.y));
+}
+
+// A flat slab under the figure, 200 in square: the top view zoomed to it shows the whole path.
+void AddFloorSlab(CAppDoc* doc) {
+    auto* slab = new CPolyface;
+    slab->Build(kShapeBox, {Vec3(-100, -38, -100), Vec3(100, -37, 100)});
+    doc->AddObject(slab);
+}
+
+void ShowAll(CTavroView* view) {
+    view->RequestZoomExtents();
+    view->Redraw();
+    Pump(100);
 }
 
 bool Enabled(CMainFrame* frame, int id) {
@@ -85,15 +100,16 @@ TEST_F(ReachWalkTest, DrawAPathAndWalkItUntilEsc) {
         GTEST_SKIP() << "body meshes are not in the data directory";
     CMannequin* figure = AddFigure(doc, frame);
     figure->Select();
+    AddFloorSlab(doc);
     view->SetViewType(VIEW_USER);
+    ShowAll(view);
     const std::size_t objects = doc->Objects().size();
     const Vec3 knee = figure->GetSegment(kLeftLowerLeg)->angles;
 
     frame->RunCommand(ID_WALK_PATH);
     EXPECT_EQ(view->Mode(), MODE_WALK_PATH);
     EXPECT_EQ(view->GetViewType(), VIEW_TOP);
-    view->Redraw();
-    Pump(50);
+    ShowAll(view);
     // One point is not a path: the message, and drawing goes on.
     QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, Vec3(0, 0, 0)));
     AnswerMessageBoxesFor([&] { QTest::mouseClick(view, Qt::RightButton); });
@@ -102,7 +118,7 @@ TEST_F(ReachWalkTest, DrawAPathAndWalkItUntilEsc) {
     EXPECT_EQ(view->Mode(), MODE_WALK_PATH);
 
     const std::size_t undo = doc->Model().UndoDepth();
-    for (const Vec3& p : {Vec3(0, 0, 0), Vec3(0, 0, 60), Vec3(60, 0, 60)})
+    for (const Vec3& p : {Vec3(0, 0, -80), Vec3(0, 0, 80), Vec3(60, 0, 80)})
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
     ASSERT_EQ(view->Points().size(), 3u);
     EXPECT_EQ(doc->Objects().size(), objects + 1); // the path
@@ -138,9 +154,9 @@ TEST_F(ReachWalkTest, WalkEndsAtTheEndOfThePath) {
         GTEST_SKIP() << "body meshes are not in the data directory";
     CMannequin* figure = AddFigure(doc, frame);
     figure->Select();
+    AddFloorSlab(doc);
     frame->RunCommand(ID_WALK_PATH);
-    view->Redraw();
-    Pump(50);
+    ShowAll(view);
     for (const Vec3& p : {Vec3(0, 0, 0), Vec3(13, 0, 0)})
         QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
     QTest::mouseClick(view, Qt::RightButton);
