@@ -368,7 +368,8 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
         state.checked = mode == (id == ID_REACH_LEFT ? MODE_REACH_LEFT : MODE_REACH_RIGHT);
         return true;
     case ID_WALK_PATH:
-        state.enabled = !printing && mannequin;
+        // One walk at a time: the view's timer and path belong to the walk running.
+        state.enabled = !printing && mannequin && !model->WalkingFigure();
         return true;
     case ID_POSE_VIEW_INITIAL:
         state.enabled = !printing && model->InitialPosture() != nullptr;

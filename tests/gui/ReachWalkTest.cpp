@@ -125,6 +125,7 @@ TEST_F(ReachWalkTest, DrawAPathAndWalkItUntilEsc) {
     QTest::mouseClick(view, Qt::RightButton);
     EXPECT_EQ(view->Mode(), MODE_WALK_MOVE);
     EXPECT_EQ(view->GetViewType(), VIEW_USER);
+    EXPECT_FALSE(Enabled(frame, ID_WALK_PATH)); // one walk at a time
     EXPECT_EQ(doc->Model().UndoDepth(), undo + 1);
 
     // About ten ticks: the figure walks along the first leg, facing +z.
