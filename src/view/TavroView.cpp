@@ -42,6 +42,11 @@ CTavroView::~CTavroView() {
     // The renderer releases its display lists in this view's context.
     makeCurrent();
     doc->RemoveView(this);
+    // A walk ends with the view whose timer drives it.
+    if (walkTimer != 0) {
+        RemoveConstruction();
+        doc->EndWalk();
+    }
 }
 
 void CTavroView::initializeGL() {

@@ -166,11 +166,33 @@ TEST_F(ReachWalkTest, WalkEndsAtTheEndOfThePath) {
     while (view->Mode() == MODE_WALK_MOVE && clock.elapsed() < 3000)
         Pump(20);
     EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Model().WalkingFigure(), nullptr);
     // Steps at 0, 6 and 12 of the 13 in long path, heading +x.
     ASSERT_EQ(figure->walkPath.size(), 2u);
     const Vec3 first = figure->walkPath[0];
     EXPECT_NEAR(figure->transform(0, 2), 1.0, 1e-6);
     EXPECT_GT(TranslationOf(figure->transform).x, first.x + 11.0);
+}
+
+// Closing the window during a walk ends the walk: the next one can start.
+TEST_F(ReachWalkTest, ClosingTheViewEndsItsWalk) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    CMannequin* figure = AddFigure(doc, frame);
+    figure->Select();
+    AddFloorSlab(doc);
+    const std::size_t objects = doc->Objects().size();
+    frame->RunCommand(ID_WALK_PATH);
+    ShowAll(view);
+    for (const Vec3& p : {Vec3(0, 0, -80), Vec3(0, 0, 80)})
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
+    QTest::mouseClick(view, Qt::RightButton);
+    ASSERT_NE(doc->Model().WalkingFigure(), nullptr);
+    frame->RunCommand(ID_WINDOW_FOUR_VIEWS); // closes this window
+    Pump(50);
+    EXPECT_EQ(doc->Model().WalkingFigure(), nullptr);
+    EXPECT_EQ(doc->Objects().size(), objects);
+    EXPECT_TRUE(Enabled(frame, ID_WALK_PATH));
 }
 
 } // namespace
