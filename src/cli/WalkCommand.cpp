@@ -33,9 +33,9 @@ constexpr const char* kUsage =
     "  --view NAME    camera of the pictures (default user), the same for every step\n"
     "figure options:\n";
 
-// A walk longer than this is cut short (a path thousands of miles long is a typing error);
-// a contact sheet holds at most kMaxSheetCells pictures.
-constexpr int kMaxSteps = 100000;
+// A walk longer than this (over a mile) is cut short, with a note: such a path is a typing
+// error. A contact sheet holds at most kMaxSheetCells pictures.
+constexpr int kMaxSteps = 10000;
 constexpr int kMaxSheetCells = 400;
 constexpr int kMaxPictureSide = 4096;
 
@@ -166,6 +166,8 @@ int RunWalkCommand(int argc, char** argv) {
     }
     figure->UpdatePosture();
     const int count = CountSteps(*figure, options);
+    if (count == kMaxSteps && options.steps < kMaxSteps)
+        std::fprintf(stderr, "tavrona-cli walk: the walk is cut short after %d steps\n", kMaxSteps);
     const bool pictures = !options.folder.empty() || !options.sheet.empty();
     if (!options.sheet.empty() && (count == 0 || count > kMaxSheetCells)) {
         std::fprintf(stderr, "tavrona-cli walk: a contact sheet takes 1 to %d steps, not %d\n",

@@ -155,15 +155,16 @@ public:
     int Reach(int hand, const Vec3& point, const Vec3& direction, CUserReporter& reporter);
     // Puts the grip point on `target`: the arm alone with the trunk upright, else with the
     // chest bent forward one degree at a time up to its upper limit, then backward from its
-    // lower limit. On success the chest keeps the bend (its y and z reset) and the wrist is
-    // straight; on failure (1 when reached, else 0) every joint is exactly as before.
+    // lower limit. Returns 1 when reached: the chest keeps the bend (its y and z reset) and
+    // the wrist is straight. On failure (0) every joint is exactly as before.
     int ReachPoint(int hand, const Vec3& target);
     // Two-link solution for the arm of `hand` towards `local`, a point in the upper arm's base
     // frame: turns the shoulder about its y then x axis and the elbow about x, each turn taken
     // whole within the joint limits. 0 when the point is out of the arm's reach or a limit
     // stops a turn (the joints then stay as far as they got).
     int SolveArm(int hand, const Vec3& local);
-    // Grip point of `hand` in the scene: the palm's grip vertex placed by its base frame.
+    // Grip point of `hand` in the scene: the palm's grip vertex placed as the palm is drawn
+    // (its wrist joint included); the origin for a bad hand or a palm without that vertex.
     Vec3 GripPoint(int hand) const;
 
     // Walking along a floor path (Walking.cpp). StartWalk keeps the path, reads the gait cycle

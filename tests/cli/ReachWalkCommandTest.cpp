@@ -106,6 +106,11 @@ TEST(WalkCommandTest, StepsFollowThePathAndPicturesAreWritten) {
 
     const RunResult two = RunCli(kData, "walk --path '0,0;0,30' --steps 2");
     EXPECT_TRUE(PythonAgrees(two.out, "len(d['steps']) == 2"));
+    // A path of a million miles is cut short with a note.
+    const RunResult endless = RunCli(kData, "walk --path '0,0;0,6.336e10'");
+    EXPECT_EQ(endless.status, 0);
+    EXPECT_TRUE(PythonAgrees(endless.out, "len(d['steps']) == 10000"));
+    EXPECT_NE(endless.err.find("cut short"), std::string::npos);
 
     const std::string sheet = ::testing::TempDir() + "walk_sheet.png";
     const RunResult pictured =
