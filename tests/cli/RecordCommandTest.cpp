@@ -1,4 +1,5 @@
 // tavrona-cli record: a posture transition as a video that ffprobe reads.
+#include "../VideoProbe.h"
 #include "CliRunner.h"
 
 #include <gtest/gtest.h>
@@ -11,22 +12,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kData = TAVRONA_SOURCE_DIR "/data";
-
-std::string Probe(const std::string& path) {
-    std::string out;
-    std::FILE* pipe = popen(("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-                             "stream=codec_name,width,height,r_frame_rate,nb_read_frames "
-                             "-of csv=p=0 '" +
-                             path + "'")
-                                .c_str(),
-                            "r");
-    char buffer[256];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-        out += buffer;
-    if (pipe)
-        pclose(pipe);
-    return out;
-}
 
 TEST(RecordCommand, TransitionBecomesElevenFramesAtTenPerSecond) {
     const fs::path folder =
@@ -43,7 +28,7 @@ TEST(RecordCommand, TransitionBecomesElevenFramesAtTenPerSecond) {
                                             "--codec h264 --size 321x243");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Numbers(run.out, "frames"), std::vector<double>{11});
-    EXPECT_EQ(Probe(video + ".mp4"), "h264,320,240,10/1,11\n");
+    EXPECT_EQ(ProbeVideo(video + ".mp4"), "h264,320,240,10/1,11\n");
 
     // Bad requests are refused before anything is written.
     EXPECT_EQ(RunCli(kData, "record '" + scene + "' -o x.avi --initial-posture 1").status, 2);

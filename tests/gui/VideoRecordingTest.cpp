@@ -1,5 +1,6 @@
 // Record AVI from the menu: the file and codec dialogs, then a video of the view that ffprobe
 // reads with the view's size rounded down to multiples of 4.
+#include "../VideoProbe.h"
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
@@ -20,21 +21,6 @@
 #include <QTimer>
 
 namespace {
-
-std::string Probe(const QString& path) {
-    std::string out;
-    const std::string command = "ffprobe -v error -count_frames -select_streams v:0 "
-                                "-show_entries stream=codec_name,width,height,r_frame_rate,"
-                                "nb_read_frames -of csv=p=0 '" +
-                                path.toStdString() + "'";
-    std::FILE* pipe = popen(command.c_str(), "r");
-    char buffer[256];
-    while (pipe && std::fgets(buffer, sizeof buffer, pipe))
-        out += buffer;
-    if (pipe)
-        pclose(pipe);
-    return out;
-}
 
 using VideoRecording = ViewFixture;
 
@@ -78,7 +64,7 @@ TEST_F(VideoRecording, RecordAviWritesTheTransitionAsTheViewShowsIt) {
     Pump(100);
     const int w = static_cast<int>(view->width() * view->devicePixelRatioF()) / 4 * 4;
     const int h = static_cast<int>(view->height() * view->devicePixelRatioF()) / 4 * 4;
-    EXPECT_EQ(Probe(path + ".avi"),
+    EXPECT_EQ(ProbeVideo((path + ".avi").toStdString()),
               "ffv1," + std::to_string(w) + "," + std::to_string(h) + ",10/1,11\n");
     // The choice is remembered, and the figure ends in the final posture.
     EXPECT_EQ(QSettings().value("Video/Codec").toString(), "ffv1");

@@ -1,4 +1,5 @@
 // Video recording: files read back by FFmpeg's own tools, failures that leave nothing behind.
+#include "../VideoProbe.h"
 #include "RenderTestSupport.h"
 
 #include "anim/AviWriter.h"
@@ -15,29 +16,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Run(const std::string& command) {
-    std::string out;
-    std::FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    char buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        out.append(buffer, n);
-    pclose(pipe);
-    return out;
-}
-
-// ffprobe's reading of the video stream: "codec,width,height,rate,frames".
-std::string Probe(const std::string& path) {
-    return Run("ffprobe -v error -count_frames -select_streams v:0 -show_entries "
-               "stream=codec_name,width,height,r_frame_rate,nb_read_frames -of csv=p=0 '" +
-               path + "'");
-}
-
 // Frame `index` decoded by ffmpeg as top-down RGB bytes.
 std::string DecodeFrame(const std::string& path, int index) {
-    return Run("ffmpeg -v error -i '" + path + "' -vf 'select=eq(n\\," + std::to_string(index) +
-               ")' -frames:v 1 -f rawvideo -pix_fmt rgb24 -");
+    return CommandOutput("ffmpeg -v error -i '" + path + "' -vf 'select=eq(n\\," +
+                         std::to_string(index) + ")' -frames:v 1 -f rawvideo -pix_fmt rgb24 -");
 }
 
 class VideoRecordingTest : public OffscreenTest {
@@ -108,7 +90,7 @@ TEST_F(VideoRecordingTest, LosslessVideosHoldTheRenderedPicturesUpright) {
         writer.SetSize(kWidth + 3, kHeight + 2); // rounds down to the view's own size
         ASSERT_EQ(Record(writer, 3), RecordingResult::Recorded);
         EXPECT_EQ(writer.frameCounter, 3);
-        EXPECT_EQ(Probe(writer.fileName),
+        EXPECT_EQ(ProbeVideo(writer.fileName),
                   key == "rgb" ? "rawvideo,400,300,10/1,3\n" : key + ",400,300,10/1,3\n");
         if (codec == VideoCodec::Mjpeg)
             continue; // lossy: its frames are checked by the other codecs
