@@ -262,7 +262,8 @@ bool CAppDoc::OnCommand(int id) {
         model->OnReach(MODE_REACH_RIGHT);
         break;
     case ID_WALK_PATH:
-        model->OnWalkPath();
+    case ID_WALK_RECORD:
+        model->OnWalkPath(id == ID_WALK_RECORD);
         break;
     case ID_MODE_SELECT:
         if (CTavroView* view = ActiveView())
@@ -368,6 +369,7 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
         state.checked = mode == (id == ID_REACH_LEFT ? MODE_REACH_LEFT : MODE_REACH_RIGHT);
         return true;
     case ID_WALK_PATH:
+    case ID_WALK_RECORD:
         // One walk at a time: the view's timer and path belong to the walk running.
         state.enabled = !printing && mannequin && !model->WalkingFigure();
         return true;

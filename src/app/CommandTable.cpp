@@ -134,7 +134,7 @@ const std::vector<CommandInfo>& CommandTable() {
          "", "walk", false},
         {ID_WALK_RECORD, "Walk and record AVI",
          "Walk the current mannequin along a drawn path and record it\nWalk and record AVI", "", "",
-         true},
+         false},
         {ID_CONE_OPTIMUM, "&Optimum", "Show or hide the optimum view cone\nOptimum view cone", "",
          "cone-optimum", false},
         {ID_CONE_MAXIMUM, "Maximum", "Show or hide the maximum view cone\nMaximum view cone", "",

@@ -123,6 +123,9 @@ private:
     // timer, and its end by Esc or at the end of the path.
     void StartWalking();
     void StopWalking();
+    // Walk and record: the walk along the drawn path, step after step, into a video file
+    // (ViewWalkRecording.cpp).
+    void RecordWalk();
 
     // View, zoom and orbit commands (ViewCommands.cpp).
     void ZoomExtents();

@@ -137,6 +137,10 @@ void CTavroView::OnRightPress(QPoint p) {
         RestoreSavedViewType();
         SetMode(MODE_WALK_MOVE);
         break;
+    case MODE_WALK_RECORD_PATH:
+        RestoreSavedViewType();
+        RecordWalk();
+        break;
     case MODE_LINE:
     case MODE_CURVE:
         FinishConstruction(true);

@@ -1,6 +1,8 @@
+#include "../VideoProbe.h"
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
+#include "anthro/AnthropometryDialogs.h"
 #include "app/MainFrame.h"
 #include "document/TavroDoc.h"
 #include "draw/DrawingShapes.h"
@@ -10,6 +12,12 @@
 #include "view/TavroView.h"
 
 #include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QTimer>
 #include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -193,6 +201,64 @@ TEST_F(ReachWalkTest, ClosingTheViewEndsItsWalk) {
     EXPECT_EQ(doc->Model().WalkingFigure(), nullptr);
     EXPECT_EQ(doc->Objects().size(), objects);
     EXPECT_TRUE(Enabled(frame, ID_WALK_PATH));
+}
+
+// Walk and record AVI: the same path drawing; the right button asks for the file and the
+// compressor and records one frame per step at the recording setting's rate, then removes the
+// path and leaves the figure where its last step put it.
+TEST_F(ReachWalkTest, WalkAndRecordWritesAFramePerStep) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    CMannequin* figure = AddFigure(doc, frame);
+    figure->Select();
+    AddFloorSlab(doc);
+    const std::size_t objects = doc->Objects().size();
+    frame->Settings().recordingSetting = 12;
+    frame->RunCommand(ID_WALK_RECORD);
+    EXPECT_EQ(view->Mode(), MODE_WALK_RECORD_PATH);
+    ShowAll(view);
+    for (const Vec3& p : {Vec3(0, 0, -40), Vec3(0, 0, 40)})
+        QTest::mouseClick(view, Qt::LeftButton, Qt::NoModifier, ScreenPointOf(view, p));
+    // The steps a figure takes on that path.
+    const std::vector<Vec3> path = view->Points();
+    CAnthropometryContext context{frame->Reporter(), nullptr, 0};
+    CMannequin twin(0, 1, -1, 2, 1, 1, 1, 2, 0, context);
+    twin.StartWalk(path);
+    int steps = 0;
+    while (twin.WalkStep())
+        ++steps;
+
+    const QString file = QDir::temp().filePath("tavrona-walk-record.mp4");
+    QFile::remove(file);
+    WhenModal([file](QWidget* modal) {
+        auto* files = qobject_cast<QFileDialog*>(modal);
+        ASSERT_NE(files, nullptr);
+        QTimer::singleShot(100, files, [files, file] {
+            auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(file);
+            QTest::keyClick(name, Qt::Key_Return);
+            WhenModal([](QWidget* codecs) {
+                auto* list = codecs->findChild<QComboBox*>("codecList");
+                ASSERT_NE(list, nullptr);
+                list->setCurrentIndex(list->findText("H.264 (MP4)"));
+                static_cast<QDialog*>(codecs)->accept();
+            });
+        });
+    });
+    QTest::mouseClick(view, Qt::RightButton);
+    Pump(100);
+    const int w = static_cast<int>(view->width() * view->devicePixelRatioF()) / 4 * 4;
+    const int h = static_cast<int>(view->height() * view->devicePixelRatioF()) / 4 * 4;
+    EXPECT_EQ(ProbeVideo(file.toStdString()), "h264," + std::to_string(w) + "," +
+                                                  std::to_string(h) + ",12/1," +
+                                                  std::to_string(steps) + "\n");
+    EXPECT_GT(steps, 10);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Objects().size(), objects); // the path is gone
+    EXPECT_EQ(doc->Model().WalkingFigure(), nullptr);
+    EXPECT_GT(TranslationOf(figure->transform).z, 30.0);
+    QFile::remove(file);
 }
 
 } // namespace
