@@ -21,9 +21,8 @@ void RecordPostureTransitionVideo(CAppDoc& doc, CTavroView& view) {
     CViewFrameSource::FrameSize(view, width, height);
     writer.SetSize(width, height);
 
-    CRecordingProgressDialog progress(&doc.Frame(), "Record AVI",
-                                      "Recording the posture transition...",
-                                      kPostureRecordingFrames);
+    CRecordingProgressDialog progress(
+        &doc.Frame(), "Record AVI", "Recording the posture transition...", kPostureRecordingFrames);
     CViewFrameSource source(view);
     const RecordingResult result =
         RecordPostureTransition(*figure, *model.InitialPosture(), *model.FinalPosture(), writer,

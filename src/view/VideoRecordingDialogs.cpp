@@ -25,8 +25,8 @@ bool ChooseVideoFile(QWidget* parent, const QString& title, CAviWriter& writer) 
 
 CRecordingProgressDialog::CRecordingProgressDialog(QWidget* parent, const QString& title,
                                                    const QString& text, int frames)
-    : dialog(std::make_unique<QProgressDialog>(text, "Cancel", 0, frames, parent)),
-      parent(parent), title(title) {
+    : dialog(std::make_unique<QProgressDialog>(text, "Cancel", 0, frames, parent)), parent(parent),
+      title(title) {
     dialog->setWindowTitle(title);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setMinimumDuration(0);

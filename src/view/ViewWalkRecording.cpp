@@ -37,8 +37,8 @@ void CTavroView::RecordWalk() {
             writer.SetSize(width, height);
             writer.frameRate = frame.Settings().recordingSetting;
             const int steps = EstimatedSteps(points);
-            CRecordingProgressDialog progress(this, "Walk and record AVI",
-                                              "Recording the walk...", steps);
+            CRecordingProgressDialog progress(this, "Walk and record AVI", "Recording the walk...",
+                                              steps);
             CViewFrameSource source(*this);
             // Each frame shows the figure after its next step, until the path ends.
             auto step = [this](int) { return doc->WalkStep() != 0; };

@@ -1,8 +1,8 @@
 #include "../VideoProbe.h"
 #include "GuiTestSupport.h"
 
-#include "app/AppDoc.h"
 #include "anthro/AnthropometryDialogs.h"
+#include "app/AppDoc.h"
 #include "app/MainFrame.h"
 #include "document/TavroDoc.h"
 #include "draw/DrawingShapes.h"
@@ -15,11 +15,11 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QTimer>
-#include <QElapsedTimer>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
