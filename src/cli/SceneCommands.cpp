@@ -264,8 +264,9 @@ int RunSceneCommand(int argc, char** argv) {
             object->CenterOrigin();
         object->AddToList(scene.list);
     }
-    if (!WriteSceneFile(argv[1], scene.list)) {
-        std::fprintf(stderr, "tavrona-cli scene: Failed to save file. (%s)\n", argv[1]);
+    std::string failure;
+    if (!WriteSceneFile(argv[1], scene.list, &failure)) {
+        std::fprintf(stderr, "tavrona-cli scene: Failed to save file. (%s)\n", failure.c_str());
         return 1;
     }
     return 0;

@@ -211,6 +211,6 @@ std::vector<std::uint8_t> EncodeScene(const CObjectList& objects) {
     return std::move(w.bytes);
 }
 
-int WriteSceneFile(const std::string& path, const CObjectList& objects) {
-    return WriteFileReplacing(path, EncodeScene(objects), BackupName(path));
+int WriteSceneFile(const std::string& path, const CObjectList& objects, std::string* failure) {
+    return WriteFileReplacing(path, EncodeScene(objects), true, failure);
 }

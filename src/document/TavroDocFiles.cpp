@@ -6,8 +6,9 @@
 #include "document/SceneFileWriter.h"
 
 int CTavroDoc::SaveTo(const std::string& path) {
-    if (!WriteSceneFile(path, objects)) {
-        ReportError("Failed to save file.");
+    std::string failure;
+    if (!WriteSceneFile(path, objects, &failure)) {
+        ReportError("Failed to save file.\n" + failure);
         return 0;
     }
     views.AddToRecentFiles(path);

@@ -52,8 +52,8 @@ int DecodePosture(const std::uint8_t* data, std::size_t size, CPosture& posture)
     return 1;
 }
 
-int WritePostureFile(const CPosture& posture, const std::string& path) {
-    return WriteFileReplacing(path, EncodePosture(posture));
+int WritePostureFile(const CPosture& posture, const std::string& path, std::string* failure) {
+    return WriteFileReplacing(path, EncodePosture(posture), false, failure);
 }
 
 int ReadPostureFile(CPosture& posture, const std::string& path) {
