@@ -203,6 +203,11 @@ std::vector<std::uint8_t> EncodeScene(const CObjectList& objects) {
         case kTypeMannequin:
             WriteMannequinRecords(w, *o);
             break;
+        case kTypeUnreadFigure: {
+            const auto& records = static_cast<const CUnreadFigure&>(*o).records;
+            w.Bytes(records.data(), records.size());
+            break;
+        }
         default:
             break;
         }

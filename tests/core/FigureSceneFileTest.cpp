@@ -205,7 +205,8 @@ TEST(FigureSceneFile, SaveFailureIsReportedAndKeepsTheDocumentModified) {
     f.doc.SetModified();
     f.views.nextPath = "/nonexistent-folder/x.tvr";
     EXPECT_EQ(f.doc.OnSave(), 0); // no path yet: Save As
-    EXPECT_EQ(f.reporter.messages.back(), "Failed to save file.");
+    EXPECT_EQ(f.reporter.messages.back(),
+              "Failed to save file.\n/nonexistent-folder/x.tvr: No such file or directory");
     EXPECT_TRUE(f.doc.IsModified());
     EXPECT_TRUE(f.views.recent.empty());
     f.views.nextPath.clear();
