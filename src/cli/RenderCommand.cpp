@@ -189,19 +189,25 @@ struct Scene {
     }
     CObjectList objects;
     std::vector<CSceneObject*> owned;
+    bool damaged = false; // the picture shows what could be read
 };
 
 bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
                CUserReporter& reporter, Scene& scene) {
     if (!options.input.empty()) {
+        SceneReadReport report;
         SceneReadContext context;
         context.reporter = &reporter;
         context.settings = &settings;
+        context.report = &report;
         if (!ReadSceneFile(options.input, scene.objects, context)) {
             std::fprintf(stderr, "tavrona-cli render: cannot read scene file %s\n",
                          options.input.c_str());
             return false;
         }
+        scene.damaged = !report.problems.empty();
+        if (scene.damaged)
+            std::fprintf(stderr, "tavrona-cli render: %s\n", report.Summary().c_str());
         for (CSceneObject* object : scene.objects)
             if (object->IsTopLevel())
                 scene.owned.push_back(object);
@@ -321,5 +327,5 @@ int RunRenderCommand(int argc, char** argv) {
                      failure.empty() ? options.output.c_str() : failure.c_str());
         return 1;
     }
-    return 0;
+    return scene.damaged ? 1 : 0;
 }

@@ -42,6 +42,8 @@ const char* TypeName(int type) {
         return "group";
     case kTypeWheelchair:
         return "wheelchair";
+    case kTypeUnreadFigure:
+        return "unread mannequin";
     default:
         return "other";
     }
@@ -171,7 +173,8 @@ int RunInfoCommand(int argc, char** argv) {
     }
     CStderrReporter reporter;
     Scene scene;
-    if (!ReadSceneFile(argv[1], scene.list, {&reporter, nullptr, nullptr})) {
+    SceneReadReport report;
+    if (!ReadSceneFile(argv[1], scene.list, {&reporter, nullptr, nullptr, &report})) {
         std::fprintf(stderr, "tavrona-cli info: Failed to read file. (%s)\n", argv[1]);
         return 1;
     }
@@ -196,7 +199,10 @@ int RunInfoCommand(int argc, char** argv) {
     json.EndArray();
     json.EndObject();
     std::fputs(json.Text().c_str(), stdout);
-    return 0;
+    if (report.problems.empty())
+        return 0;
+    std::fprintf(stderr, "tavrona-cli info: %s\n", report.Summary().c_str());
+    return 1;
 }
 
 int RunSceneCommand(int argc, char** argv) {

@@ -297,9 +297,11 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
         }
     }
     figures.Finish();
-    if (r.Remaining() > 0)
+    if (r.Remaining() > 0) {
+        ++report.objects; // the start of a record, cut short
         report.problems.push_back(std::to_string(r.Remaining()) +
                                   " bytes at the end of the file are not a whole record");
+    }
     for (CSceneObject* group : groups)
         if (group)
             group->CenterOrigin();

@@ -36,10 +36,15 @@ void CTavroDoc::OnImportTvr() {
 
 int CTavroDoc::ImportTvr(const std::string& path) {
     CObjectList read;
-    if (!ReadSceneFile(path, read, ReadContext())) {
+    SceneReadReport report;
+    SceneReadContext context = ReadContext();
+    context.report = &report;
+    if (!ReadSceneFile(path, read, context)) {
         ReportError("Failed to read file.");
         return 0;
     }
+    if (!report.problems.empty())
+        ReportError(report.Summary());
     if (objects.empty())
         pathName = path;
     auto record = std::make_unique<CUndoRecord>();
