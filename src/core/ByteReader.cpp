@@ -1,9 +1,13 @@
 #include "core/ByteReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool CByteReader::ReadInt16(int& value) {
     if (Remaining() < 2)
@@ -90,13 +94,27 @@ CByteReader CByteReader::Sub(std::size_t count) {
 
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
                    std::vector<unsigned char>& bytes) {
+    // Opened without waiting, so that a FIFO cannot hang the reader; only regular files are
+    // read (a device would be read without end).
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return false;
+    }
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
-    if (!file)
+    std::unique_ptr<std::FILE, Closer> file(::fdopen(fd, "rb"));
+    if (!file) {
+        ::close(fd);
         return false;
+    }
     bytes.clear();
+    bytes.reserve(std::min(maxBytes, static_cast<std::size_t>(st.st_size)));
     unsigned char chunk[65536];
     while (bytes.size() < maxBytes) {
         const std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());

@@ -43,6 +43,7 @@ private:
     std::size_t position = 0;
 };
 
-// Reads up to maxBytes of a file into `bytes`; false when it cannot be opened or read.
+// Reads up to maxBytes of a file into `bytes`; false when it cannot be opened or read, or is
+// not a regular file (a folder, a device, a FIFO).
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
                    std::vector<unsigned char>& bytes);

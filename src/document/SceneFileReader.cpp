@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -309,8 +310,17 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
 }
 
 int ReadSceneFile(const std::string& path, CObjectList& objects, const SceneReadContext& context) {
+    // Far beyond any scene (a thousand figures take 20 MB); larger files are refused whole
+    // rather than read in part.
+    constexpr std::size_t kMaxSceneFileSize = std::size_t(1) << 31;
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kMaxSceneFileSize && !error) {
+        if (context.report)
+            context.report->problems.push_back(path + " is larger than 2 GB");
+        return 0;
+    }
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, SIZE_MAX, bytes))
+    if (!ReadFileBytes(path, kMaxSceneFileSize, bytes))
         return 0;
     return DecodeScene(bytes.data(), bytes.size(), objects, context);
 }

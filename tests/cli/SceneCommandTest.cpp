@@ -89,6 +89,42 @@ TEST_F(SceneCommandTest, BadInputIsRefused) {
     EXPECT_EQ(RunCli(data.Path(""), "posture fold x.pos").status, 2);
 }
 
+// Python's reading of a JSON text: the value at `path` (a Python subscript such as
+// ["objects"][0]["name"]) printed as ASCII JSON, or "invalid".
+std::string ParsedByPython(const ScopedDataDirectory& data, const std::string& json,
+                           const std::string& path) {
+    data.Write("out.json", json);
+    const std::string command = "/usr/bin/python3 -c 'import json,sys\ntry: print(json.dumps("
+                                "json.load(open(sys.argv[1]))" +
+                                path + "))\nexcept ValueError: print(\"invalid\")' '" +
+                                data.Path("out.json") + "'";
+    std::string out;
+    if (std::FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[512];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            out.append(buffer, n);
+        pclose(pipe);
+    }
+    return out.substr(0, out.find('\n'));
+}
+
+// Names and paths with quotes, backslashes and bytes of any encoding still give valid JSON.
+TEST_F(SceneCommandTest, InfoIsValidJsonWhateverTheNamesHold) {
+    const std::string tvr = data.Path("caf\xE9 \"q\" \\ \xC3\xA9.tvr");
+    ASSERT_EQ(RunCli(data.Path(""), "scene '" + tvr + "' --line 0,0,0,1,0,0").status, 0);
+    std::string bytes = ReadAll(tvr);
+    const char name[12] = "A\"\\\xFF\xC3\xA9\x01";
+    std::memcpy(bytes.data() + 219 + 72, name, sizeof name);
+    data.Write("caf\xE9 \"q\" \\ \xC3\xA9.tvr", bytes);
+    const RunResult info = RunCli(data.Path(""), "info '" + tvr + "'");
+    ASSERT_EQ(info.status, 0) << info.err;
+    EXPECT_EQ(ParsedByPython(data, info.out, "[\"objects\"][0][\"name\"]"),
+              "\"A\\\"\\\\\\u00ff\\u00e9\\u0001\"");
+    EXPECT_NE(ParsedByPython(data, info.out, "[\"file\"]")
+                  .find("caf\\u00e9 \\\"q\\\" \\\\ \\u00e9.tvr\""),
+              std::string::npos);
+}
+
 // A scene of a figure (standard posture 2: RARM at 10, 30, 20), a box and a line, damaged one
 // way per case: `info` lists what it could read, says what it could not and exits 1.
 TEST_F(SceneCommandTest, DamagedScenesAreReportedRecordByRecord) {
