@@ -5,6 +5,7 @@
 #include "cli/JsonWriter.h"
 #include "core/ObjectList.h"
 #include "core/UserReporter.h"
+#include "core/ValueChecks.h"
 #include "document/SceneFileReader.h"
 #include "document/SceneFileWriter.h"
 #include "draw/DrawingShapes.h"
@@ -93,8 +94,8 @@ void WriteFigure(CJsonWriter& json, const CMannequin& figure) {
     json.EndArray();
 }
 
-// Comma-separated numbers; false unless there are exactly `count` (or, with count 0, at
-// least six and a multiple of three).
+// Comma-separated numbers, each finite and within the scene's reach; false unless there are
+// exactly `count` (or, with count 0, at least six and a multiple of three).
 bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double>& values) {
     values.clear();
     std::stringstream in(text);
@@ -102,7 +103,7 @@ bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double
     while (std::getline(in, item, ',')) {
         char* end = nullptr;
         const double v = std::strtod(item.c_str(), &end);
-        if (item.empty() || *end != '\0')
+        if (item.empty() || *end != '\0' || !IsFiniteWithin(v, kMaxCoordinate))
             return false;
         values.push_back(v);
     }

@@ -74,8 +74,10 @@ TEST_F(SceneCommandTest, PostureSaveAndApply) {
 
 TEST_F(SceneCommandTest, BadInputIsRefused) {
     const std::string tvr = data.Path("bad.tvr");
-    for (const char* options : {"--box 1,2", "--sphere a,b,c,d", "--mannequin size", "--cube 1",
-                                "--mannequin colour=red", "--line 1,2,3", "--mannequin"})
+    for (const char* options :
+         {"--box 1,2", "--sphere a,b,c,d", "--mannequin size", "--cube 1", "--mannequin colour=red",
+          "--line 1,2,3", "--mannequin", "--box nan,0,0,1,1,1", "--sphere 0,0,0,inf",
+          "--mannequin x=1e308", "--line 0,0,0,2e6,0,0"})
         EXPECT_EQ(RunCli(data.Path(""), "scene '" + tvr + "' " + options).status, 2) << options;
     EXPECT_TRUE(ReadAll(tvr).empty()); // nothing written
     EXPECT_EQ(
