@@ -86,8 +86,9 @@ int RunPostureCommand(int argc, char** argv) {
         }
         return 0;
     }
-    if (!ReadPostureFile(posture, path)) {
-        std::fprintf(stderr, "tavrona-cli posture: Failed to read file. (%s)\n", path.c_str());
+    std::string failure;
+    if (!ReadPostureFile(posture, path, &failure)) {
+        std::fprintf(stderr, "tavrona-cli posture: Failed to read file. (%s)\n", failure.c_str());
         return 1;
     }
     ApplyPosture(*figure, posture);
