@@ -200,10 +200,10 @@ int RunInfoCommand(int argc, char** argv) {
     json.EndArray();
     json.EndObject();
     std::fputs(json.Text().c_str(), stdout);
-    if (report.problems.empty())
-        return 0;
-    std::fprintf(stderr, "tavrona-cli info: %s\n", report.Summary().c_str());
-    return 1;
+    if (!report.problems.empty())
+        std::fprintf(stderr, "tavrona-cli info: %s\n", report.Summary().c_str());
+    // A data file's message (printed as it came) means a figure is missing or incomplete.
+    return report.problems.empty() && reporter.MessageCount() == 0 ? 0 : 1;
 }
 
 int RunSceneCommand(int argc, char** argv) {

@@ -92,29 +92,31 @@ CByteReader CByteReader::Sub(std::size_t count) {
     return p ? CByteReader(p, count) : CByteReader(data, 0);
 }
 
-bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
-                   std::vector<unsigned char>& bytes) {
-    // Opened without waiting, so that a FIFO cannot hang the reader; only regular files are
-    // read (a device would be read without end).
+std::FILE* OpenRegularFile(const std::string& path) {
+    // Opened without waiting, so that a FIFO cannot hang the reader.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return false;
+        return nullptr;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        file = ::fdopen(fd, "rb");
+    else
         errno = EINVAL;
-        return false;
-    }
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
+bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
+                   std::vector<unsigned char>& bytes) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    std::unique_ptr<std::FILE, Closer> file(::fdopen(fd, "rb"));
-    if (!file) {
-        ::close(fd);
+    std::unique_ptr<std::FILE, Closer> file(OpenRegularFile(path));
+    if (!file)
         return false;
-    }
     bytes.clear();
-    bytes.reserve(std::min(maxBytes, static_cast<std::size_t>(st.st_size)));
     unsigned char chunk[65536];
     while (bytes.size() < maxBytes) {
         const std::size_t want = std::min(sizeof chunk, maxBytes - bytes.size());
