@@ -116,6 +116,15 @@ TEST_F(JointLimitsTest, AnglesOutsideNewLimitsAreForcedInAfterAsking) {
     EXPECT_EQ(Segment(kRightForearm).jointRotation, RotationX(40) * RotationZ(0) * RotationY(0));
 }
 
+TEST_F(JointLimitsTest, TheLastSegmentIsCheckedToo) {
+    data.Write("limit.dat", LimitFile());
+    Segment(45).RotateAxisY(60); // beyond the new 40
+    reporter.answer = false;
+    EXPECT_EQ(figure->ReadLimits(reporter), 0);
+    EXPECT_EQ(reporter.questions.size(), 1u);
+    EXPECT_EQ(Segment(45).angles.y, 60);
+}
+
 TEST_F(JointLimitsTest, DecliningKeepsTheFigureAsItWas) {
     data.Write("limit.dat", LimitFile());
     Segment(kRightForearm).RotateAxisX(75);
