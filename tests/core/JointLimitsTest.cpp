@@ -48,6 +48,13 @@ TEST_F(JointLimitsTest, HipTrunkRuleCouplesPelvisAndLegs) {
     Segment(kRightLeg).angles.x = -20;
     EXPECT_EQ(Segment(kAbdomen).ClampDelta(0, 60, adjusted), kAtUpperLimit);
     EXPECT_DOUBLE_EQ(adjusted, 30);
+    // Both legs flexed forward: the 0 decides, +60 is cut to +50 as with straight legs.
+    Segment(kLeftLeg).angles.x = 20;
+    Segment(kRightLeg).angles.x = 35;
+    EXPECT_EQ(Segment(kAbdomen).ClampDelta(0, 60, adjusted), kAtUpperLimit);
+    EXPECT_DOUBLE_EQ(adjusted, 50);
+    Segment(kLeftLeg).angles.x = 30;
+    Segment(kRightLeg).angles.x = -20;
     // Only the x axis is coupled.
     EXPECT_EQ(Segment(kAbdomen).ClampDelta(1, 60, adjusted), kWithinLimits);
 
