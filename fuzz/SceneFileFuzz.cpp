@@ -5,8 +5,10 @@
 #include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,8 +19,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return figure;
     };
     CObjectList read;
-    if (DecodeScene(data, size, read, context))
+    if (DecodeScene(data, size, read, context)) {
+        // Nothing read may hold a number that is not finite, in its placement or its points.
+        for (const CSceneObject* object : read) {
+            BoundingBox box;
+            object->ExtendBounds(box, Matrix4(true));
+            for (double v : object->transform.m)
+                if (!std::isfinite(v))
+                    std::abort();
+            for (const Vec3& corner : {box.min, box.max})
+                if (box.valid && !(std::isfinite(corner.x) && std::isfinite(corner.y) &&
+                                   std::isfinite(corner.z)))
+                    std::abort();
+        }
         EncodeScene(read); // whatever was read must also write
+    }
     DeleteTopLevelObjects(read);
     return 0;
 }

@@ -47,8 +47,11 @@ void CAnthropometry::StoreChoice(int gender, int population, int childTable, int
 int CAnthropometry::ReadDatabaseRow(int selection, CUserReporter& reporter) {
     const float factor = BodyTypeFactor(gender, bodyType);
     ScaleRow row;
-    if (!ReadScaleRow(GetScaleFilePath(), sizeRow, row)) {
-        reporter.Message("Cannot open Scale data file.");
+    const std::string path = GetScaleFilePath();
+    std::string why;
+    if (!ReadScaleRow(path, sizeRow, row, &why)) {
+        reporter.Message("Cannot open Scale data file." +
+                         (why.empty() ? std::string() : "\n" + path + ", " + why));
         return 0;
     }
     // Adults keep child table 0; the population code says they are adults.

@@ -172,10 +172,13 @@ void CAppDoc::ApplyHandPosture() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     model->PushUndo(kUndoChanged, *figure);
-    if (dialog.Hand() == 1 || dialog.Hand() == 2)
-        figure->ApplyHandPosture(dialog.Posture(), 1);
-    if (dialog.Hand() == 0 || dialog.Hand() == 2)
-        figure->ApplyHandPosture(dialog.Posture(), 0);
+    std::string failure;
+    if ((dialog.Hand() == 1 || dialog.Hand() == 2) &&
+        !figure->ApplyHandPosture(dialog.Posture(), 1, &failure))
+        model->ReportError(failure);
+    if ((dialog.Hand() == 0 || dialog.Hand() == 2) &&
+        !figure->ApplyHandPosture(dialog.Posture(), 0, &failure))
+        model->ReportError(failure);
     figure->UpdatePosture();
     figure->Invalidate();
     SetModifiedFlag();

@@ -51,10 +51,17 @@ int ReadMassRegressionTable(const std::string& path, MassRegressionTable& table)
     if (std::fread(bytes, 1, sizeof bytes, file.get()) != kMassRegressionFileSize)
         return 0;
 
+    // Densities are relative to water (human tissue lies near 1); the regression coefficients
+    // of the shipped table stay below 4e6. Larger values are a damaged file, not a body.
+    constexpr float kMaxDensity = 100.0f;
+    constexpr float kMaxCoefficient = 1e9f;
     float values[kMassRegressionFileSize / 4];
     for (std::size_t i = 0; i < std::size(values); ++i) {
         values[i] = LittleEndianFloat(bytes + 4 * i);
-        if (!std::isfinite(values[i]))
+        const bool density = i < kScaledSegmentCount;
+        if (!std::isfinite(values[i]) ||
+            (density && !(values[i] > 0.0f && values[i] <= kMaxDensity)) ||
+            std::fabs(values[i]) > kMaxCoefficient)
             return 0;
     }
     static_assert(sizeof(MassRegressionTable) == sizeof values, "table layout is the file's");

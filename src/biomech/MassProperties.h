@@ -23,7 +23,8 @@ inline constexpr long kMassRegressionFileSize = 832; // bytes
 inline constexpr const char* kMassRegressionFileName = "antro1.dat";
 
 // Reads a regression table. Returns 1 on success; 0 when the file cannot be opened, is not
-// exactly 832 bytes long or holds a non-finite number. `table` is written only on success.
+// exactly 832 bytes long or holds a number no body has (not finite, a density not in (0, 100],
+// a coefficient beyond 1e9). `table` is written only on success.
 int ReadMassRegressionTable(const std::string& path, MassRegressionTable& table);
 
 struct SegmentMassProperties {

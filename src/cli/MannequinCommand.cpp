@@ -153,6 +153,11 @@ int RunMannequinCommand(int argc, char** argv) {
                      DataDirectory().c_str());
         return 1;
     }
+    if (reporter.MessageCount() > 0) {
+        // Built, but without what a data file should have given (masses, for one).
+        std::fprintf(stderr, "tavrona-cli mannequin: the figure is incomplete\n");
+        return 1;
+    }
     if (table)
         WriteTable(*figure, choice);
     else

@@ -78,14 +78,17 @@ int RunPostureCommand(int argc, char** argv) {
     CPosture posture;
     if (action == "save") {
         CapturePosture(*figure, posture);
-        if (!WritePostureFile(posture, path)) {
-            std::fprintf(stderr, "tavrona-cli posture: Failed to save file. (%s)\n", path.c_str());
+        std::string failure;
+        if (!WritePostureFile(posture, path, &failure)) {
+            std::fprintf(stderr, "tavrona-cli posture: Failed to save file. (%s)\n",
+                         failure.c_str());
             return 1;
         }
         return 0;
     }
-    if (!ReadPostureFile(posture, path)) {
-        std::fprintf(stderr, "tavrona-cli posture: Failed to read file. (%s)\n", path.c_str());
+    std::string failure;
+    if (!ReadPostureFile(posture, path, &failure)) {
+        std::fprintf(stderr, "tavrona-cli posture: Failed to read file. (%s)\n", failure.c_str());
         return 1;
     }
     ApplyPosture(*figure, posture);

@@ -259,5 +259,5 @@ int RunRecordCommand(int argc, char** argv) {
     json.String("codec", VideoCodecOf(options.codec).key);
     json.EndObject();
     std::fputs(json.Text().c_str(), stdout);
-    return 0;
+    return scene.damaged ? 1 : 0;
 }

@@ -262,9 +262,11 @@ int RunRenderCommand(int argc, char** argv) {
                      render.message ? render.message : "no frame");
         return 1;
     }
-    if (!WritePng(image, options.output)) {
-        std::fprintf(stderr, "tavrona-cli render: cannot write %s\n", options.output.c_str());
+    std::string failure;
+    if (!WritePng(image, options.output, &failure)) {
+        std::fprintf(stderr, "tavrona-cli render: cannot write %s\n",
+                     failure.empty() ? options.output.c_str() : failure.c_str());
         return 1;
     }
-    return 0;
+    return scene.damaged ? 1 : 0;
 }

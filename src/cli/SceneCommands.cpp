@@ -5,6 +5,7 @@
 #include "cli/JsonWriter.h"
 #include "core/ObjectList.h"
 #include "core/UserReporter.h"
+#include "core/ValueChecks.h"
 #include "document/SceneFileReader.h"
 #include "document/SceneFileWriter.h"
 #include "draw/DrawingShapes.h"
@@ -42,6 +43,8 @@ const char* TypeName(int type) {
         return "group";
     case kTypeWheelchair:
         return "wheelchair";
+    case kTypeUnreadFigure:
+        return "unread mannequin";
     default:
         return "other";
     }
@@ -91,8 +94,8 @@ void WriteFigure(CJsonWriter& json, const CMannequin& figure) {
     json.EndArray();
 }
 
-// Comma-separated numbers; false unless there are exactly `count` (or, with count 0, at
-// least six and a multiple of three).
+// Comma-separated numbers, each finite and within the scene's reach; false unless there are
+// exactly `count` (or, with count 0, at least six and a multiple of three).
 bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double>& values) {
     values.clear();
     std::stringstream in(text);
@@ -100,7 +103,7 @@ bool ParseNumbers(const std::string& text, std::size_t count, std::vector<double
     while (std::getline(in, item, ',')) {
         char* end = nullptr;
         const double v = std::strtod(item.c_str(), &end);
-        if (item.empty() || *end != '\0')
+        if (item.empty() || *end != '\0' || !IsFiniteWithin(v, kMaxCoordinate))
             return false;
         values.push_back(v);
     }
@@ -171,7 +174,8 @@ int RunInfoCommand(int argc, char** argv) {
     }
     CStderrReporter reporter;
     Scene scene;
-    if (!ReadSceneFile(argv[1], scene.list, {&reporter, nullptr, nullptr})) {
+    SceneReadReport report;
+    if (!ReadSceneFile(argv[1], scene.list, {&reporter, nullptr, nullptr, &report})) {
         std::fprintf(stderr, "tavrona-cli info: Failed to read file. (%s)\n", argv[1]);
         return 1;
     }
@@ -196,7 +200,10 @@ int RunInfoCommand(int argc, char** argv) {
     json.EndArray();
     json.EndObject();
     std::fputs(json.Text().c_str(), stdout);
-    return 0;
+    if (!report.problems.empty())
+        std::fprintf(stderr, "tavrona-cli info: %s\n", report.Summary().c_str());
+    // A data file's message (printed as it came) means a figure is missing or incomplete.
+    return report.problems.empty() && reporter.MessageCount() == 0 ? 0 : 1;
 }
 
 int RunSceneCommand(int argc, char** argv) {
@@ -264,8 +271,9 @@ int RunSceneCommand(int argc, char** argv) {
             object->CenterOrigin();
         object->AddToList(scene.list);
     }
-    if (!WriteSceneFile(argv[1], scene.list)) {
-        std::fprintf(stderr, "tavrona-cli scene: Failed to save file. (%s)\n", argv[1]);
+    std::string failure;
+    if (!WriteSceneFile(argv[1], scene.list, &failure)) {
+        std::fprintf(stderr, "tavrona-cli scene: Failed to save file. (%s)\n", failure.c_str());
         return 1;
     }
     return 0;

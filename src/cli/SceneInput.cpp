@@ -15,14 +15,19 @@ CommandScene::~CommandScene() {
 bool ReadCommandScene(const std::string& command, const std::string& path,
                       const CGlobalSettings& settings, CUserReporter& reporter,
                       CommandScene& scene) {
+    SceneReadReport report;
     SceneReadContext context;
     context.reporter = &reporter;
     context.settings = &settings;
+    context.report = &report;
     if (!ReadSceneFile(path, scene.objects, context)) {
         std::fprintf(stderr, "tavrona-cli %s: cannot read scene file %s\n", command.c_str(),
                      path.c_str());
         return false;
     }
+    scene.damaged = !report.problems.empty();
+    if (scene.damaged)
+        std::fprintf(stderr, "tavrona-cli %s: %s\n", command.c_str(), report.Summary().c_str());
     for (CSceneObject* object : scene.objects)
         if (object->IsTopLevel())
             scene.owned.push_back(object);

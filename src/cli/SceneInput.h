@@ -19,10 +19,11 @@ struct CommandScene {
     ~CommandScene();
     CObjectList objects;
     std::vector<CSceneObject*> owned;
+    bool damaged = false; // read in part: the command goes on, then exits 1
 };
 
 // Reads a scene file; false (with the reason on stderr, after "tavrona-cli COMMAND: ") when
-// it does not read.
+// it does not read. A damaged file's problems go to stderr and set `damaged`.
 bool ReadCommandScene(const std::string& command, const std::string& path,
                       const CGlobalSettings& settings, CUserReporter& reporter,
                       CommandScene& scene);

@@ -1,9 +1,13 @@
 #include "core/ByteReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 bool CByteReader::ReadInt16(int& value) {
     if (Remaining() < 2)
@@ -88,12 +92,28 @@ CByteReader CByteReader::Sub(std::size_t count) {
     return p ? CByteReader(p, count) : CByteReader(data, 0);
 }
 
+std::FILE* OpenRegularFile(const std::string& path) {
+    // Opened without waiting, so that a FIFO cannot hang the reader.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    struct stat st {};
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+        file = ::fdopen(fd, "rb");
+    else
+        errno = EINVAL;
+    if (!file)
+        ::close(fd);
+    return file;
+}
+
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
                    std::vector<unsigned char>& bytes) {
     struct Closer {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
-    std::unique_ptr<std::FILE, Closer> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, Closer> file(OpenRegularFile(path));
     if (!file)
         return false;
     bytes.clear();

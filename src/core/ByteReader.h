@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ private:
     std::size_t position = 0;
 };
 
-// Reads up to maxBytes of a file into `bytes`; false when it cannot be opened or read.
+// Opens a data file for binary reading; null when it cannot be opened or is not a regular file
+// (a folder, a device, a FIFO: read without end, or never).
+std::FILE* OpenRegularFile(const std::string& path);
+// Reads up to maxBytes of a file into `bytes`; false when it cannot be opened (as
+// OpenRegularFile) or read.
 bool ReadFileBytes(const std::string& path, std::size_t maxBytes,
                    std::vector<unsigned char>& bytes);

@@ -20,6 +20,8 @@ enum SceneObjectType : std::int8_t {
     kTypeForce = 7,
     kTypeGroup = 9,
     kTypeWheelchair = 10,
+    // A figure a scene file holds but that could not be rebuilt, kept as its stored records.
+    kTypeUnreadFigure = 11,
 };
 
 // Packed colours: red in bits 0-7, green 8-15, blue 16-23.

@@ -1,7 +1,9 @@
 #include "core/TextLineReader.h"
 
+#include "core/ByteReader.h"
+
 CTextLineReader::CTextLineReader(const std::string& path, std::size_t maxLineLength)
-    : file(std::fopen(path.c_str(), "rb")), maxLineLength(maxLineLength) {}
+    : file(OpenRegularFile(path)), maxLineLength(maxLineLength) {}
 
 CTextLineReader::~CTextLineReader() {
     if (file)
@@ -15,6 +17,7 @@ bool CTextLineReader::Next(std::string& line) {
     int c = std::getc(file);
     if (c == EOF)
         return false;
+    ++lineNumber;
     for (; c != EOF && c != '\n'; c = std::getc(file)) {
         if (c == '\0' || line.size() > maxLineLength) {
             malformed = true;

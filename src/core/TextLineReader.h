@@ -21,9 +21,12 @@ public:
     // Skips `count` lines; false when the file ends or a malformed line comes first.
     bool Skip(long count);
     bool Malformed() const { return malformed; }
+    // The number of the line Next last returned or found malformed (1 for the first).
+    long LineNumber() const { return lineNumber; }
 
 private:
     std::FILE* file = nullptr;
     std::size_t maxLineLength;
     bool malformed = false;
+    long lineNumber = 0;
 };

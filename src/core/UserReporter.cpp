@@ -3,6 +3,7 @@
 #include <cstdio>
 
 void CStderrReporter::Message(const std::string& text, const std::string& caption) {
+    ++messages;
     std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
 }
 

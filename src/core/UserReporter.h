@@ -13,13 +13,16 @@ public:
     virtual bool Question(const std::string& text, const std::string& caption = "Tavrona") = 0;
 };
 
-// Reporter that prints messages to stderr and answers every question with a fixed answer.
+// Reporter that prints messages to stderr and answers every question with a fixed answer. It
+// counts the messages, so that a command can fail after any of them.
 class CStderrReporter : public CUserReporter {
 public:
     explicit CStderrReporter(bool answer = true) : answer(answer) {}
     void Message(const std::string& text, const std::string& caption = "Error") override;
     bool Question(const std::string& text, const std::string& caption = "Tavrona") override;
+    int MessageCount() const { return messages; }
 
 private:
     bool answer;
+    int messages = 0;
 };

@@ -5,11 +5,13 @@
 #include "core/ByteWriter.h"
 #include "core/ObjectList.h"
 #include "core/UserReporter.h"
+#include "core/ValueChecks.h"
 #include "document/SceneFileFormat.h"
 #include "document/SceneFileWriter.h"
 #include "human/JointAngles.h"
 #include "human/Mannequin.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -208,15 +210,34 @@ private:
     std::array<Matrix4, kSegmentCount> rotations;
 };
 
+// Passes a figure build's messages on and keeps them for the read's report.
+class CKeepingReporter : public CUserReporter {
+public:
+    explicit CKeepingReporter(CUserReporter& next) : next(next) {}
+    void Message(const std::string& text, const std::string& caption) override {
+        kept += (kept.empty() ? "" : "; ") + text;
+        next.Message(text, caption);
+    }
+    bool Question(const std::string& text, const std::string& caption) override {
+        return next.Question(text, caption);
+    }
+    std::string kept;
+
+private:
+    CUserReporter& next;
+};
+
 // A figure rebuilt from its stored anthropometry: by the context's builder, or as a Human
-// figure from the data directory. Null when it cannot be built.
-CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx) {
+// figure from the data directory. Null, with the reason in `why`, when it cannot be built.
+CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx,
+                              std::string& why) {
     CMannequin* figure = nullptr;
+    CStderrReporter fallback;
+    CKeepingReporter reporter(ctx.reporter ? *ctx.reporter : fallback);
     if (ctx.buildFigure) {
         figure = ctx.buildFigure(anthropometry);
     } else {
-        CStderrReporter fallback;
-        figure = new CMannequin(0, anthropometry, ctx.reporter ? *ctx.reporter : fallback);
+        figure = new CMannequin(0, anthropometry, reporter);
         if (!figure->valid) {
             delete figure;
             figure = nullptr;
@@ -224,7 +245,27 @@ CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneRe
     }
     if (figure)
         figure->settings = ctx.settings;
+    else
+        why = reporter.kept.empty() ? "its body data could not be read" : reporter.kept;
     return figure;
+}
+
+// What is wrong with a stored anthropometry, or empty.
+std::string CheckStoredAnthropometry(const CAnthropometry& a) {
+    if (!std::isfinite(a.stature) || a.stature <= 0.0f || a.stature > 300.0f)
+        return "its stature " + std::to_string(a.stature) + " cm is out of range";
+    if (!std::isfinite(a.weight) || a.weight <= 0.0f || a.weight > 500.0f)
+        return "its weight " + std::to_string(a.weight) + " kg is out of range";
+    for (const Vec3& s : a.scale)
+        for (double v : {s.x, s.y, s.z})
+            if (!std::isfinite(v) || v <= 0.0 || v >= kMaxScale)
+                return "a scale factor " + std::to_string(v) + " is out of range";
+    return {};
+}
+
+std::string FigureLabel(const CAnthropometry& a) {
+    return std::string(a.gender == kMale ? "male" : "female") + ", population " +
+           std::to_string(a.population) + ", size row " + std::to_string(a.sizeRow);
 }
 
 } // namespace
@@ -241,11 +282,17 @@ void WriteMannequinRecords(CByteWriter& w, CSceneObject& object) {
 }
 
 void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& payload,
-                                     CSceneObject* group) {
-    figure = nullptr;
-    segmentCount = 0;
-    if (h.length != static_cast<std::int32_t>(kMannequinRecordSize))
+                                     CSceneObject* group, const std::string& where, Bytes raw) {
+    Finish();
+    ++report.objects;
+    figureWhere = where + " (figure)";
+    if (h.length != static_cast<std::int32_t>(kMannequinRecordSize)) {
+        report.problems.push_back(figureWhere + ": its length " + std::to_string(h.length) +
+                                  " is not " + std::to_string(kMannequinRecordSize) +
+                                  "; the figure is skipped");
+        skipped = true;
         return;
+    }
     CAnthropometry a;
     payload.I32(); // database code: the population byte says it all
     a.gender = payload.U8() == kFemale ? kFemale : kMale;
@@ -274,9 +321,25 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
     a.weight = block.F32();
     // The closing matrix (placement times the pelvis offset) repeats the header's placement.
 
-    CMannequin* built = BuildStoredFigure(a, context);
-    if (!built)
+    if (const std::string wrong = CheckStoredAnthropometry(a); !wrong.empty()) {
+        report.problems.push_back(figureWhere + ": " + wrong + "; the figure is skipped");
+        skipped = true;
         return;
+    }
+    std::string why;
+    CMannequin* built = BuildStoredFigure(a, context, why);
+    if (!built) {
+        report.problems.push_back(figureWhere + " (" + FigureLabel(a) + ") could not be rebuilt: " +
+                                  why + ". It is kept as stored and saved again unchanged.");
+        unread = new CUnreadFigure();
+        unread->SetName(h.name);
+        unread->colour = h.colour;
+        raw[5] = 0; // its wheelchair stays in the scene as a plain group
+        unread->records = std::move(raw);
+        unread->AddToList(objects);
+        return;
+    }
+    ++report.read;
     built->colour = h.colour;
     built->UpdatePosture();
     built->AddToList(objects);
@@ -287,14 +350,57 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
         built->AddChild(group);
     }
     figure = built;
+    CheckStoredJoints(figureWhere);
+    ApplyStoredJoints();
 }
 
-void CFigureRecordReader::ReadSegment(const SceneRecordHeader& h) {
-    if (!figure || segmentCount >= kSegmentCount)
-        return;
-    segmentMatrices[segmentCount++] = h.matrix;
-    if (segmentCount == kSegmentCount)
-        ApplyStoredJoints();
+void CFigureRecordReader::ReadSegment(const std::string& where, const Bytes& raw) {
+    if (unread)
+        unread->records.insert(unread->records.end(), raw.begin(), raw.end());
+    else if (!skipped && (!figure || segmentCount >= kSegmentCount))
+        report.problems.push_back(where + ": a segment record without its figure; skipped");
+    ++segmentCount;
+}
+
+void CFigureRecordReader::Finish() {
+    if ((figure || unread) && segmentCount < kSegmentCount)
+        report.problems.push_back(figureWhere + ": only " + std::to_string(segmentCount) +
+                                  " of its " + std::to_string(kSegmentCount) +
+                                  " segment records follow it");
+    figure = nullptr;
+    unread = nullptr;
+    skipped = false;
+    segmentCount = 0;
+}
+
+// Each stored angle must be a number within the segment's joint limits (a float32 rounding
+// apart); others are reported and set within them.
+bool CFigureRecordReader::CheckStoredJoints(const std::string& where) {
+    constexpr double kRounding = 0.01; // degrees
+    std::string outside;
+    for (int j = 0; j < kSegmentCount; ++j) {
+        const CBodyPart& part = *figure->GetSegment(j);
+        Vec3& gap = upperMinusAngle[j];
+        for (int axis = 0; axis < 3; ++axis) {
+            const double angle = part.upperLimits[axis] - gap[axis];
+            const double low = part.lowerLimits[axis] - kRounding;
+            const double high = part.upperLimits[axis] + kRounding;
+            if (std::isfinite(angle) && angle >= low && angle <= high)
+                continue;
+            const double kept =
+                std::isfinite(angle)
+                    ? std::clamp(angle, part.lowerLimits[axis], part.upperLimits[axis])
+                    : std::clamp(0.0, part.lowerLimits[axis], part.upperLimits[axis]);
+            gap[axis] = part.upperLimits[axis] - kept;
+            if (outside.find(part.name) == std::string::npos)
+                outside += (outside.empty() ? "" : ", ") + std::string(part.name);
+        }
+    }
+    if (!outside.empty())
+        report.problems.push_back(where + ": stored joint angles of " + outside +
+                                  " are not numbers or lie outside the joint limits; they are "
+                                  "set within the limits");
+    return outside.empty();
 }
 
 void CFigureRecordReader::ApplyStoredJoints() {
@@ -308,21 +414,37 @@ void CFigureRecordReader::ApplyStoredJoints() {
     figure->UpdatePosture();
 }
 
-void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& payload) {
-    if (!figure || figure->colour != h.colour || segmentCount < kSegmentCount || !payload.Has(4))
+void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& payload,
+                                     const std::string& where, const Bytes& raw) {
+    if (unread && unread->colour == h.colour) {
+        unread->records.insert(unread->records.end(), raw.begin(), raw.end());
         return;
-    const std::int64_t count = payload.I32();
-    if (count < 0 || static_cast<std::uint64_t>(count) > payload.Remaining() / kForceEntrySize)
+    }
+    const std::int64_t count = payload.Has(4) ? payload.I32() : -1;
+    if (skipped)
+        return; // the loads of a figure already reported
+    if (!figure || figure->colour != h.colour) {
+        report.problems.push_back(where + ": loads without their figure; skipped");
         return;
+    }
+    if (count < 0 || static_cast<std::uint64_t>(count) > payload.Remaining() / kForceEntrySize) {
+        report.problems.push_back(where + ": the figure's load count does not fit its length; "
+                                          "the loads are skipped");
+        return;
+    }
     const Vec3 pelvis = PelvisOffset(figure->anthropometry);
+    int refused = 0;
     for (std::int64_t i = 0; i < count; ++i) {
         const int segment = payload.U8();
         const int kind = payload.U8();
         const Vec3 point = payload.Point();
         const Vec3 force = payload.Point();
         const Vec3 torque = payload.Point();
-        if (segment >= kSegmentCount)
+        if (segment >= kSegmentCount || !IsStorableCoordinate(point) ||
+            !IsStorableCoordinate(force) || !IsStorableCoordinate(torque)) {
+            ++refused;
             continue;
+        }
         // Back into the segment's frame: the inverse of the writer's rotation, then the offset.
         const Matrix4 toSegment = Inverse(RotationPart(figure->GetSegment(segment)->transform));
         const Vec3 location = TransformPoint(toSegment, point) + pelvis;
@@ -330,5 +452,9 @@ void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& pa
                 figure->AddForce(segment, kind, location, force, torque, nullptr, false))
             added->AddToList(objects);
     }
+    if (refused)
+        report.problems.push_back(where + ": " + std::to_string(refused) + " of " +
+                                  std::to_string(count) +
+                                  " loads name no segment or hold values out of range; skipped");
     figure->UpdatePosture();
 }

@@ -2,6 +2,7 @@
 
 #include "core/ByteReader.h"
 #include "core/ObjectList.h"
+#include "core/ValueChecks.h"
 #include "document/SceneFileFormat.h"
 #include "document/SceneFileMannequin.h"
 #include "draw/Dimension.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -41,14 +43,72 @@ SceneRecordHeader ReadRecordHeader(CByteReader& r) {
     return h;
 }
 
-// `count` points when they fit in what is left of the record.
+// `count` points when they fit in what is left of the record and every coordinate is a
+// number within the range a scene can hold.
 bool ReadPoints(CByteReader& r, std::int64_t count, std::vector<Vec3>& points) {
     if (count < 0 || static_cast<std::uint64_t>(count) > r.Remaining() / kPointSize)
         return false;
     points.resize(static_cast<std::size_t>(count));
-    for (Vec3& p : points)
+    for (Vec3& p : points) {
         p = r.Point();
+        if (!IsStorableCoordinate(p))
+            return false;
+    }
     return true;
+}
+
+const char* KindName(int type) {
+    switch (type) {
+    case kTypePolyline:
+        return "polyline";
+    case kTypePolyface:
+        return "polyface";
+    case kTypeText:
+        return "text";
+    case kTypeDimension:
+        return "dimension";
+    default:
+        return "object";
+    }
+}
+
+bool IsObjectRecordType(int type) {
+    return type <= kTypeDimension || type == kTypeMannequin || type == kTypeBodyPart ||
+           type == kTypeForce;
+}
+
+// Whether a record header that fits the file starts at `at`: a length that fits, a kind that
+// is stored, and a placement matrix whose last row is (0, 0, 0, 1) as every writer leaves it.
+bool RecordFitsAt(const std::uint8_t* data, std::size_t size, std::size_t at) {
+    constexpr std::size_t kMatrixOffset = 84;
+    if (at + kRecordHeaderSize > size)
+        return false;
+    CByteReader r(data + at, size - at);
+    const std::int64_t length = r.I32();
+    if (length < static_cast<std::int64_t>(kRecordHeaderSize) ||
+        static_cast<std::uint64_t>(length) > size - at || !IsObjectRecordType(r.U8()))
+        return false;
+    r.Skip(kMatrixOffset - 5);
+    for (int col = 0; col < 4; ++col) {
+        r.Skip(12);
+        if (r.F32() != (col == 3 ? 1.0f : 0.0f))
+            return false;
+    }
+    return true;
+}
+
+// After a damaged length: the next place from which a record that fits the file is followed
+// by another one or by the end of the file. `size` when there is none.
+std::size_t NextWholeRecord(const std::uint8_t* data, std::size_t size, std::size_t from) {
+    for (std::size_t at = from; at + kRecordHeaderSize <= size; ++at) {
+        if (!RecordFitsAt(data, size, at))
+            continue;
+        CByteReader r(data + at, size - at);
+        const auto next = at + static_cast<std::size_t>(r.I32());
+        if (next == size || RecordFitsAt(data, size, next))
+            return at;
+    }
+    return size;
 }
 
 CSceneObject* ReadPolyline(CByteReader& r) {
@@ -137,8 +197,20 @@ CSceneObject* ReadDrawingObject(const SceneRecordHeader& h, CByteReader& payload
 
 } // namespace
 
+std::string SceneReadReport::Summary() const {
+    if (problems.empty())
+        return {};
+    std::string text = "The scene file is damaged: read " + std::to_string(read) + " of " +
+                       std::to_string(objects) + " objects.";
+    for (const std::string& problem : problems)
+        text += "\n" + problem;
+    return text;
+}
+
 int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects,
                 const SceneReadContext& context) {
+    SceneReadReport unused;
+    SceneReadReport& report = context.report ? *context.report : unused;
     CByteReader r(data, size);
     if (!r.Has(kSignatureSize + 4))
         return 0;
@@ -156,12 +228,26 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
     }
 
     std::array<CSceneObject*, 256> groups{};
-    CFigureRecordReader figures(context, objects);
+    CFigureRecordReader figures(context, objects, report);
+    int number = 0;
     while (r.Has(kRecordHeaderSize)) {
+        const std::size_t at = size - r.Remaining();
+        const std::string where =
+            "record " + std::to_string(++number) + " at byte " + std::to_string(at);
         const SceneRecordHeader h = ReadRecordHeader(r);
         if (h.length < static_cast<std::int32_t>(kRecordHeaderSize) ||
-            !r.Has(static_cast<std::size_t>(h.length) - kRecordHeaderSize))
-            break;
+            !r.Has(static_cast<std::size_t>(h.length) - kRecordHeaderSize)) {
+            ++report.objects;
+            const std::size_t next = NextWholeRecord(data, size, at + 1);
+            report.problems.push_back(
+                where + ": its length " + std::to_string(h.length) + " does not fit the file; " +
+                (next < size ? "reading goes on at byte " + std::to_string(next)
+                             : "the rest of the file is not read"));
+            r = CByteReader(data, size);
+            r.Skip(next);
+            continue;
+        }
+        const std::uint8_t* raw = data + at;
         CByteReader payload = r.Sub(static_cast<std::size_t>(h.length) - kRecordHeaderSize);
         CSceneObject* group = nullptr;
         if (h.group != 0) {
@@ -177,9 +263,15 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
         case kTypePolyface:
         case kTypeText:
         case kTypeDimension: {
+            ++report.objects;
             CSceneObject* object = ReadDrawingObject(h, payload);
-            if (!object)
+            if (!object) {
+                report.problems.push_back(where + " (" + KindName(h.type) + " \"" + h.name +
+                                          "\"): its contents do not fit its length or hold "
+                                          "values out of range; skipped");
                 break;
+            }
+            ++report.read;
             object->colour = h.colour;
             object->SetName(h.name);
             object->attributeB = 0;
@@ -190,17 +282,26 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
             break;
         }
         case kTypeMannequin:
-            figures.ReadFigure(h, payload, group);
+            figures.ReadFigure(h, payload, group, where, {raw, raw + h.length});
             break;
         case kTypeBodyPart:
-            figures.ReadSegment(h);
+            figures.ReadSegment(where, {raw, raw + h.length});
             break;
         case kTypeForce:
-            figures.ReadForces(h, payload);
+            figures.ReadForces(h, payload, where, {raw, raw + h.length});
             break;
         default:
+            ++report.objects;
+            report.problems.push_back(where + ": unknown kind " + std::to_string(h.type) +
+                                      "; skipped");
             break;
         }
+    }
+    figures.Finish();
+    if (r.Remaining() > 0) {
+        ++report.objects; // the start of a record, cut short
+        report.problems.push_back(std::to_string(r.Remaining()) +
+                                  " bytes at the end of the file are not a whole record");
     }
     for (CSceneObject* group : groups)
         if (group)
@@ -209,8 +310,17 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
 }
 
 int ReadSceneFile(const std::string& path, CObjectList& objects, const SceneReadContext& context) {
+    // Far beyond any scene (a thousand figures take 20 MB); larger files are refused whole
+    // rather than read in part.
+    constexpr std::size_t kMaxSceneFileSize = std::size_t(1) << 31;
+    std::error_code error;
+    if (std::filesystem::file_size(path, error) > kMaxSceneFileSize && !error) {
+        if (context.report)
+            context.report->problems.push_back(path + " is larger than 2 GB");
+        return 0;
+    }
     std::vector<unsigned char> bytes;
-    if (!ReadFileBytes(path, SIZE_MAX, bytes))
+    if (!ReadFileBytes(path, kMaxSceneFileSize, bytes))
         return 0;
     return DecodeScene(bytes.data(), bytes.size(), objects, context);
 }

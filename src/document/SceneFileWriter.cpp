@@ -203,6 +203,11 @@ std::vector<std::uint8_t> EncodeScene(const CObjectList& objects) {
         case kTypeMannequin:
             WriteMannequinRecords(w, *o);
             break;
+        case kTypeUnreadFigure: {
+            const auto& records = static_cast<const CUnreadFigure&>(*o).records;
+            w.Bytes(records.data(), records.size());
+            break;
+        }
         default:
             break;
         }
@@ -211,6 +216,6 @@ std::vector<std::uint8_t> EncodeScene(const CObjectList& objects) {
     return std::move(w.bytes);
 }
 
-int WriteSceneFile(const std::string& path, const CObjectList& objects) {
-    return WriteFileReplacing(path, EncodeScene(objects), BackupName(path));
+int WriteSceneFile(const std::string& path, const CObjectList& objects, std::string* failure) {
+    return WriteFileReplacing(path, EncodeScene(objects), true, failure);
 }

@@ -17,10 +17,11 @@ class CSceneObject;
 // (attribute A, cleared again as each record is written); other object kinds are not stored.
 std::vector<std::uint8_t> EncodeScene(const CObjectList& objects);
 
-// Saves the scene at `path`. An existing file is kept under its backup name (".BAK" in place of
-// the last four characters). Returns 1, or 0 when the file could not be written completely; the
-// previous file is then left as it was.
-int WriteSceneFile(const std::string& path, const CObjectList& objects);
+// Saves the scene at `path` as WriteFileReplacing does, keeping an existing file under its
+// backup name. Returns 1, or 0 with the reason in `failure` when the file could not be written
+// completely; the previous file is then left as it was.
+int WriteSceneFile(const std::string& path, const CObjectList& objects,
+                   std::string* failure = nullptr);
 
 // Shared by the record writers: the fixed header, with the length field left for
 // PatchRecordLength. Flat axes of `box` are widened at the minimum; its four stored corners are

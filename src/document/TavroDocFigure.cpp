@@ -168,8 +168,9 @@ void CTavroDoc::OnSavePosture() {
         return;
     CPosture posture;
     CapturePosture(*figure, posture);
-    if (!WritePostureFile(posture, path))
-        ReportError("Failed to save file.");
+    std::string failure;
+    if (!WritePostureFile(posture, path, &failure))
+        ReportError("Failed to save file.\n" + failure);
 }
 
 int CTavroDoc::ApplyPostureFile(const std::string& path) {

@@ -6,8 +6,9 @@
 #include "document/SceneFileWriter.h"
 
 int CTavroDoc::SaveTo(const std::string& path) {
-    if (!WriteSceneFile(path, objects)) {
-        ReportError("Failed to save file.");
+    std::string failure;
+    if (!WriteSceneFile(path, objects, &failure)) {
+        ReportError("Failed to save file.\n" + failure);
         return 0;
     }
     views.AddToRecentFiles(path);
@@ -35,10 +36,15 @@ void CTavroDoc::OnImportTvr() {
 
 int CTavroDoc::ImportTvr(const std::string& path) {
     CObjectList read;
-    if (!ReadSceneFile(path, read, ReadContext())) {
+    SceneReadReport report;
+    SceneReadContext context = ReadContext();
+    context.report = &report;
+    if (!ReadSceneFile(path, read, context)) {
         ReportError("Failed to read file.");
         return 0;
     }
+    if (!report.problems.empty())
+        ReportError(report.Summary());
     if (objects.empty())
         pathName = path;
     auto record = std::make_unique<CUndoRecord>();

@@ -13,24 +13,37 @@ constexpr int kHandBlockLines = 17;
 
 } // namespace
 
-int CMannequin::ApplyHandPosture(int number, int rightHand) {
+int CMannequin::ApplyHandPosture(int number, int rightHand, std::string* failure) {
     if (number < 1)
         return 0;
-    CTextLineReader reader(DataPath(rightHand == 1 ? "rhand.dat" : "lhand.dat"));
+    const std::string path = DataPath(rightHand == 1 ? "rhand.dat" : "lhand.dat");
+    CTextLineReader reader(path);
+    const auto refuse = [&](const std::string& why) {
+        if (failure)
+            *failure = "Cannot read HAND POSTURE file: " + path + ": block " +
+                       std::to_string(number) + ", " + why;
+        return 0;
+    };
+    const auto cutShort = [&] {
+        return refuse((reader.Malformed() ? "line " : "the file ends after line ") +
+                      std::to_string(reader.LineNumber()) +
+                      (reader.Malformed() ? " is not text" : ""));
+    };
+    if (!reader.IsOpen())
+        return refuse("the file cannot be opened");
     std::string line;
     // The block's first line holds only the posture's own number.
-    if (!reader.IsOpen() || !reader.Skip(long(kHandBlockLines) * (number - 1)) ||
-        !reader.Next(line))
-        return 0;
+    if (!reader.Skip(long(kHandBlockLines) * (number - 1)) || !reader.Next(line))
+        return cutShort();
     // Angles about x, y, z (degrees) of each phalanx, thumb to little finger, A to C.
     float xyz[kFingerSegmentsPerHand][3];
     for (auto& angles : xyz) {
-        if (!reader.Next(line) ||
-            std::sscanf(line.c_str(), "%*i %f %f %f", &angles[0], &angles[1], &angles[2]) != 3)
-            return 0;
-        for (float a : angles)
-            if (!std::isfinite(a))
-                return 0;
+        if (!reader.Next(line))
+            return cutShort();
+        if (std::sscanf(line.c_str(), "%*i %f %f %f", &angles[0], &angles[1], &angles[2]) != 3 ||
+            !std::isfinite(angles[0]) || !std::isfinite(angles[1]) || !std::isfinite(angles[2]))
+            return refuse("line " + std::to_string(reader.LineNumber()) +
+                          " does not hold three angles");
     }
 
     const int first = rightHand == 1 ? kFirstRightFinger : kFirstLeftFinger;

@@ -29,6 +29,9 @@ double RotationError(const Matrix4& m, const Vec3& radians) {
     return sum;
 }
 
+// Angle sums (radians) closer than this are equal.
+constexpr double kSumTie = 1e-6;
+
 struct Choice {
     Vec3 radians;
     double error;
@@ -77,7 +80,9 @@ Choice BestCandidate(const Matrix4& m, double x0, double y0, double z0) {
             closestError = errors[i];
         }
         const double sum = std::fabs(c.x) + std::fabs(c.y) + std::fabs(c.z);
-        if (errors[i] < kAccurateError && (bestAccurate < 0 || sum < bestSum)) {
+        // Sums within rounding of each other are a tie (at y = +-90 degrees the candidates
+        // reach the same sum through different round-offs).
+        if (errors[i] < kAccurateError && (bestAccurate < 0 || sum < bestSum - kSumTie)) {
             bestAccurate = i;
             bestSum = sum;
         }

@@ -21,27 +21,40 @@ struct JointLimitTable {
     Vec3 lower[kSegmentCount]; // degrees
 };
 
-bool ReadLimitLine(CTextLineReader& reader, Vec3& limits) {
+bool ReadLimitLine(CTextLineReader& reader, Vec3& limits, std::string& why) {
     std::string line;
-    if (!reader.Next(line))
+    if (!reader.Next(line)) {
+        why = reader.Malformed()
+                  ? "line " + std::to_string(reader.LineNumber()) + " is not text"
+                  : "the file ends after line " + std::to_string(reader.LineNumber());
         return false;
-    if (std::sscanf(line.c_str(), "%*d %lf %lf %lf", &limits.x, &limits.y, &limits.z) != 3)
+    }
+    if (std::sscanf(line.c_str(), "%*d %lf %lf %lf", &limits.x, &limits.y, &limits.z) != 3 ||
+        !std::isfinite(limits.x) || !std::isfinite(limits.y) || !std::isfinite(limits.z)) {
+        why = "line " + std::to_string(reader.LineNumber()) + " does not hold three limits";
         return false;
-    return std::isfinite(limits.x) && std::isfinite(limits.y) && std::isfinite(limits.z);
+    }
+    return true;
 }
 
 // Two lines per segment, upper then lower limits. The whole file must be readable and every
-// lower limit at most its upper limit.
-bool ReadLimitFile(const std::string& path, JointLimitTable& table) {
+// lower limit at most its upper limit; otherwise `why` names the line.
+bool ReadLimitFile(const std::string& path, JointLimitTable& table, std::string& why) {
     CTextLineReader reader(path, kLimitLineLength);
-    if (!reader.IsOpen())
+    if (!reader.IsOpen()) {
+        why = "the file cannot be opened";
         return false;
+    }
     for (int n = 0; n < kSegmentCount; ++n) {
-        if (!ReadLimitLine(reader, table.upper[n]) || !ReadLimitLine(reader, table.lower[n]))
+        if (!ReadLimitLine(reader, table.upper[n], why) ||
+            !ReadLimitLine(reader, table.lower[n], why))
             return false;
         for (int axis = 0; axis < 3; ++axis)
-            if (table.lower[n][axis] > table.upper[n][axis])
+            if (table.lower[n][axis] > table.upper[n][axis]) {
+                why = "line " + std::to_string(reader.LineNumber()) +
+                      ": a lower limit lies above its upper limit";
                 return false;
+            }
     }
     return true;
 }
@@ -54,8 +67,12 @@ bool IsOutside(double angle, double lower, double upper) {
 
 int CMannequin::ReadLimits(CUserReporter& reporter) {
     JointLimitTable table;
-    if (!ReadLimitFile(DataPath("limit.dat"), table))
+    const std::string path = DataPath("limit.dat");
+    std::string why;
+    if (!ReadLimitFile(path, table, why)) {
+        reporter.Message("Cannot read JOINT LIMIT file: " + path + ": " + why);
         return 0;
+    }
 
     bool anyOutside = false;
     for (int n = 0; n < kSegmentCount && !anyOutside; ++n)

@@ -140,8 +140,9 @@ public:
     void ApplyFacing(int code);
     // Hand posture `number` (1-based) of "rhand.dat" (rightHand 1) or "lhand.dat": the hand's
     // 15 finger joints are reset and turned about z, x, then y, each limited. 0, with nothing
-    // changed, when the file is missing or has no complete block `number`.
-    int ApplyHandPosture(int number, int rightHand);
+    // changed and the file, block and line named in `failure`, when the file is missing or has
+    // no complete block `number`.
+    int ApplyHandPosture(int number, int rightHand, std::string* failure = nullptr);
 
     // The figure's one saved posture (joint limits, angles and rotations of every segment),
     // kept by a segment's SaveTransform and by walking.

@@ -15,5 +15,6 @@ struct CImage {
     int PixelAt(int x, int y) const;
 };
 
-// Writes the picture as an 8-bit RGB PNG file; 0 when the file cannot be written.
-int WritePng(const CImage& image, const std::string& path);
+// Writes the picture as an 8-bit RGB PNG file, replacing any previous one only when the new
+// one is whole (see WriteFileReplacing); 0, with the reason in `failure`, when it cannot.
+int WritePng(const CImage& image, const std::string& path, std::string* failure = nullptr);

@@ -95,6 +95,15 @@ TEST_F(MannequinCommandTest, MissingDataFilesFail) {
     EXPECT_NE(r.err.find("Cannot open HUMAN MESH file: " + empty.Path("usa_m.per")),
               std::string::npos)
         << r.err;
+    // Without the mass data the figure would weigh nothing: the tool fails with the message.
+    std::filesystem::rename(data.Path("antro1.dat"), data.Path("antro1.off"));
+    const RunResult noMasses = RunCli(data.Path(""), "mannequin");
+    EXPECT_EQ(noMasses.status, 1);
+    EXPECT_NE(noMasses.err.find("Cannot open HUMAN DATA file: " + data.Path("antro1.dat")),
+              std::string::npos)
+        << noMasses.err;
+    EXPECT_EQ(noMasses.out, "");
+    std::filesystem::rename(data.Path("antro1.off"), data.Path("antro1.dat"));
     std::remove(data.Path("limit.dat").c_str());
     const RunResult noLimits = RunCli(data.Path(""), "mannequin");
     EXPECT_EQ(noLimits.status, 1);

@@ -177,6 +177,7 @@ TEST_F(AnthropometryTest, DamagedScaleFilesAreRejectedWithoutChangingTheRecord) 
         {"not a number", ScaleFileText(2) + "0.5 0 0 7 nan 60\n" + ScaleFileText(1).substr(20)},
         {"negative scale", good.substr(0, good.rfind('\n', good.size() - 2) + 1) + "15 -1 1 1\n"},
         {"infinite weight", ScaleFileText(2) + "0.5 0 0 7 170 inf\n" + ScaleFileText(1).substr(20)},
+        {"stature of 1e30", ScaleFileText(2) + "0.5 0 0 7 1e30 60\n" + ScaleFileText(1).substr(20)},
         {"binary garbage", std::string("\x7f"
                                        "ELF\0\0\xff\xfe",
                                        9) +
@@ -190,7 +191,12 @@ TEST_F(AnthropometryTest, DamagedScaleFilesAreRejectedWithoutChangingTheRecord) 
         RecordingReporter rec;
         data.Write("usa2.dat", text);
         EXPECT_EQ(r.LoadFromDatabase(1, 1, -1, 2, 1, 0, rec), 0) << what;
-        EXPECT_EQ(rec.messages, std::vector<std::string>{"Cannot open Scale data file."}) << what;
+        // The message names the file and the line after the usual text.
+        ASSERT_EQ(rec.messages.size(), 1u) << what;
+        EXPECT_EQ(rec.messages[0].rfind(
+                      "Cannot open Scale data file.\n" + data.Path("usa2.dat") + ", line ", 0),
+                  0u)
+            << what << ": " << rec.messages[0];
         EXPECT_EQ(r.scale[4], Vec3(1, 2, 3)) << what;
         EXPECT_EQ(r.scale[0], Vec3(0, 0, 0)) << what;
         EXPECT_EQ(r.stature, 11.0f) << what;

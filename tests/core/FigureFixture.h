@@ -57,6 +57,11 @@ inline void GiveBoxMesh(CBodyPart& part, double h) {
 
 inline std::unique_ptr<CMannequin> MakeFixtureFigure() {
     auto figure = std::make_unique<CMannequin>();
+    // A plausible body, as a scene file's reader requires of a stored figure.
+    for (Vec3& s : figure->anthropometry.scale)
+        s = Vec3(1, 1, 1);
+    figure->anthropometry.stature = 175.0f;
+    figure->anthropometry.weight = 78.0f;
     for (int n = 0; n < kSegmentCount; ++n) {
         CBodyPart* part = figure->GetSegment(n);
         GiveBoxMesh(*part, 1.0);

@@ -100,6 +100,32 @@ TEST(FigureSceneFile, RecordsAndTheirLayout) {
     EXPECT_EQ(F32At(b, forces + 158 + 32), 3.0f);
 }
 
+// A figure whose body data cannot be read is named in one message and kept: saving the scene
+// again writes its records back unchanged.
+TEST(FigureSceneFile, AFigureThatCannotBeRebuiltIsReportedAndKept) {
+    FigureDoc f;
+    CMannequin* figure = PosedFigure();
+    figure->AddForce(kLeftPalm, kForceExternal, Vec3(0.5, -1, 0), Vec3(0, -20, 0), Vec3(1, 2, 3),
+                     nullptr, false);
+    f.doc.AddObject(figure);
+    auto* sphere = new CPolyface();
+    sphere->Build(kShapeSphere, {Vec3(40, 10, 0), Vec3(40, 14, 0)});
+    f.doc.AddObject(sphere);
+    ScopedDataDirectory dir;
+    ASSERT_EQ(f.doc.SaveTo(dir.Path("one.tvr")), 1);
+
+    DocFixture g;
+    g.doc.SetFigureBuilder([](const CAnthropometry&) -> CMannequin* { return nullptr; });
+    ASSERT_EQ(g.doc.ImportTvr(dir.Path("one.tvr")), 1);
+    ASSERT_EQ(g.reporter.messages.size(), 1u);
+    EXPECT_EQ(g.reporter.messages[0],
+              "The scene file is damaged: read 1 of 2 objects.\nrecord 1 at byte 219 (figure) "
+              "(female, population 2, size row 1) could not be rebuilt: its body data could not "
+              "be read. It is kept as stored and saved again unchanged.");
+    ASSERT_EQ(g.doc.SaveTo(dir.Path("two.tvr")), 1);
+    EXPECT_EQ(ReadAll(dir.Path("two.tvr")), ReadAll(dir.Path("one.tvr")));
+}
+
 TEST(FigureSceneFile, RoundTripKeepsPostureLoadsWheelchairAndBytes) {
     FigureDoc f;
     CMannequin* figure = PosedFigure();
@@ -205,7 +231,8 @@ TEST(FigureSceneFile, SaveFailureIsReportedAndKeepsTheDocumentModified) {
     f.doc.SetModified();
     f.views.nextPath = "/nonexistent-folder/x.tvr";
     EXPECT_EQ(f.doc.OnSave(), 0); // no path yet: Save As
-    EXPECT_EQ(f.reporter.messages.back(), "Failed to save file.");
+    EXPECT_EQ(f.reporter.messages.back(),
+              "Failed to save file.\n/nonexistent-folder/x.tvr: No such file or directory");
     EXPECT_TRUE(f.doc.IsModified());
     EXPECT_TRUE(f.views.recent.empty());
     f.views.nextPath.clear();

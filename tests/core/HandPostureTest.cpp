@@ -62,18 +62,25 @@ TEST_F(HandPostureTest, AnglesBeyondTheLimitsEndOnThem) {
     EXPECT_EQ(Segment(kSegmentCount - 1).angles, Vec3(1, 120, -10));
 }
 
-TEST_F(HandPostureTest, MissingOrShortFilesChangeNothing) {
+// A missing or damaged file changes nothing; the failure names the file, block and line.
+TEST_F(HandPostureTest, MissingOrShortFilesChangeNothingAndSayWhere) {
     Segment(kFirstRightFinger).RotateAxisX(5);
-    EXPECT_EQ(figure->ApplyHandPosture(1, 1), 0);
+    const std::string file = "Cannot read HAND POSTURE file: " + data.Path("rhand.dat") + ": ";
+    std::string failure;
+    EXPECT_EQ(figure->ApplyHandPosture(1, 1, &failure), 0);
+    EXPECT_EQ(failure, file + "block 1, the file cannot be opened");
     data.Write("rhand.dat", HandFile(1, 1));
-    EXPECT_EQ(figure->ApplyHandPosture(2, 1), 0);
+    EXPECT_EQ(figure->ApplyHandPosture(2, 1, &failure), 0);
+    EXPECT_EQ(failure, file + "block 2, the file ends after line 17");
     EXPECT_EQ(figure->ApplyHandPosture(0, 1), 0);
     std::string cut = HandFile(1, 1);
     cut.resize(cut.size() - 12);
     data.Write("rhand.dat", cut);
-    EXPECT_EQ(figure->ApplyHandPosture(1, 1), 0);
+    EXPECT_EQ(figure->ApplyHandPosture(1, 1, &failure), 0);
+    EXPECT_EQ(failure, file + "block 1, line 16 does not hold three angles");
     data.Write("rhand.dat", std::string(200, 'x') + "\n" + HandFile(1, 1));
-    EXPECT_EQ(figure->ApplyHandPosture(1, 1), 0);
+    EXPECT_EQ(figure->ApplyHandPosture(1, 1, &failure), 0);
+    EXPECT_EQ(failure, file + "block 1, line 1 is not text");
     EXPECT_EQ(Segment(kFirstRightFinger).angles, Vec3(5, 0, 0));
 }
 

@@ -48,6 +48,13 @@ TEST_F(JointLimitsTest, HipTrunkRuleCouplesPelvisAndLegs) {
     Segment(kRightLeg).angles.x = -20;
     EXPECT_EQ(Segment(kAbdomen).ClampDelta(0, 60, adjusted), kAtUpperLimit);
     EXPECT_DOUBLE_EQ(adjusted, 30);
+    // Both legs flexed forward: the 0 decides, +60 is cut to +50 as with straight legs.
+    Segment(kLeftLeg).angles.x = 20;
+    Segment(kRightLeg).angles.x = 35;
+    EXPECT_EQ(Segment(kAbdomen).ClampDelta(0, 60, adjusted), kAtUpperLimit);
+    EXPECT_DOUBLE_EQ(adjusted, 50);
+    Segment(kLeftLeg).angles.x = 30;
+    Segment(kRightLeg).angles.x = -20;
     // Only the x axis is coupled.
     EXPECT_EQ(Segment(kAbdomen).ClampDelta(1, 60, adjusted), kWithinLimits);
 
@@ -116,6 +123,15 @@ TEST_F(JointLimitsTest, AnglesOutsideNewLimitsAreForcedInAfterAsking) {
     EXPECT_EQ(Segment(kRightForearm).jointRotation, RotationX(40) * RotationZ(0) * RotationY(0));
 }
 
+TEST_F(JointLimitsTest, TheLastSegmentIsCheckedToo) {
+    data.Write("limit.dat", LimitFile());
+    Segment(45).RotateAxisY(60); // beyond the new 40
+    reporter.answer = false;
+    EXPECT_EQ(figure->ReadLimits(reporter), 0);
+    EXPECT_EQ(reporter.questions.size(), 1u);
+    EXPECT_EQ(Segment(45).angles.y, 60);
+}
+
 TEST_F(JointLimitsTest, DecliningKeepsTheFigureAsItWas) {
     data.Write("limit.dat", LimitFile());
     Segment(kRightForearm).RotateAxisX(75);
@@ -126,29 +142,34 @@ TEST_F(JointLimitsTest, DecliningKeepsTheFigureAsItWas) {
     EXPECT_EQ(Segment(kRightForearm).upperLimits, Vec3(180, 180, 180));
 }
 
-TEST_F(JointLimitsTest, BadFilesChangeNothingAndSayNothing) {
+// A missing or damaged limit file changes nothing; its message names the file and the line.
+TEST_F(JointLimitsTest, BadFilesChangeNothingAndNameTheLine) {
     const std::string good = LimitFile();
     std::string letters = good;
     letters.replace(letters.find("40"), 2, "xx");
     std::string inverted = LimitFile();
     inverted.replace(inverted.find("\n") + 1, 5, "0 50 "); // CHEST lower x 50 > upper 40
-    const std::string cases[] = {
-        good.substr(0, good.size() / 2),   // cut short
-        good.substr(0, good.rfind("45 ")), // last line missing
-        letters,                           // not numbers
-        inverted,                          // lower above upper
-        "0 nan 1 1\n" + good.substr(good.find('\n') + 1),
-        std::string(300, '1') + "\n" + good, // an overlong line
+    const std::pair<std::string, std::string> cases[] = {
+        {good.substr(0, good.find("\n4 ")), "the file ends after line 8"},
+        {good.substr(0, good.rfind("45 ")), "the file ends after line 91"},
+        {letters, "line 1 does not hold three limits"},
+        {inverted, "line 2: a lower limit lies above its upper limit"},
+        {"0 nan 1 1\n" + good.substr(good.find('\n') + 1), "line 1 does not hold three limits"},
+        {std::string(300, '1') + "\n" + good, "line 1 is not text"},
     };
-    for (const std::string& text : cases) {
+    const std::string prefix = "Cannot read JOINT LIMIT file: " + data.Path("limit.dat") + ": ";
+    for (const auto& [text, line] : cases) {
         data.Write("limit.dat", text);
+        reporter.messages.clear();
         EXPECT_EQ(figure->ReadLimits(reporter), 0);
+        EXPECT_EQ(reporter.messages, std::vector<std::string>{prefix + line});
         EXPECT_EQ(Segment(kChest).upperLimits, Vec3(180, 180, 180));
         EXPECT_EQ(Segment(45).lowerLimits, Vec3(-180, -180, -180));
     }
     std::remove(data.Path("limit.dat").c_str());
+    reporter.messages.clear();
     EXPECT_EQ(figure->ReadLimits(reporter), 0);
-    EXPECT_TRUE(reporter.messages.empty());
+    EXPECT_EQ(reporter.messages, std::vector<std::string>{prefix + "the file cannot be opened"});
     EXPECT_TRUE(reporter.questions.empty());
 }
 

@@ -119,7 +119,10 @@ TEST_F(MannequinBuildTest, MissingFilesMakeInvalidFigures) {
     std::remove(data.Path("limit.dat").c_str());
     auto noLimits = Build();
     EXPECT_EQ(noLimits->valid, 0);
-    EXPECT_TRUE(reporter.messages.empty()); // silently
+    EXPECT_EQ(reporter.messages,
+              std::vector<std::string>{"Cannot read JOINT LIMIT file: " + data.Path("limit.dat") +
+                                       ": the file cannot be opened"});
+    reporter.messages.clear();
     fixture::WriteDataDirectory(data.Path(""));
 
     std::remove(data.Path("perpost.dat").c_str());

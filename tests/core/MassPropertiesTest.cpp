@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <vector>
 
@@ -155,8 +156,18 @@ TEST(MassPropertiesTest, DamagedFilesAreRejected) {
     auto nanBytes = FileBytes(withNan);
     data.WriteBytes("nan.dat", nanBytes.data(), nanBytes.size());
     EXPECT_EQ(ReadMassRegressionTable(data.Path("nan.dat"), table), 0);
-    data.Write("text.dat", std::string(832, 'x')); // 0x78787878: finite, so it is read
-    EXPECT_EQ(ReadMassRegressionTable(data.Path("text.dat"), table), 1);
+    data.Write("text.dat", std::string(832, 'x')); // 0x78787878: finite, but 2e34
+    EXPECT_EQ(ReadMassRegressionTable(data.Path("text.dat"), table), 0);
+    for (const auto& damage : std::vector<std::function<void(MassRegressionTable&)>>{
+             [](MassRegressionTable& t) { t.density[3] = -1.0f; },
+             [](MassRegressionTable& t) { t.density[0] = 0.0f; },
+             [](MassRegressionTable& t) { t.inertiaZ[15][1] = 1e38f; }}) {
+        MassRegressionTable damaged = SampleTable();
+        damage(damaged);
+        const auto damagedBytes = FileBytes(damaged);
+        data.WriteBytes("damaged.dat", damagedBytes.data(), damagedBytes.size());
+        EXPECT_EQ(ReadMassRegressionTable(data.Path("damaged.dat"), table), 0);
+    }
     std::vector<unsigned char> ones(832, 0xFF); // all NaN
     data.WriteBytes("ff.dat", ones.data(), ones.size());
     MassRegressionTable untouched;

@@ -14,8 +14,8 @@ namespace {
 CPosture NumberedPosture() {
     CPosture p;
     for (int i = 0; i < 46; ++i) {
-        p.upperLimits[i] = Vec3(1000 + i, 1000.25 + i, 1000.5 + i);
-        p.lowerLimits[i] = Vec3(-1000 - i, -1000.25 - i, -1000.5 - i);
+        p.upperLimits[i] = Vec3(100 + i, 100.25 + i, 100.5 + i);
+        p.lowerLimits[i] = Vec3(-100 - i, -100.25 - i, -100.5 - i);
         p.angles[i] = Vec3(i * 0.1, -i * 0.2, i * 0.3);
         p.orientation[i] = Vec3(i * 0.5, 0.0, -i * 0.25);
     }
@@ -37,7 +37,7 @@ TEST(PostureFile, LayoutIsFourTablesOfDoubles) {
     // Spot checks at the offsets of the format table: entry i of table t at t * 1104 + 24 i.
     double value;
     std::memcpy(&value, &bytes[1104 + 24 * 7 + 8], 8);
-    EXPECT_EQ(value, -1007.25);
+    EXPECT_EQ(value, -107.25);
     std::memcpy(&value, &bytes[3312 + 24 * 45 + 16], 8);
     EXPECT_EQ(value, -45 * 0.25);
 }
@@ -69,6 +69,27 @@ TEST(PostureFile, RoundTripIsBitExactAndShortFilesAreRefused) {
     EXPECT_EQ(ReadPostureFile(back, dir.Path("long.pos")), 1);
     EXPECT_EQ(EncodePosture(back), written);
     EXPECT_EQ(WritePostureFile(p, dir.Path("missing/a.pos")), 0);
+
+    // Values no posture holds: refused with the table, segment and value named.
+    struct Damage {
+        std::size_t offset;
+        double value;
+        const char* said;
+    };
+    for (const Damage& d : {Damage{24 * 3, NAN, "upper limit of segment 3 is nan"},
+                            Damage{1104 + 8, INFINITY, "lower limit of segment 0 is inf"},
+                            Damage{2208 + 24 * 45 + 16, 1e308, "angle of segment 45 is 1e+308"},
+                            Damage{3312, -1e5, "orientation of segment 0 is -100000"},
+                            Damage{24 * 5, -200, "limits of segment 5 are inverted"}}) {
+        std::vector<std::uint8_t> bad = written;
+        std::memcpy(&bad[d.offset], &d.value, 8);
+        dir.WriteBytes("bad.pos", bad.data(), bad.size());
+        CPosture kept = p;
+        std::string failure;
+        EXPECT_EQ(ReadPostureFile(kept, dir.Path("bad.pos"), &failure), 0) << d.said;
+        EXPECT_NE(failure.find(d.said), std::string::npos) << failure;
+        EXPECT_EQ(EncodePosture(kept), written); // untouched
+    }
 }
 
 TEST(PostureTransfer, CaptureApplyAndInterpolate) {

@@ -318,11 +318,11 @@ TEST(SceneFileRead, TruncatedAndHostileFiles) {
     bad[219 + 159] = 0xFF;
     EXPECT_EQ(decode(bad), 2u);
     bad = good;
-    bad[219] = 10; // a record length below the header: reading stops
-    EXPECT_EQ(decode(bad), 0u);
+    bad[219] = 10; // a record length below the header: the whole records after it are read
+    EXPECT_EQ(decode(bad), 2u);
     bad = good;
     bad[219 + 3] = 0x7F; // a length beyond the file
-    EXPECT_EQ(decode(bad), 0u);
+    EXPECT_EQ(decode(bad), 2u);
     bad = good;
     bad[219 + 5] = 255; // a group number: the members land in group 255
     EXPECT_EQ(decode(bad), 4u);

@@ -235,7 +235,8 @@ TEST(DocumentFigures, PostureFileCommands) {
     EXPECT_EQ(ReadAll(dir.Path("p.pos")).size(), 4416u);
     f.views.nextPath = dir.Path("missing/p.pos");
     f.doc.OnSavePosture();
-    EXPECT_EQ(f.reporter.messages.back(), "Failed to save file.");
+    EXPECT_EQ(f.reporter.messages.back(),
+              "Failed to save file.\n" + dir.Path("missing/p.pos") + ": No such file or directory");
 
     figure->GetSegment(kNeck)->ResetJoint();
     ASSERT_EQ(f.doc.ApplyPostureFile(dir.Path("p.pos")), 1);

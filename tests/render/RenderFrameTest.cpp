@@ -5,8 +5,14 @@
 #include "draw/Polyline.h"
 #include "render/Image.h"
 
+#include "../support/ChildProcess.h"
+
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <random>
+#include <sys/resource.h>
 
 namespace {
 
@@ -164,6 +170,23 @@ TEST_F(RenderFrameTest, PngFileHoldsTheFrame) {
     const CImage image = Frame();
     const std::string path = ::testing::TempDir() + "render_frame_test.png";
     ASSERT_EQ(WritePng(image, path), 1);
+
+    // A disk that fills while the next picture is written keeps the previous one whole.
+    CImage noise{64, 64, std::vector<std::uint8_t>(64 * 64 * 3)};
+    std::mt19937 random(7);
+    for (std::uint8_t& channel : noise.rgb)
+        channel = static_cast<std::uint8_t>(random());
+    const std::uintmax_t previousSize = std::filesystem::file_size(path);
+    EXPECT_EQ(RunInChild([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  const rlimit full{1000, 1000};
+                  ::setrlimit(RLIMIT_FSIZE, &full);
+                  return WritePng(noise, path);
+              }),
+              0);
+    ASSERT_TRUE(std::filesystem::exists(path));
+    EXPECT_EQ(std::filesystem::file_size(path), previousSize);
+
     FILE* file = std::fopen(path.c_str(), "rb");
     ASSERT_NE(file, nullptr);
     unsigned char header[24];
