@@ -10,3 +10,7 @@ int RunSceneCommand(int argc, char** argv);
 // tavrona-cli posture save|apply FILE.pos [figure options]: posture files.
 int RunPostureCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
+// tavrona-cli export SCENE.tvr -o OUT.dxf|OUT.3ds|OUT.glb: the scene in an exchange format.
+int RunExportCommand(int argc, char** argv);
+// tavrona-cli import IN.dxf|IN.3ds|IN.3di -o OUT.tvr [--units ...]: a drawing or body scan in.
+int RunImportCommand(int argc, char** argv);

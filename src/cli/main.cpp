@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
     {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
+    {"export", RunExportCommand, "write a scene file as DXF, 3DS or binary glTF"},
+    {"import", RunImportCommand, "read a DXF, 3DS or body imager (.3di) file into a scene file"},
 };
 
 int Usage(std::FILE* out, int status) {
