@@ -225,7 +225,7 @@ bool DxfImporter::NextGroup() {
 bool DxfImporter::ReadEntity(Entity& entity) {
     if (pending.code != 0)
         return Error(reader.Line(), pending.code);
-    entity.Reset(pending.text, reader.Line());
+    entity.Reset(pending.text, reader.Line() - 1); // the line of its group code 0
     DxfGroup group;
     while (reader.Next(group)) {
         if (group.code == 0) {
@@ -684,7 +684,11 @@ void DxfImporter::Insert(const Entity& e) {
     Matrix4 scaling(true);
     for (int i = 0; i < 3; ++i)
         scaling(i, i) = scale[i];
-    const Matrix4 rotation = RotationZ(angle);
+    const double radians = angle * (tav::kPi / 180.0);
+    Matrix4 rotation(true);
+    rotation(0, 0) = rotation(1, 1) = std::cos(radians);
+    rotation(1, 0) = std::sin(radians);
+    rotation(0, 1) = -rotation(1, 0);
     const Matrix4 local = rotation * scaling * Translation(-block->second.base); // scale, then turn
     const Matrix4 outer = Placement(e, true);
     const Layer* layer = entityLayer;
