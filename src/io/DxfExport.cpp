@@ -34,7 +34,9 @@ void WritePolyline(CDxfGroupWriter& out, const CSceneObject& object,
     Common(out, "POLYLINE", object);
     out.Point(10, 0.0, 0.0, 0.0);
     out.Integer(66, 1);
-    out.Integer(70, closed ? 1 : 0);
+    // Flag 8 makes it a 3D polyline; without it CAD programs flatten the points to the
+    // polyline's elevation.
+    out.Integer(70, closed ? 9 : 8);
     for (const Vec3& p : points) {
         Common(out, "VERTEX", object);
         out.Point(10, p.x, p.y, p.z);

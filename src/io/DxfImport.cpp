@@ -578,13 +578,12 @@ void DxfImporter::Polyline(const Entity& e, EntitySource& source) {
         }
         EmitPolyface(std::move(positions), std::move(faces), Placement(e, false));
     } else { // a line through the vertices; a 2D one lies in its object coordinate system
+        // Its vertices keep their own z: files of earlier versions of this program wrote their
+        // 3D polylines without flag 8.
         const bool threeD = flags & 8;
         std::vector<double> bulges;
-        for (std::size_t k = 0; k < vertices.size(); ++k) {
-            bulges.push_back(threeD ? 0.0 : vertices[k].Real(42, 0.0));
-            if (!threeD)
-                points[k].z = e.Real(30, 0.0);
-        }
+        for (const Entity& v : vertices)
+            bulges.push_back(threeD ? 0.0 : v.Real(42, 0.0));
         std::vector<Vec3> line;
         AppendBulged(line, points, bulges, flags & 1);
         EmitPolyline(std::move(line), Placement(e, !threeD));

@@ -94,6 +94,124 @@ void AddObject(Lib3dsFile* file, const CSceneObject& object) {
                 std::min(first + chunk, triangles.size()));
 }
 
+// lib3ds trusts what it reads: a face naming a point past the point list, or a material group
+// naming a face past the face list, makes it read or write out of bounds. The chunk tree is
+// checked before the library sees it: every chunk within its parent, every list within its
+// chunk, every index within its list.
+class ChunkCheck {
+public:
+    explicit ChunkCheck(const std::vector<std::uint8_t>& bytes) : b(bytes) {}
+
+    bool File() const { return b.size() >= 6 && U16(0) == 0x4D4D && Children(0, b.size(), 0); }
+
+private:
+    std::uint32_t U16(std::size_t at) const { return b[at] | (b[at + 1] << 8); }
+    std::uint32_t U32(std::size_t at) const {
+        return U16(at) | (static_cast<std::uint32_t>(U16(at + 2)) << 16);
+    }
+
+    // The chunks from `begin` to `end`, inside a chunk of id `parent`.
+    bool Children(std::size_t begin, std::size_t end, int depth) const {
+        std::size_t points = 0, faces = 0;
+        bool havePoints = false;
+        for (std::size_t at = begin; at < end;) {
+            if (end - at < 6 || depth > 16)
+                return false;
+            const std::uint32_t id = U16(at), length = U32(at + 2);
+            if (length < 6 || length > end - at)
+                return false;
+            const std::size_t data = at + 6, stop = at + length;
+            if (!Chunk(id, data, stop, depth, points, faces, havePoints))
+                return false;
+            at = stop;
+        }
+        return true;
+    }
+
+    bool Chunk(std::uint32_t id, std::size_t data, std::size_t stop, int depth, std::size_t& points,
+               std::size_t& faces, bool& havePoints) const {
+        const std::size_t size = stop - data;
+        auto count = [&](std::size_t itemSize, std::size_t& n) {
+            if (size < 2)
+                return false;
+            n = U16(data);
+            return 2 + n * itemSize <= size;
+        };
+        std::size_t n = 0;
+        switch (id) {
+        case 0x4D4D: // main
+        case 0x3D3D: // editor
+        case 0x4100: // triangle mesh
+            return Children(data, stop, depth + 1);
+        case 0x4000: { // named object: a name, then chunks
+            std::size_t at = data;
+            while (at < stop && b[at] != 0)
+                ++at;
+            return at < stop && Children(at + 1, stop, depth + 1);
+        }
+        case 0x4110: // points
+            havePoints = true;
+            return count(12, points);
+        case 0x4111: // point flags
+        case 0x4140: // texture coordinates (checked for their size)
+            return count(id == 0x4111 ? 2 : 8, n);
+        case 0x4120: { // faces: three point indices and flags, then material groups
+            if (!havePoints || !count(8, faces))
+                return false;
+            for (std::size_t f = 0; f < faces; ++f)
+                for (int k = 0; k < 3; ++k)
+                    if (U16(data + 2 + f * 8 + k * 2) >= points)
+                        return false;
+            return FaceChildren(data + 2 + faces * 8, stop, faces);
+        }
+        default:
+            return true;
+        }
+    }
+
+    bool FaceChildren(std::size_t begin, std::size_t end, std::size_t faces) const {
+        for (std::size_t at = begin; at < end;) {
+            if (end - at < 6)
+                return false;
+            const std::uint32_t id = U16(at), length = U32(at + 2);
+            if (length < 6 || length > end - at)
+                return false;
+            const std::size_t data = at + 6, stop = at + length;
+            if (id == 0x4130) { // material group: a name and face indices
+                std::size_t p = data;
+                while (p < stop && b[p] != 0)
+                    ++p;
+                if (p + 3 > stop)
+                    return false;
+                const std::size_t n = U16(p + 1);
+                if (p + 3 + n * 2 > stop)
+                    return false;
+                for (std::size_t i = 0; i < n; ++i)
+                    if (U16(p + 3 + i * 2) >= faces)
+                        return false;
+            } else if (id == 0x4150 && length - 6 < faces * 4) { // smoothing groups
+                return false;
+            }
+            at = stop;
+        }
+        return true;
+    }
+
+    const std::vector<std::uint8_t>& b;
+};
+
+bool Plausible3dsFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return false;
+    std::vector<std::uint8_t> bytes;
+    std::uint8_t buffer[65536];
+    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
+        bytes.insert(bytes.end(), buffer, buffer + n);
+    std::fclose(file);
+    return ChunkCheck(bytes).File();
+}
+
 } // namespace
 
 ExchangeStatus Export3ds(const CObjectList& objects, const std::string& path,
@@ -118,6 +236,8 @@ ExchangeStatus Export3ds(const CObjectList& objects, const std::string& path,
 
 ExchangeStatus Import3ds(const std::string& path, int unitCode,
                          std::vector<std::unique_ptr<CSceneObject>>& created) {
+    if (!Plausible3dsFile(path))
+        return kExchangeFailed;
     FileOwner owner{lib3ds_file_load(path.c_str())};
     if (!owner.file)
         return kExchangeFailed;
@@ -142,8 +262,6 @@ ExchangeStatus Import3ds(const std::string& path, int unitCode,
                                      static_cast<int>(material->ambient[2] * 255.0f));
         for (Lib3dsDword i = 0; i < mesh->faces; ++i) {
             const Lib3dsWord* p = mesh->faceL[i].points;
-            if (p[0] >= mesh->points || p[1] >= mesh->points || p[2] >= mesh->points)
-                continue; // a face pointing past the point list would crash the drawing
             object->faces.push_back({p[0], p[1], p[2], p[2]});
         }
         created.push_back(std::move(object));

@@ -22,6 +22,7 @@ ExchangeStatus Export3ds(const CObjectList& objects, const std::string& path,
 // ImportUnitScale(unitCode), each triangle (p0, p1, p2) as the face (p0, p1, p2, p2), coloured
 // by the ambient colour of the material of its first triangle (grey 0x7F7F7F without one). The
 // meshes' own matrices and the keyframe data are not applied. kExchangeFailed, nothing read,
-// when the file does not load.
+// when the file does not load, or when its chunks do not fit in one another or its faces name
+// points (or its material groups faces) that do not exist.
 ExchangeStatus Import3ds(const std::string& path, int unitCode,
                          std::vector<std::unique_ptr<CSceneObject>>& created);

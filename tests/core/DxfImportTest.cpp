@@ -51,20 +51,20 @@ ExchangeStatus ReadText(const std::string& text, ObjectVector& objects,
                        reporter);
 }
 
-const std::string kEdgeCases = Dxf({
-    "0", "SECTION", "2", "TABLES", "0", "TABLE", "2", "LAYER", "70", "2",
-    "0", "LAYER", "2", "RED", "70", "0", "62", "1",
-    "0", "LAYER", "2", "ICE", "70", "1", "62", "7",
-    "0", "ENDTAB", "0", "ENDSEC",
-    "0", "SECTION", "2", "ENTITIES",
-    "0", "SOLID", "8", "S", "10", "0", "20", "0", "30", "0", "11", "4", "21", "0", "31", "0",
-    "12", "0", "22", "3", "32", "0",
-    "0", "ARC", "8", "A", "10", "1", "20", "2", "30", "3", "40", "2", "50", "0", "51", "90",
-    "0", "CIRCLE", "8", "C", "10", "0", "20", "0", "30", "0", "40", "1",
-    "0", "LINE", "8", "ICE", "10", "0", "20", "0", "11", "1", "21", "0",
-    "0", "LINE", "8", "RED", "10", "0", "20", "0", "30", "0", "11", "25.4", "21", "0", "31", "0",
-    "0", "LINE", "8", "RED", "62", "4", "10", "0", "20", "0", "11", "1", "21", "0",
-    "0", "ENDSEC", "0", "EOF"});
+const std::string kEdgeCases =
+    Dxf({"0",  "SECTION", "2",  "TABLES",   "0",  "TABLE", "2",  "LAYER",  "70", "2",
+         "0",  "LAYER",   "2",  "RED",      "70", "0",     "62", "1",      "0",  "LAYER",
+         "2",  "ICE",     "70", "1",        "62", "7",     "0",  "ENDTAB", "0",  "ENDSEC",
+         "0",  "SECTION", "2",  "ENTITIES", "0",  "SOLID", "8",  "S",      "10", "0",
+         "20", "0",       "30", "0",        "11", "4",     "21", "0",      "31", "0",
+         "12", "0",       "22", "3",        "32", "0",     "0",  "ARC",    "8",  "A",
+         "10", "1",       "20", "2",        "30", "3",     "40", "2",      "50", "0",
+         "51", "90",      "0",  "CIRCLE",   "8",  "C",     "10", "0",      "20", "0",
+         "30", "0",       "40", "1",        "0",  "LINE",  "8",  "ICE",    "10", "0",
+         "20", "0",       "11", "1",        "21", "0",     "0",  "LINE",   "8",  "RED",
+         "10", "0",       "20", "0",        "30", "0",     "11", "25.4",   "21", "0",
+         "31", "0",       "0",  "LINE",     "8",  "RED",   "62", "4",      "10", "0",
+         "20", "0",       "11", "1",        "21", "0",     "0",  "ENDSEC", "0",  "EOF"});
 
 } // namespace
 
@@ -76,11 +76,11 @@ TEST(DxfImport, ReadsEzdxfDrawingsOfEveryVersionAndEncoding) {
         for (const char* format : {"asc", "bin"}) {
             SCOPED_TRACE(std::string(version) + " " + format);
             const std::string path = folder.Path(std::string(version) + format + ".dxf");
-            ASSERT_EQ(std::system((std::string(kSystemPython) + " " +
-                                   ExchangeScript("write_drawing.py") + " " + path + " " +
-                                   version + " " + format)
-                                      .c_str()),
-                      0);
+            ASSERT_EQ(
+                std::system((std::string(kSystemPython) + " " + ExchangeScript("write_drawing.py") +
+                             " " + path + " " + version + " " + format)
+                                .c_str()),
+                0);
             ObjectVector objects;
             RecordingReporter reporter;
             ASSERT_EQ(ReadDxfFile(path, objects, reporter, nullptr), kExchangeDone);
@@ -213,8 +213,8 @@ TEST(DxfImport, MalformedFilesAreReportedWithTheirLineAndKeepWhatWasRead) {
         std::size_t objectsKept;
         const char* message;
     };
-    const std::string head = Dxf({"0", "SECTION", "2", "ENTITIES", "0", "LINE", "10", "0", "20",
-                                  "0", "11", "1", "21", "0"});
+    const std::string head = Dxf(
+        {"0", "SECTION", "2", "ENTITIES", "0", "LINE", "10", "0", "20", "0", "11", "1", "21", "0"});
     const Case cases[] = {
         {"a code that is no number", head + Dxf({"0", "LINE", "x1", "0"}), 1,
          "Error in DXF file on line 17."},
@@ -226,22 +226,23 @@ TEST(DxfImport, MalformedFilesAreReportedWithTheirLineAndKeepWhatWasRead) {
          "Error in DXF file on line 18."},
         {"the end in the middle", head + Dxf({"0", "LINE", "10"}), 1,
          "Error in DXF file on line 18."}, // where the value should be
-        {"an unknown block", head + Dxf({"0", "INSERT", "2", "NONE", "0", "ENDSEC", "0", "EOF"}),
-         1, "Error in DXF file on line 15."},
+        {"an unknown block", head + Dxf({"0", "INSERT", "2", "NONE", "0", "ENDSEC", "0", "EOF"}), 1,
+         "Error in DXF file on line 15."},
         {"a missing x", head + Dxf({"0", "LINE", "20", "0", "0", "ENDSEC", "0", "EOF"}), 1,
          "Error in DXF file on line 15."},
         {"a block inserting itself",
-         Dxf({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "2", "LOOP", "10", "0", "20", "0",
-              "0", "LINE", "10", "0", "20", "0", "11", "1", "21", "0", "0", "INSERT", "2",
-              "LOOP", "0", "INSERT", "2", "LOOP", "0", "ENDBLK", "0", "ENDSEC", "0", "SECTION",
-              "2", "ENTITIES", "0", "INSERT", "2", "LOOP", "0", "ENDSEC", "0", "EOF"}),
+         Dxf({"0",  "SECTION", "2", "BLOCKS", "0",  "BLOCK",   "2",  "LOOP",     "10", "0",
+              "20", "0",       "0", "LINE",   "10", "0",       "20", "0",        "11", "1",
+              "21", "0",       "0", "INSERT", "2",  "LOOP",    "0",  "INSERT",   "2",  "LOOP",
+              "0",  "ENDBLK",  "0", "ENDSEC", "0",  "SECTION", "2",  "ENTITIES", "0",  "INSERT",
+              "2",  "LOOP",    "0", "ENDSEC", "0",  "EOF"}),
          kDxfMaxInsertDepth, "Error in DXF file on line 23."}, // the block's first INSERT
         {"a nameless block",
-         Dxf({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "10", "0", "20", "0", "0", "ENDBLK"}),
-         0, "BLOCK name missing."},
+         Dxf({"0", "SECTION", "2", "BLOCKS", "0", "BLOCK", "10", "0", "20", "0", "0", "ENDBLK"}), 0,
+         "BLOCK name missing."},
         {"a mesh larger than its vertices",
-         head + Dxf({"0", "POLYLINE", "70", "16", "71", "1000", "72", "1000", "0", "VERTEX",
-                     "10", "0", "20", "0", "0", "SEQEND", "0", "ENDSEC", "0", "EOF"}),
+         head + Dxf({"0",  "POLYLINE", "70", "16", "71", "1000",   "72", "1000",   "0", "VERTEX",
+                     "10", "0",        "20", "0",  "0",  "SEQEND", "0",  "ENDSEC", "0", "EOF"}),
          1, "Error in DXF file on line 15."},
         {"an empty file", "", 0, "Error in DXF file on line 0."},
     };
@@ -326,9 +327,9 @@ TEST(DxfImportCommand, ScalesByTheUnitsAddsOneUndoStepAndCancelLeavesTheSceneAlo
     EXPECT_TRUE(d.doc.IsModified());
     const auto* line = static_cast<const CPolyline*>(d.doc.Objects()[0]);
     const Matrix4 world = WorldMatrix(*line);
-    EXPECT_NEAR(Distance(TransformPoint(world, line->points[0]),
-                         TransformPoint(world, line->points[1])),
-                1.0, 1e-12); // 25.4 mm
+    EXPECT_NEAR(
+        Distance(TransformPoint(world, line->points[0]), TransformPoint(world, line->points[1])),
+        1.0, 1e-12);                                              // 25.4 mm
     ExpectVecNear(TransformPoint(world, {0, 0, 0}), {0.5, 0, 0}); // origin at the centre
 
     d.views.cancelAt = 1;

@@ -15,7 +15,8 @@
 class TempFolder {
 public:
     TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tavrona-x-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "tavrona-x-XXXXXX").string();
         folder = mkdtemp(pattern.data()) ? pattern : std::string();
     }
     ~TempFolder() {

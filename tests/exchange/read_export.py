@@ -10,7 +10,7 @@ import ezdxf
 
 doc = ezdxf.readfile(sys.argv[1])
 for layer in doc.layers:
-    if layer.dxf.name != "0":
+    if layer.dxf.name not in ("0", "Defpoints"):  # ezdxf adds both
         print("LAYER", layer.dxf.name, layer.dxf.color)
 for e in doc.modelspace():
     kind = e.dxftype()
