@@ -14,3 +14,5 @@ int RunRenderCommand(int argc, char** argv);
 int RunExportCommand(int argc, char** argv);
 // tavrona-cli import IN.dxf|IN.3ds|IN.3di -o OUT.tvr [--units ...]: a drawing or body scan in.
 int RunImportCommand(int argc, char** argv);
+// tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
+int RunRecordCommand(int argc, char** argv);

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
     {"export", RunExportCommand, "write a scene file as DXF, 3DS or binary glTF"},
     {"import", RunImportCommand, "read a DXF, 3DS or body imager (.3di) file into a scene file"},
+    {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
 };
 
 int Usage(std::FILE* out, int status) {
