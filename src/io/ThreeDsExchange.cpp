@@ -6,9 +6,11 @@
 #include "io/ExportGeometry.h"
 
 #include <lib3ds/file.h>
+#include <lib3ds/io.h>
 #include <lib3ds/material.h>
 #include <lib3ds/mesh.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -97,10 +99,11 @@ void AddObject(Lib3dsFile* file, const CSceneObject& object) {
 // lib3ds trusts what it reads: a face naming a point past the point list, or a material group
 // naming a face past the face list, makes it read or write out of bounds. The chunk tree is
 // checked before the library sees it: every chunk within its parent, every list within its
-// chunk, every index within its list.
+// chunk, every face's points within the point list. A material group naming faces that do not
+// exist (assimp writes them for meshes of lines) is emptied instead, so the rest still reads.
 class ChunkCheck {
 public:
-    explicit ChunkCheck(const std::vector<std::uint8_t>& bytes) : b(bytes) {}
+    explicit ChunkCheck(std::vector<std::uint8_t>& bytes) : b(bytes) {}
 
     bool File() const { return b.size() >= 6 && U16(0) == 0x4D4D && Children(0, b.size(), 0); }
 
@@ -187,8 +190,10 @@ private:
                 if (p + 3 + n * 2 > stop)
                     return false;
                 for (std::size_t i = 0; i < n; ++i)
-                    if (U16(p + 3 + i * 2) >= faces)
-                        return false;
+                    if (U16(p + 3 + i * 2) >= faces) {
+                        b[p + 1] = b[p + 2] = 0; // the group's count
+                        break;
+                    }
             } else if (id == 0x4150 && length - 6 < faces * 4) { // smoothing groups
                 return false;
             }
@@ -197,19 +202,59 @@ private:
         return true;
     }
 
-    const std::vector<std::uint8_t>& b;
+    std::vector<std::uint8_t>& b;
 };
 
-bool Plausible3dsFile(const std::string& path) {
+// lib3ds reads the checked bytes from memory.
+struct MemoryStream {
+    const std::vector<std::uint8_t>& bytes;
+    long position = 0;
+
+    static Lib3dsBool Error(void*) { return LIB3DS_FALSE; }
+    static long Seek(void* self, long offset, Lib3dsIoSeek origin) {
+        auto* s = static_cast<MemoryStream*>(self);
+        const long base = origin == LIB3DS_SEEK_SET   ? 0
+                          : origin == LIB3DS_SEEK_CUR ? s->position
+                                                      : static_cast<long>(s->bytes.size());
+        if (base + offset < 0 || base + offset > static_cast<long>(s->bytes.size()))
+            return -1;
+        s->position = base + offset;
+        return 0;
+    }
+    static long Tell(void* self) { return static_cast<MemoryStream*>(self)->position; }
+    static std::size_t Read(void* self, void* buffer, std::size_t size) {
+        auto* s = static_cast<MemoryStream*>(self);
+        const std::size_t n =
+            std::min(size, s->bytes.size() - static_cast<std::size_t>(s->position));
+        std::memcpy(buffer, s->bytes.data() + s->position, n);
+        s->position += static_cast<long>(n);
+        return n;
+    }
+    static std::size_t Write(void*, const void*, std::size_t) { return 0; }
+};
+
+// The file loaded through lib3ds once its chunks passed the check; null otherwise.
+Lib3dsFile* LoadChecked(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return false;
+        return nullptr;
     std::vector<std::uint8_t> bytes;
     std::uint8_t buffer[65536];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
         bytes.insert(bytes.end(), buffer, buffer + n);
     std::fclose(file);
-    return ChunkCheck(bytes).File();
+    if (!ChunkCheck(bytes).File())
+        return nullptr;
+    MemoryStream stream{bytes};
+    Lib3dsIo* io = lib3ds_io_new(&stream, MemoryStream::Error, MemoryStream::Seek,
+                                 MemoryStream::Tell, MemoryStream::Read, MemoryStream::Write);
+    Lib3dsFile* loaded = lib3ds_file_new();
+    if (!lib3ds_file_read(loaded, io)) {
+        lib3ds_file_free(loaded);
+        loaded = nullptr;
+    }
+    lib3ds_io_free(io);
+    return loaded;
 }
 
 } // namespace
@@ -236,9 +281,7 @@ ExchangeStatus Export3ds(const CObjectList& objects, const std::string& path,
 
 ExchangeStatus Import3ds(const std::string& path, int unitCode,
                          std::vector<std::unique_ptr<CSceneObject>>& created) {
-    if (!Plausible3dsFile(path))
-        return kExchangeFailed;
-    FileOwner owner{lib3ds_file_load(path.c_str())};
+    FileOwner owner{LoadChecked(path)};
     if (!owner.file)
         return kExchangeFailed;
     const double scale = ImportUnitScale(unitCode);

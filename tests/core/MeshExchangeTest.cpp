@@ -171,6 +171,18 @@ TEST(GltfExport, AssimpReadsOneMeshPerObjectInMetres) {
         EXPECT_EQ(AssimpValue(info, "Meshes"), 1 + 46) << info;
         // Degenerate second triangles are left out: 2 of the plate, 12 per box.
         EXPECT_EQ(AssimpValue(info, "Faces"), 2 + 46 * 12) << info;
+
+        // assimp's own 3DS file of the same scene comes in with every triangle.
+        const std::string other = folder.Path("assimp.3ds");
+        ASSERT_EQ(std::system(("assimp export " + path + " " + other + " >/dev/null 2>&1").c_str()),
+                  0);
+        ObjectVector objects;
+        ASSERT_EQ(Import3ds(other, 0, objects), kExchangeDone);
+        std::size_t triangles = 0;
+        for (const auto& o : objects)
+            triangles += static_cast<const CPolyface*>(o.get())->faces.size();
+        EXPECT_EQ(objects.size(), 1u + 46u);
+        EXPECT_EQ(triangles, 2u + 46u * 12u);
     }
     // A box of 10 x 20 x 30 inches spans 0.254 x 0.508 x 0.762 metres.
     CObjectList list;
