@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -244,7 +245,13 @@ bool CDxfGroupReader::NextAscii(DxfGroup& group) {
     case kDxfReal:
         return ParseReal(group.text, group.real) || Fail();
     case kDxfInt16:
+        return (ParseInteger(group.text, group.integer) && group.integer >= -32768 &&
+                group.integer <= 32767) ||
+               Fail();
     case kDxfInt32:
+        return (ParseInteger(group.text, group.integer) && group.integer >= INT32_MIN &&
+                group.integer <= INT32_MAX) ||
+               Fail();
     case kDxfInt64:
     case kDxfBool:
         return ParseInteger(group.text, group.integer) || Fail();

@@ -392,7 +392,7 @@ Matrix4 DxfImporter::Placement(const Entity& e, bool ocs) const {
 }
 
 bool DxfImporter::Budget(std::size_t points) {
-    pointCount += points;
+    pointCount += points + 1; // an object without points costs one too
     return pointCount <= kDxfMaxPoints || Error(reader.Line(), 0);
 }
 

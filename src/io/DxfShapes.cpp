@@ -6,7 +6,8 @@
 #include <cmath>
 
 namespace {
-const double kRadiansPerDegree = tav::kPi / 180.0;
+// A constant expression: a namespace-scope copy of tav::kPi could be read before it is set.
+constexpr double kRadiansPerDegree = 3.14159265358979323846 / 180.0;
 } // namespace
 
 Matrix4 ArbitraryAxisMatrix(const Vec3& normal) {
@@ -57,7 +58,7 @@ std::vector<Vec3> EllipsePoints(const Vec3& centre, const Vec3& majorAxis, const
     using tav::kTwoPi;
     if (endParameter <= startParameter)
         endParameter += kTwoPi;
-    const double sweep = endParameter - startParameter;
+    const double sweep = std::min(endParameter - startParameter, kTwoPi); // once round at most
     const Vec3 minorAxis = ratio * Cross(Normalize(normal), majorAxis);
     const int segments = ArcSegments(sweep / kTwoPi * 360.0);
     std::vector<Vec3> points;
@@ -114,9 +115,9 @@ std::vector<Vec3> SplinePoints(int degree, const std::vector<Vec3>& controls,
     std::vector<Vec3> points;
     points.reserve(samples + 1);
     std::vector<double> hx(degree + 1), hy(degree + 1), hz(degree + 1), hw(degree + 1);
+    int span = degree; // knots[span] <= u < knots[span + 1], the last span for u = last
     for (int s = 0; s <= samples; ++s) {
-        const double u = first + (last - first) * s / samples;
-        int span = degree; // knots[span] <= u < knots[span + 1], the last span for u = last
+        const double u = first + (last - first) * s / samples; // rising, so the span only grows
         while (span < n - 1 && u >= knots[span + 1])
             ++span;
         for (int j = 0; j <= degree; ++j) { // de Boor in homogeneous coordinates

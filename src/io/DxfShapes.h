@@ -22,7 +22,7 @@ std::vector<Vec3> ArcPoints(const Vec3& centre, double radius, double startDegre
                             double endDegrees);
 
 // Points of an ELLIPSE from `startParameter` to `endParameter` (radians; an end not above the
-// start gains 2 pi): centre + cos t major + sin t ratio (normal x major).
+// start gains 2 pi; at most once round): centre + cos t major + sin t ratio (normal x major).
 std::vector<Vec3> EllipsePoints(const Vec3& centre, const Vec3& majorAxis, const Vec3& normal,
                                 double ratio, double startParameter, double endParameter);
 
