@@ -34,7 +34,7 @@ struct Entity {
 
     void Reset(const std::string& entityType, unsigned long atLine) {
         type = entityType;
-        layer = "0";
+        layer.assign(1, '0'); // the default layer (assigning "0" trips a false GCC 12 warning)
         name.clear();
         line = atLine;
         reals.clear();
