@@ -264,6 +264,8 @@ ExchangeStatus DxfImporter::Run() {
         }
     if (cancelled)
         return kExchangeCancelled;
+    if (ok && progress)
+        progress->Update(100); // Cancel comes too late now
     return ok ? kExchangeDone : kExchangeFailed;
 }
 
