@@ -11,6 +11,7 @@ packages=(
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-image-formats-plugins libx11-dev
   lib3ds-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
   xvfb xauth clang libclang-rt-14-dev ffmpeg
+  python3-ezdxf assimp-utils
 )
 
 missing=()

@@ -18,6 +18,8 @@
 #include "human/Representation.h"
 #include "view/TavroView.h"
 
+#include "app/ExchangeDialogs.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -103,6 +105,12 @@ void CAppDoc::InvalidateAllObjects() {
 }
 
 bool CAppDoc::OpenScene(const QString& path) {
+    // A body imager file becomes a figure and a 3DS file beside it; the open itself fails, so
+    // no window stays open for it.
+    if (path.endsWith(".3di", Qt::CaseInsensitive)) {
+        model->ConvertImagerFile(path.toStdString());
+        return false;
+    }
     if (!model->ImportTvr(path.toStdString()))
         return false;
     SetPathName(path);
@@ -359,4 +367,16 @@ bool CAppDoc::IsPrinting() const {
         if (view->IsPrinting())
             return true;
     return false;
+}
+
+bool CAppDoc::ChooseImportUnits(int& unitCode) {
+    CUnitsDialog dialog(&Frame());
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    unitCode = dialog.UnitCode();
+    return true;
+}
+
+std::unique_ptr<CExchangeProgress> CAppDoc::BeginProgress(const std::string& title) {
+    return std::make_unique<CExchangeProgressDialog>(QString::fromStdString(title), &Frame());
 }

@@ -102,6 +102,9 @@ public:
     bool ChooseSaveFile(const std::string& filter, const std::string& pattern,
                         std::string& path) override;
     void AddToRecentFiles(const std::string& path) override;
+    // The "Set Units" dialog and the progress dialog of the file exchanges.
+    bool ChooseImportUnits(int& unitCode) override;
+    std::unique_ptr<CExchangeProgress> BeginProgress(const std::string& title) override;
 
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;

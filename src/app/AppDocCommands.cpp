@@ -17,6 +17,8 @@
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
 
+#include <QApplication>
+
 namespace {
 
 struct ToolCommand {
@@ -228,6 +230,23 @@ bool CAppDoc::OnCommand(int id) {
     case ID_FILE_IMPORT_TVR:
         model->OnImportTvr();
         break;
+    case ID_FILE_IMPORT_DXF:
+        model->OnImportDxf();
+        SyncTitle();
+        break;
+    case ID_FILE_EXPORT_DXF:
+        model->OnExportDxf();
+        break;
+    case ID_FILE_IMPORT_3DS:
+        model->OnImport3ds();
+        SyncTitle();
+        break;
+    case ID_FILE_EXPORT_3DS: {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        model->OnExport3ds();
+        QApplication::restoreOverrideCursor();
+        break;
+    }
     case ID_PEOPLE_NEW_MANNEQUIN:
         NewMannequin();
         break;
@@ -351,6 +370,10 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
     case ID_FILE_IMPORT_TVR:
+    case ID_FILE_IMPORT_DXF:
+    case ID_FILE_EXPORT_DXF:
+    case ID_FILE_IMPORT_3DS:
+    case ID_FILE_EXPORT_3DS:
     case ID_PEOPLE_APPLY_POSTURE:
     case ID_PEOPLE_HAND_POSTURE:
         state.enabled = !printing;

@@ -186,7 +186,7 @@ bool CTavroApp::OnCommand(int id) {
         return true;
     case ID_FILE_OPEN: {
         const QString path = QFileDialog::getOpenFileName(mainFrame.get(), "Open", QString(),
-                                                          "Tavrona Files (*.tvr);;All Files (*)");
+                                                          "Tavrona Files (*.tvr);;Body Imager Files (*.3di);;All Files (*)");
         if (!path.isEmpty())
             OpenDocument(path);
         return true;

@@ -14,5 +14,9 @@ int RunRenderCommand(int argc, char** argv);
 int RunReachCommand(int argc, char** argv);
 // tavrona-cli walk --path X,Z;... [--steps N] [-o DIR | --sheet FILE]: a figure walks a path.
 int RunWalkCommand(int argc, char** argv);
+// tavrona-cli export SCENE.tvr -o OUT.dxf|OUT.3ds|OUT.glb: the scene in an exchange format.
+int RunExportCommand(int argc, char** argv);
+// tavrona-cli import IN.dxf|IN.3ds|IN.3di -o OUT.tvr [--units ...]: a drawing or body scan in.
+int RunImportCommand(int argc, char** argv);
 // tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
 int RunRecordCommand(int argc, char** argv);

@@ -21,6 +21,8 @@ constexpr Command kCommands[] = {
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
     {"reach", RunReachCommand, "reach a point with a figure's hand; print the joint angles"},
     {"walk", RunWalkCommand, "walk a figure along a floor path; print or picture every step"},
+    {"export", RunExportCommand, "write a scene file as DXF, 3DS or binary glTF"},
+    {"import", RunImportCommand, "read a DXF, 3DS or body imager (.3di) file into a scene file"},
     {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
 };
 

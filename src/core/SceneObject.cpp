@@ -153,3 +153,10 @@ void GLSetColour(int packedColour) {
     glMaterialfv(GL_FRONT, GL_AMBIENT, rgba);
     glMaterialfv(GL_FRONT, GL_DIFFUSE, rgba);
 }
+
+Matrix4 WorldMatrix(const CSceneObject& object) {
+    Matrix4 world = object.transform;
+    for (const CSceneObject* p = object.parent; p; p = p->parent)
+        world = p->transform * world;
+    return world;
+}

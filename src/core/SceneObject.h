@@ -105,6 +105,9 @@ public:
     std::uint64_t revision = 0;
 };
 
+// Placement of an object in the world: its transform under those of all its ancestors.
+Matrix4 WorldMatrix(const CSceneObject& object);
+
 // Multiplies the current OpenGL matrix by m (row-major, transposed for OpenGL).
 void GLMultMatrix(const Matrix4& m);
 // Sets the current colour and the front ambient and diffuse material from a packed colour.

@@ -144,13 +144,6 @@ void WritePoints(CByteWriter& w, const std::vector<Vec3>& points) {
         w.Point(p);
 }
 
-Matrix4 WorldMatrix(const CSceneObject& object) {
-    Matrix4 world = object.transform;
-    for (const CSceneObject* p = object.parent; p; p = p->parent)
-        world = p->transform * world;
-    return world;
-}
-
 void WriteMatrixColumns(CByteWriter& w, const Matrix4& m) {
     for (int col = 0; col < 4; ++col)
         for (int row = 0; row < 4; ++row)

@@ -36,7 +36,5 @@ void PatchRecordLength(CByteWriter& w, std::size_t recordStart);
 std::vector<Vec3> StoredPoints(const std::vector<Vec3>& local, const Matrix4& placement);
 BoundingBox BoundsOf(const std::vector<Vec3>& points);
 void WritePoints(CByteWriter& w, const std::vector<Vec3>& points);
-// Placement of an object in the world: its transform under those of all its ancestors.
-Matrix4 WorldMatrix(const CSceneObject& object);
 // 16 float32, column by column.
 void WriteMatrixColumns(CByteWriter& w, const Matrix4& m);

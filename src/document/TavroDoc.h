@@ -214,12 +214,36 @@ public:
     void OnImportTvr();
     int ImportTvr(const std::string& path);
 
+    // --- File exchange ----------------------------------------------------------------------
+    // "Import &DXF" and "Import &3DS": a file and its units from the user, then the import.
+    void OnImportDxf();
+    void OnImport3ds();
+    // "Export &DXF", "Export &3DS" and "Export gl&TF": a file from the user, then the export.
+    void OnExportDxf();
+    void OnExport3ds();
+    void OnExportGlb();
+    // Read a DXF or 3DS file drawn in `unitCode` units (ImportUnitScale) into the scene: every
+    // new object scaled to inches, its origin centred, all in one undo record. What a DXF file
+    // held before an error comes in; after Cancel the document is as it was. Return 1 when the
+    // file was read whole.
+    int ImportDxf(const std::string& path, int unitCode);
+    int Import3ds(const std::string& path, int unitCode);
+    // Write the scene; 1 when written. The DXF and glTF exports show the progress display.
+    int ExportDxf(const std::string& path);
+    int Export3ds(const std::string& path);
+    int ExportGlb(const std::string& path);
+    // Opening a ".3di" body imager file: the figure it describes joins the scene and the
+    // scene's meshes are written as the ".3ds" file beside it (ImagerOutputPath), after which
+    // the document counts as unmodified. 1 when the 3DS file was written.
+    int ConvertImagerFile(const std::string& path);
+
     // --- Closing ----------------------------------------------------------------------------
     // Deletes the scene, the undo stack and the pending operation.
     void Close();
 
 private:
     void UndoRecord(CUndoRecord& record);
+    int TakeImported(std::vector<std::unique_ptr<CSceneObject>>& created, int status, int unitCode);
     void Changed();
     CSceneObject* TopmostOf(CSceneObject* object) const;
     void PasteAt(const Vec3& point);
