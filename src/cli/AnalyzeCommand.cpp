@@ -3,9 +3,9 @@
 #include "biomech/LoadWords.h"
 #include "biomech/Units.h"
 #include "cli/JsonWriter.h"
-#include "cli/SceneList.h"
+#include "cli/SceneInput.h"
+#include "core/GlobalSettings.h"
 #include "core/UserReporter.h"
-#include "document/SceneFileReader.h"
 #include "human/Mannequin.h"
 #include "human/SegmentTable.h"
 
@@ -105,16 +105,15 @@ int RunAnalyzeCommand(int argc, char** argv) {
         return 2;
     }
     CStderrReporter reporter;
-    Scene scene;
-    if (!ReadSceneFile(argv[1], scene.list, {&reporter, nullptr, nullptr})) {
-        std::fprintf(stderr, "tavrona-cli analyze: Failed to read file. (%s)\n", argv[1]);
+    const CGlobalSettings settings; // default gravity
+    CommandScene scene;
+    if (!ReadCommandScene("analyze", argv[1], settings, reporter, scene))
         return 1;
-    }
     CJsonWriter json(7);
     json.BeginObject();
     json.String("file", argv[1]);
     json.BeginArray("figures");
-    for (const CSceneObject* o : scene.list) {
+    for (const CSceneObject* o : scene.objects) {
         if (o->type != kTypeMannequin)
             continue;
         json.BeginObject();

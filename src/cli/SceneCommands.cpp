@@ -3,7 +3,6 @@
 #include "biomech/Force.h"
 #include "cli/FigureOptions.h"
 #include "cli/JsonWriter.h"
-#include "cli/SceneList.h"
 #include "core/ObjectList.h"
 #include "core/UserReporter.h"
 #include "document/SceneFileReader.h"
@@ -54,6 +53,12 @@ std::string HexColour(int colour) {
                   BlueOf(colour));
     return text;
 }
+
+// Owns what a scene file read into a list.
+struct Scene {
+    CObjectList list;
+    ~Scene() { DeleteTopLevelObjects(list); }
+};
 
 void WriteFigure(CJsonWriter& json, const CMannequin& figure) {
     const CAnthropometry& a = figure.anthropometry;
