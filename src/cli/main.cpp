@@ -24,6 +24,9 @@ constexpr Command kCommands[] = {
     {"export", RunExportCommand, "write a scene file as DXF, 3DS or binary glTF"},
     {"import", RunImportCommand, "read a DXF, 3DS or body imager (.3di) file into a scene file"},
     {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
+    {"analyze", RunAnalyzeCommand,
+     "joint forces and moments, centre of gravity, balance and foot forces of a scene (JSON)"},
+    {"niosh", RunNioshCommand, "the NIOSH lifting equation between two postures of a figure"},
 };
 
 int Usage(std::FILE* out, int status) {
