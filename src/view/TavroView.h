@@ -116,6 +116,8 @@ private:
     void FinishConstruction(bool recordUndo);
     void RemoveConstruction();
     void PickAt(QPoint p, int pickMode);
+    // The add-force mode: a picked segment gets a load at the picked point.
+    void AddForceAtPick(QPoint p);
     bool Placement(QPoint p, Vec3& point, Vec3& direction);
 
     // View, zoom and orbit commands (ViewCommands.cpp).

@@ -41,4 +41,7 @@ public:
     virtual void PlaceText(const std::vector<Vec3>& points) = 0;
     // Copies the selected object; false when nothing is selected.
     virtual bool CopySelection() = 0;
+    // The add-force mode picked `segment` at the scene point `point`: asks for the load and
+    // attaches it.
+    virtual void AddForceAt(CSceneObject& segment, const Vec3& point) = 0;
 };

@@ -102,6 +102,9 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
         doc->PlaceText(points);
         SetMode(MODE_SELECT);
         break;
+    case MODE_ADD_FORCE:
+        AddForceAtPick(p);
+        break;
     case MODE_DIMENSION:
         Placement(p, point, direction);
         points.push_back(point);
@@ -116,6 +119,21 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
         break;
     }
     (void)modifiers;
+}
+
+void CTavroView::AddForceAtPick(QPoint p) {
+    PickAt(p, PICK_SELECT);
+    CSceneObject* selected = Selected();
+    if (!selected)
+        return; // nothing hit: the mode waits for another click
+    if (selected->type == kTypeBodyPart) {
+        Vec3 point, direction;
+        Placement(p, point, direction);
+        doc->AddForceAt(*selected, point);
+    }
+    doc->SetModifiedFlag();
+    SetMode(MODE_SELECT);
+    UpdateAllViews();
 }
 
 void CTavroView::OnRightPress(QPoint p) {

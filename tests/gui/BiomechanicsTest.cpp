@@ -1,0 +1,285 @@
+#include "GuiTestSupport.h"
+
+#include "app/AppDoc.h"
+#include "app/BiomechSummaryDialog.h"
+#include "app/ForceDialog.h"
+#include "app/GravityAndUnitsDialogs.h"
+#include "app/MainFrame.h"
+#include "app/NioshDialog.h"
+#include "app/SegmentPropertiesPanel.h"
+#include "biomech/Force.h"
+#include "biomech/Units.h"
+#include "core/GlobalSettings.h"
+#include "document/TavroDoc.h"
+#include "human/BodyPart.h"
+#include "human/Mannequin.h"
+#include "view/CommandIds.h"
+#include "view/PreferencesDialog.h"
+#include "view/TavroView.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+QPoint ScreenPointOf(CTavroView* view, const Vec3& world) {
+    const Vec3 w = view->Renderer().camera.Project(world);
+    return QPoint(static_cast<int>(w.x), view->height() - static_cast<int>(w.y));
+}
+
+// World position of a point given in a segment's own frame (after its joint rotation).
+Vec3 WorldPoint(const CMannequin& figure, int segment, const Vec3& local) {
+    Matrix4 base;
+    figure.GetSegmentFrame(segment, base);
+    return TransformPoint(base * figure.GetSegment(segment)->jointRotation, local);
+}
+
+// The panel's value of the row called `name`, or "" when there is none.
+QString PanelValue(CMainFrame* frame, const std::string& name, QString* unit = nullptr) {
+    for (const PropertyRow& row : frame->SegmentPropertiesPanel()->Rows())
+        if (row.name == name) {
+            if (unit)
+                *unit = QString::fromStdString(row.unit);
+            return QString::fromStdString(row.value);
+        }
+    return {};
+}
+
+struct Biomechanics : ViewFixture {
+    void SetUp() override {
+        ViewFixture::SetUp();
+        if (!HaveMeshes())
+            GTEST_SKIP() << "body meshes are not in the data directory";
+        figure = AddFigure(doc, frame);
+        frame->RunCommand(ID_ZOOM_EXTENTS);
+        Pump(100);
+    }
+    void Click(int segment) {
+        const CBodyPart* part = figure->GetSegment(segment);
+        QTest::mouseClick(view, Qt::LeftButton, {},
+                          ScreenPointOf(view, WorldPoint(*figure, segment, part->massCentre)));
+        Pump();
+    }
+    CMannequin* figure = nullptr;
+};
+
+} // namespace
+
+// A user picks the right hand, hangs a 20 lb load on it through the force dialog and reads
+// the elbow in the panel; the moment the load adds is its lever arm times its weight, and the
+// newton setting rescales the rows by the unit factors.
+TEST_F(Biomechanics, LoadOnTheHandReadInThePanelInBothUnits) {
+    CBodyPart* palm = figure->GetSegment(kRightPalm);
+    CBodyPart* forearm = figure->GetSegment(kRightForearm);
+    Click(kRightPalm);
+    ASSERT_EQ(doc->SelectedObject(), palm);
+    frame->RunCommand(ID_SEGMENT_PROPERTIES);
+    ASSERT_NE(frame->SegmentPropertiesPanel(), nullptr);
+    EXPECT_TRUE(frame->Action(ID_SEGMENT_PROPERTIES)->isChecked());
+    EXPECT_EQ(PanelValue(frame, "Segment name"), "RPALM");
+    EXPECT_EQ(PanelValue(frame, "Joint name"), "Right wrist");
+
+    const Vec3 elbowMomentBefore = forearm->GetJointMoment(1, 1, 1);
+    const std::size_t undoBefore = doc->Model().UndoDepth();
+
+    frame->RunCommand(ID_FORCE_ADD);
+    ASSERT_EQ(view->Mode(), MODE_ADD_FORCE);
+    EXPECT_EQ(frame->StatusText(0),
+              "LEFT button to select body segment where to add an external force, ESC to cancel");
+    QString segmentShown, unitsShown;
+    bool locationLocked = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CForceDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        segmentShown = dialog->findChild<QLabel*>("SegmentName")->text();
+        locationLocked =
+            !dialog->locationFields[0]->isEnabled() && dialog->massCentreBox->isChecked();
+        for (QLineEdit* unit : dialog->findChildren<QLineEdit*>())
+            if (unit->isReadOnly())
+                unitsShown += unit->text();
+        EXPECT_FALSE(dialog->balanceButton->isEnabled()); // a new load has nothing to balance
+        dialog->forceFields[1]->setText("-20");
+        dialog->accept();
+    });
+    Click(kRightPalm);
+    EXPECT_EQ(segmentShown, "RPALM");
+    EXPECT_TRUE(locationLocked);
+    EXPECT_EQ(unitsShown, "[in][LbF][LbF.in]");
+    ASSERT_EQ(figure->forces.size(), 1u);
+    const CForce* load = figure->forces.front();
+    EXPECT_EQ(load->segment, kRightPalm);
+    EXPECT_EQ(load->location, palm->massCentre); // the check box puts it at the mass centre
+    EXPECT_EQ(load->force, Vec3(0, -20, 0));
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+    EXPECT_EQ(doc->Model().UndoDepth(), undoBefore + 1);
+    Pump(100);
+    Screenshot(frame, "load-on-hand");
+
+    // The panel follows a click on the forearm.
+    Click(kRightForearm);
+    ASSERT_EQ(doc->SelectedObject(), forearm);
+    EXPECT_EQ(PanelValue(frame, "Joint name"), "Right elbow");
+
+    // The load adds d x F at the elbow, d from the elbow to the palm's mass centre, F the
+    // 20 lbf along the palm's -y axis: both taken from the posed geometry, in the scene.
+    const Vec3 elbow = WorldPoint(*figure, kRightForearm, Vec3());
+    const Vec3 loadPoint = WorldPoint(*figure, kRightPalm, palm->massCentre);
+    const Vec3 loadForce =
+        WorldPoint(*figure, kRightPalm, Vec3(0, -20, 0)) - WorldPoint(*figure, kRightPalm, Vec3());
+    const double lever = Length(Cross(loadPoint - elbow, loadForce));
+    ASSERT_GT(lever, 20.0); // the hand is inches from the elbow
+    const Vec3 elbowMoment = forearm->GetJointMoment(1, 1, 1);
+    EXPECT_NEAR(Length(elbowMoment - elbowMomentBefore), lever, 1e-6 * lever);
+    QString unit;
+    for (int i = 0; i < 3; ++i) {
+        const std::string row = std::string("Moment ") + "/" + "XYZ"[i];
+        EXPECT_EQ(PanelValue(frame, row, &unit), QString::asprintf("%-.1f", elbowMoment[i]));
+        EXPECT_EQ(unit, "[LbF.in]");
+    }
+    const double forceY = forearm->GetJointForce(1, 0).y;
+    EXPECT_EQ(PanelValue(frame, "Force /Y", &unit), QString::asprintf("%-.1f", forceY));
+    EXPECT_EQ(unit, "[LbF]");
+    Screenshot(frame->SegmentPropertiesPanel(), "segment-properties");
+
+    // Newtons through the preferences: the same loads, rescaled.
+    WhenModal([](QWidget* modal) {
+        auto* dialog = qobject_cast<CPreferencesDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        dialog->forceUnit->setCurrentIndex(kNewton);
+        dialog->lengthUnit->setCurrentIndex(kCentimetres);
+        dialog->accept();
+    });
+    frame->RunCommand(ID_VIEW_PREFERENCES);
+    Pump();
+    EXPECT_EQ(PanelValue(frame, "Force /Y", &unit),
+              QString::asprintf("%-.1f", forceY * 4.44822161526));
+    EXPECT_EQ(unit, "[N]");
+    EXPECT_EQ(PanelValue(frame, "Moment /X", &unit),
+              QString::asprintf("%-.1f", elbowMoment.x * 0.1129848));
+    EXPECT_EQ(unit, "[N.m]");
+    Matrix4 frameOfElbow;
+    figure->GetSegmentLocalFrame(kRightForearm, frameOfElbow);
+    EXPECT_EQ(PanelValue(frame, "Position /Y", &unit),
+              QString::asprintf("%-.2f", TransformPoint(frameOfElbow, Vec3()).y * 2.54));
+    EXPECT_EQ(unit, "[cm]");
+    EXPECT_EQ(PanelValue(frame, "Moment of Inertia /X", &unit),
+              QString::asprintf("%-.1f", forearm->GetInertia().x));
+    EXPECT_EQ(unit, "[Lb.in^2]");
+
+    // Copy: one tab-separated line per row.
+    frame->SegmentPropertiesPanel()->copyButton->click();
+    const QStringList lines = QApplication::clipboard()->text().split('\n');
+    ASSERT_EQ(lines.size(), static_cast<int>(frame->SegmentPropertiesPanel()->Rows().size()) + 1);
+    EXPECT_EQ(lines[0], "Segment name\tRFARM\t\t");
+    EXPECT_TRUE(lines.contains(QString("Force /Y\t%1\t[N]\t%2")
+                                   .arg(QString::asprintf("%-.1f", forceY * 4.44822161526))
+                                   .arg(QString::fromStdString(forearm->forceNames[1]))));
+
+    // The command again closes the panel.
+    frame->RunCommand(ID_SEGMENT_PROPERTIES);
+    EXPECT_EQ(frame->SegmentPropertiesPanel(), nullptr);
+    EXPECT_FALSE(frame->Action(ID_SEGMENT_PROPERTIES)->isChecked());
+}
+
+// The add-force mode waits for a segment: a click beside the figure keeps it, Esc leaves it,
+// F3 types nothing; a finger's load goes to its palm.
+TEST_F(Biomechanics, AddForceModeWaitsForASegment) {
+    figure->GetSegment(kRightPalm)->Select();
+    frame->RunCommand(ID_FORCE_ADD);
+    ASSERT_EQ(view->Mode(), MODE_ADD_FORCE);
+    EXPECT_TRUE(frame->Action(ID_FORCE_ADD)->isChecked());
+    QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(3, 3));
+    Pump();
+    EXPECT_EQ(view->Mode(), MODE_ADD_FORCE);
+    QTest::keyClick(view, Qt::Key_F3);
+    Pump();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    QTest::keyClick(view, Qt::Key_Escape);
+    EXPECT_EQ(view->Mode(), MODE_SELECT);
+
+    // Straight through the document: a load on a finger, cancelled, then accepted.
+    CBodyPart* finger = figure->GetSegment(kFirstRightFinger + 2);
+    WhenModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+    doc->AddForceAt(*finger, Vec3(1, 2, 3));
+    EXPECT_TRUE(figure->forces.empty());
+    QString segmentShown;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CForceDialog*>(modal);
+        segmentShown = dialog->findChild<QLabel*>("SegmentName")->text();
+        dialog->accept();
+    });
+    doc->AddForceAt(*finger, Vec3(1, 2, 3));
+    EXPECT_EQ(segmentShown, "RPALM");
+    ASSERT_EQ(figure->forces.size(), 1u);
+    EXPECT_EQ(figure->forces.front()->segment, kRightPalm);
+}
+
+// The force dialog converts both ways: shown in the display units, read back into the
+// model's (the factors of the unit table).
+TEST(ForceDialog, ConvertsToAndFromTheDisplayUnits) {
+    CForceDialog dialog("LPALM", Vec3(10, 0, -1), Vec3(10, 0, 0), Vec3(100, 0, 0), kMillimetres,
+                        kNewton, CForceDialog::kEdit, false);
+    EXPECT_EQ(dialog.locationFields[0]->text(), "254");
+    EXPECT_EQ(dialog.locationFields[2]->text(), "-25.4");
+    EXPECT_EQ(dialog.forceFields[0]->text(), "44.482216");
+    EXPECT_EQ(dialog.torqueFields[0]->text(), "11.29848");
+    EXPECT_TRUE(dialog.locationFields[0]->isEnabled());
+    dialog.locationFields[1]->setText("1000");
+    dialog.forceFields[1]->setText("-100");
+    dialog.torqueFields[2]->setText("1");
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_NEAR(dialog.Location().y, 39.3701, 1e-9);
+    EXPECT_NEAR(dialog.Force().y, -22.48089431, 1e-9);
+    EXPECT_NEAR(dialog.Torque().z, 8.850748031, 1e-12);
+    EXPECT_FALSE(dialog.AtMassCentre());
+
+    // A predicted foot force is shown, never edited.
+    CForceDialog foot("LFOOT", Vec3(), Vec3(0, 80, 0), Vec3(), kInches, kPoundForce,
+                      CForceDialog::kFootPrediction, true);
+    EXPECT_FALSE(foot.forceFields[1]->isEnabled());
+    EXPECT_FALSE(foot.massCentreBox->isEnabled());
+    foot.SetBalancer([](Vec3&, Vec3&) {});
+    EXPECT_FALSE(foot.balanceButton->isEnabled());
+}
+
+// "Set Gravity" shows and returns G; "Set Units" returns its list index and the unit code.
+TEST(GravityAndUnitsDialogs, ReturnWhatWasChosen) {
+    CGravityDialog gravity(Vec3(0, -9.81, 0));
+    EXPECT_EQ(gravity.fields[1]->text(), "-9.81");
+    gravity.fields[1]->setText("-1.62");
+    gravity.fields[0]->setText("x");
+    QTimer::singleShot(50, [] {
+        if (QWidget* box = QApplication::activeModalWidget())
+            static_cast<QDialog*>(box)->accept();
+    });
+    gravity.accept(); // refused: X is not a number
+    EXPECT_NE(gravity.result(), QDialog::Accepted);
+    gravity.fields[0]->setText("0");
+    gravity.accept();
+    EXPECT_EQ(gravity.Gravity(), Vec3(0, -1.62, 0));
+
+    CSetUnitsDialog units;
+    EXPECT_EQ(units.Choice(), -1);
+    auto* ok = units.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_FALSE(ok->isEnabled());
+    for (QAbstractButton* b : units.findChildren<QAbstractButton*>())
+        if (b->text() == "Millimeters")
+            b->click();
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_EQ(units.Choice(), 2);
+    EXPECT_EQ(units.LengthUnitCode(), kMillimetres);
+    EXPECT_EQ(CSetUnitsDialog(4).LengthUnitCode(), kMetres);
+}
