@@ -1,15 +1,15 @@
 // The document's Biomechanics commands: external loads, gravity, foot forces, the summary, the
 // lifting analysis and the transition animation. The loads, balance and lifting equation are
-// the model's; these handlers show its dialogs and hand the values over.
+// the model's; these handlers open the dialogs and redraw.
 #include "app/AppDoc.h"
 
-#include "app/BiomechReadouts.h"
+#include "anim/PostureTransition.h"
 #include "app/BiomechSummaryDialog.h"
-#include "app/ForceDialog.h"
 #include "app/GravityAndUnitsDialogs.h"
 #include "app/MainFrame.h"
-#include "app/NioshDialog.h"
+#include "app/QtBiomechDialogs.h"
 #include "biomech/Force.h"
+#include "biomech/SegmentReadouts.h"
 #include "core/GlobalSettings.h"
 #include "document/TavroDoc.h"
 #include "human/BodyPart.h"
@@ -29,17 +29,8 @@ int LoadSegmentOf(int segmentIndex) {
     return segmentIndex;
 }
 
-bool HasFootForces(const CMannequin* figure) {
-    if (!figure)
-        return false;
-    for (const CForce* load : figure->forces)
-        if (load->IsFootPrediction())
-            return true;
-    return false;
-}
-
-CForce* AsForce(CSceneObject* object) {
-    return object && object->type == kTypeForce ? static_cast<CForce*>(object) : nullptr;
+const CForce* AsForce(const CSceneObject* object) {
+    return object && object->type == kTypeForce ? static_cast<const CForce*>(object) : nullptr;
 }
 
 } // namespace
@@ -48,43 +39,16 @@ void CAppDoc::AddForceAt(CSceneObject& picked, const Vec3& point) {
     if (picked.type != kTypeBodyPart)
         return;
     auto& part = static_cast<CBodyPart&>(picked);
-    CMannequin* figure = part.figure;
-    if (!figure)
+    if (!part.figure)
         return;
-    const int segment = LoadSegmentOf(part.segmentIndex);
-    const CGlobalSettings& settings = Frame().Settings();
-    CForceDialog dialog(SegmentInfoOf(segment).name, point, Vec3(), Vec3(), settings.lengthUnit,
-                        settings.forceUnit, CForceDialog::kAdd, true, &Frame());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    model->AddExternalForce(*figure, segment, dialog.Location(), dialog.AtMassCentre(),
-                            dialog.Force(), dialog.Torque());
+    CQtBiomechDialogs dialogs(&Frame());
+    model->OnAddForceAt(*part.figure, LoadSegmentOf(part.segmentIndex), point, dialogs);
     SyncTitle();
 }
 
 void CAppDoc::EditForce() {
-    CForce* load = AsForce(SelectedObject());
-    auto* figure = load ? dynamic_cast<CMannequin*>(load->parent) : nullptr;
-    if (!figure)
-        return;
-    const CBodyPart* part = figure->GetSegment(load->segment);
-    const bool predicted = load->IsFootPrediction();
-    const CGlobalSettings& settings = Frame().Settings();
-    CForceDialog dialog(SegmentInfoOf(load->segment).name, load->location, load->force,
-                        load->torque, settings.lengthUnit, settings.forceUnit,
-                        predicted ? CForceDialog::kFootPrediction : CForceDialog::kEdit,
-                        part && load->location == part->massCentre, &Frame());
-    if (!predicted)
-        dialog.SetBalancer([figure, load](Vec3& force, Vec3& torque) {
-            const CForce balancing = figure->ComputeBalancingForce(*load);
-            force = balancing.force;
-            torque = balancing.torque;
-        });
-    if (dialog.exec() != QDialog::Accepted || predicted)
-        return;
-    const Vec3 location = dialog.AtMassCentre() && part ? part->massCentre : dialog.Location();
-    model->EditExternalForce(*load, location, dialog.Force(), dialog.Torque());
-    SyncTitle();
+    CQtBiomechDialogs dialogs(&Frame());
+    model->OnEditForce(dialogs);
 }
 
 void CAppDoc::SetGravity() {
@@ -100,17 +64,33 @@ void CAppDoc::ShowBiomechSummary() {
     CMannequin* figure = CurrentMannequin();
     if (!figure)
         return;
-    CBiomechSummaryDialog dialog(figure->IsBalanced(),
-                                 JointSummaryRows(*figure, Frame().Settings().forceUnit), &Frame());
+    CBiomechSummaryDialog dialog(BuildBiomechSummary(*figure, Frame().Settings().forceUnit),
+                                 &Frame());
     dialog.exec();
 }
 
 void CAppDoc::ShowNiosh() {
-    // Adapted to the model's lifting analysis when it lands.
+    CQtBiomechDialogs dialogs(&Frame());
+    model->OnComputeNiosh(dialogs);
 }
 
 void CAppDoc::AnimateTransition() {
-    // Adapted to the model's transition loop when it lands.
+    CMannequin* figure = CurrentMannequin();
+    if (!model->CanAnimate() || !figure)
+        return;
+    CTavroView* active = ActiveView();
+    AnimatePostureTransition(*figure, *model->InitialPosture(), *model->FinalPosture(),
+                             [this, active](int) {
+                                 // The active view shows each frame at once, the others when
+                                 // the event loop comes back.
+                                 if (active)
+                                     active->Redraw();
+                                 for (CTavroView* view : views)
+                                     if (view != active)
+                                         view->update();
+                             });
+    SetModifiedFlag();
+    UpdateAllViews();
 }
 
 bool CAppDoc::OnBiomechCommand(int id) {
@@ -128,6 +108,15 @@ bool CAppDoc::OnBiomechCommand(int id) {
     case ID_BIO_GRAVITY:
         SetGravity();
         return true;
+    case ID_FEET_ADD:
+        model->OnAddFeetForces();
+        return true;
+    case ID_FEET_UPDATE:
+        model->OnUpdateFeetForces();
+        return true;
+    case ID_FEET_DELETE:
+        model->OnDeleteFeetForces();
+        return true;
     case ID_BIO_SUMMARY:
         ShowBiomechSummary();
         return true;
@@ -143,8 +132,9 @@ bool CAppDoc::OnBiomechCommand(int id) {
 }
 
 bool CAppDoc::OnUpdateBiomechCommand(int id, CommandState& state) {
-    CSceneObject* selected = SelectedObject();
+    const CSceneObject* selected = SelectedObject();
     const CMannequin* figure = CurrentMannequin();
+    const bool feet = figure && figure->HasFootPredictionForces();
     switch (id) {
     case ID_BIO_GRAVITY:
         return true;
@@ -159,18 +149,16 @@ bool CAppDoc::OnUpdateBiomechCommand(int id, CommandState& state) {
         state.enabled = AsForce(selected) && !AsForce(selected)->IsFootPrediction();
         return true;
     case ID_FEET_ADD:
+    case ID_NIOSH_COMPUTE:
         state.enabled = figure != nullptr;
         return true;
     case ID_FEET_UPDATE:
     case ID_FEET_DELETE:
     case ID_BIO_SUMMARY:
-        state.enabled = HasFootForces(figure);
-        return true;
-    case ID_NIOSH_COMPUTE:
-        state.enabled = figure != nullptr;
+        state.enabled = feet;
         return true;
     case ID_ANIM_PLAY:
-        state.enabled = figure && model->InitialPosture() && model->FinalPosture();
+        state.enabled = model->CanAnimate();
         return true;
     default:
         return false;

@@ -10,15 +10,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-CBiomechSummaryDialog::CBiomechSummaryDialog(bool balanced, std::vector<SummaryRow> summary,
-                                             QWidget* parent)
-    : QDialog(parent), rows(std::move(summary)) {
+CBiomechSummaryDialog::CBiomechSummaryDialog(BiomechSummary shown, QWidget* parent)
+    : QDialog(parent), summary(std::move(shown)) {
+    const auto& rows = summary.rows;
     setWindowTitle("Summary of Joint Rotation, Force and Moment");
 
     auto* balance = new QHBoxLayout;
-    balance->addWidget(new QLabel(
-        "Based on the applied loads and current body position the mannequin is : ", this));
-    balanceField = new QLineEdit(balanced ? "Balanced" : "Unbalanced", this);
+    balance->addWidget(new QLabel(kSummaryBalanceLabel, this));
+    balanceField = new QLineEdit(QString::fromStdString(summary.balanceText), this);
     balanceField->setReadOnly(true);
     balanceField->setMaximumWidth(110);
     balance->addWidget(balanceField);
@@ -31,10 +30,8 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(bool balanced, std::vector<SummaryR
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    // A little wider than 80 and 70 so that "Right shoulder" and "Rotation/X" fit.
-    table->setColumnWidth(0, 110);
-    for (int c = 1; c < 6; ++c)
-        table->setColumnWidth(c, 80);
+    for (int c = 0; c < 6; ++c)
+        table->setColumnWidth(c, kSummaryColumnWidths[c]);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
@@ -47,7 +44,10 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(bool balanced, std::vector<SummaryR
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
-    table->setMinimumSize(530, (table->fontMetrics().height() + 4) * 17 + 8);
+    int width = 4;
+    for (int w : kSummaryColumnWidths)
+        width += w;
+    table->setMinimumSize(width, (table->fontMetrics().height() + 4) * 17 + 4);
 
     auto* copy = new QPushButton("Copy to clipboard", this);
     connect(copy, &QPushButton::clicked, this,
@@ -67,5 +67,5 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(bool balanced, std::vector<SummaryR
 }
 
 QString CBiomechSummaryDialog::ReportText() const {
-    return QString::fromStdString(TabSeparatedText(rows));
+    return QString::fromStdString(BiomechSummaryText(summary));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/BiomechReadouts.h"
+#include "biomech/SegmentReadouts.h"
 
 #include <QDialog>
 
@@ -12,7 +12,7 @@ class QTableWidget;
 class CBiomechSummaryDialog : public QDialog {
     Q_OBJECT
 public:
-    CBiomechSummaryDialog(bool balanced, std::vector<SummaryRow> rows, QWidget* parent = nullptr);
+    explicit CBiomechSummaryDialog(BiomechSummary summary, QWidget* parent = nullptr);
     // "Copy to clipboard": the 17 rows, six tab-separated cells each.
     QString ReportText() const;
 
@@ -20,5 +20,5 @@ public:
     QTableWidget* table;
 
 private:
-    std::vector<SummaryRow> rows;
+    BiomechSummary summary;
 };

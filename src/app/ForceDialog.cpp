@@ -1,6 +1,5 @@
 #include "app/ForceDialog.h"
 
-#include "biomech/Units.h"
 #include "view/DialogFields.h"
 
 #include <QCheckBox>
@@ -14,16 +13,8 @@
 
 namespace {
 
-// Torques follow the force unit: lbf*in, or N*m with newtons.
-double TorqueToDisplay(double value, int forceUnit) {
-    return forceUnit == kNewton ? MomentToNewtonMetres(value) : value;
-}
-double TorqueFromDisplay(double value, int forceUnit) {
-    return forceUnit == kNewton ? MomentFromNewtonMetres(value) : value;
-}
-
-QLineEdit* UnitField(const char* label, QWidget* parent) {
-    auto* field = new QLineEdit(QString::fromUtf8(label), parent);
+QLineEdit* UnitField(const std::string& label, QWidget* parent) {
+    auto* field = new QLineEdit(QString::fromStdString(label), parent);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::NoFocus);
     field->setMaximumWidth(70);
@@ -32,16 +23,13 @@ QLineEdit* UnitField(const char* label, QWidget* parent) {
 
 } // namespace
 
-CForceDialog::CForceDialog(const QString& segmentName, const Vec3& location, const Vec3& force,
-                           const Vec3& torque, int lengthUnit, int forceUnit, Use use,
-                           bool atMassCentre, QWidget* parent)
-    : QDialog(parent), lengthUnit(lengthUnit), forceUnit(forceUnit), useKind(use),
-      location(location), force(force), torque(torque) {
+CForceDialog::CForceDialog(const ForceFields& shown, AutoBalance balance, QWidget* parent)
+    : QDialog(parent), fields(shown), autoBalance(std::move(balance)) {
     setWindowTitle("Segmental External Force And Location");
 
     auto* segment = new QHBoxLayout;
     segment->addWidget(new QLabel("Segment :", this));
-    auto* name = new QLabel(segmentName, this);
+    auto* name = new QLabel(QString::fromStdString(fields.segmentName), this);
     name->setObjectName("SegmentName");
     segment->addWidget(name);
     segment->addStretch();
@@ -51,33 +39,33 @@ CForceDialog::CForceDialog(const QString& segmentName, const Vec3& location, con
     for (int i = 0; i < 3; ++i)
         grid->addWidget(new QLabel(axes[i], this), 0, i + 1, Qt::AlignHCenter);
     const char* rows[3] = {"Location :", "Magnitude ", "Torque :"};
-    QLineEdit** fields[3] = {locationFields, forceFields, torqueFields};
+    QLineEdit** rowFields[3] = {locationFields, forceFields, torqueFields};
     for (int r = 0; r < 3; ++r) {
         grid->addWidget(new QLabel(rows[r], this), r + 1, 0);
         for (int i = 0; i < 3; ++i) {
-            fields[r][i] = NewNumberField(this);
-            grid->addWidget(fields[r][i], r + 1, i + 1);
+            rowFields[r][i] = NewNumberField(this);
+            grid->addWidget(rowFields[r][i], r + 1, i + 1);
         }
     }
-    grid->addWidget(UnitField(LengthUnitLabel(lengthUnit), this), 1, 4);
-    grid->addWidget(UnitField(ForceUnitLabel(forceUnit), this), 2, 4);
-    grid->addWidget(UnitField(MomentUnitLabel(forceUnit), this), 3, 4);
-    for (int i = 0; i < 3; ++i)
-        locationFields[i]->setText(NumberText(ConvertLength(kInches, location[i], lengthUnit)));
-    ShowForceAndTorque(force, torque);
+    grid->addWidget(UnitField(fields.lengthLabel, this), 1, 4);
+    grid->addWidget(UnitField(fields.forceLabel, this), 2, 4);
+    grid->addWidget(UnitField(fields.momentLabel, this), 3, 4);
+    ShowVector(locationFields, fields.location);
+    ShowVector(forceFields, fields.force);
+    ShowVector(torqueFields, fields.torque);
 
     massCentreBox = new QCheckBox("Force at the segment's center of gravity", this);
-    massCentreBox->setChecked(atMassCentre);
+    massCentreBox->setChecked(fields.atMassCentre);
     const auto enableLocation = [this](bool atCentre) {
         for (QLineEdit* field : locationFields)
-            field->setEnabled(!atCentre);
+            field->setEnabled(!atCentre && !fields.readOnly);
     };
     connect(massCentreBox, &QCheckBox::toggled, this, enableLocation);
-    enableLocation(atMassCentre);
+    enableLocation(fields.atMassCentre);
 
     balanceButton = new QPushButton("Auto balance Mannequin", this);
-    balanceButton->setEnabled(false);
-    connect(balanceButton, &QPushButton::clicked, this, &CForceDialog::AutoBalance);
+    balanceButton->setEnabled(fields.canAutoBalance && !fields.readOnly && autoBalance);
+    connect(balanceButton, &QPushButton::clicked, this, &CForceDialog::Balance);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -94,46 +82,44 @@ CForceDialog::CForceDialog(const QString& segmentName, const Vec3& location, con
     layout->addWidget(massCentreBox);
     layout->addLayout(bottom);
 
-    if (use == kFootPrediction) {
-        for (QLineEdit** row : fields)
+    if (fields.readOnly) {
+        for (QLineEdit** row : rowFields)
             for (int i = 0; i < 3; ++i)
                 row[i]->setEnabled(false);
         massCentreBox->setEnabled(false);
     }
 }
 
-void CForceDialog::SetBalancer(Balancer b) {
-    balancer = std::move(b);
-    balanceButton->setEnabled(useKind == kEdit && balancer != nullptr);
+void CForceDialog::ShowVector(QLineEdit* const* row, const Vec3& value) {
+    for (int i = 0; i < 3; ++i)
+        row[i]->setText(NumberText(value[i]));
 }
 
-void CForceDialog::ShowForceAndTorque(const Vec3& shownForce, const Vec3& shownTorque) {
-    for (int i = 0; i < 3; ++i) {
-        forceFields[i]->setText(NumberText(ConvertForce(kPoundForce, shownForce[i], forceUnit)));
-        torqueFields[i]->setText(NumberText(TorqueToDisplay(shownTorque[i], forceUnit)));
-    }
+bool CForceDialog::ReadFields(ForceFields& read) {
+    QLineEdit** rowFields[3] = {locationFields, forceFields, torqueFields};
+    Vec3* values[3] = {&read.location, &read.force, &read.torque};
+    for (int r = 0; r < 3; ++r)
+        for (int i = 0; i < 3; ++i)
+            if (!ReadNumber(rowFields[r][i], (*values[r])[i]))
+                return false;
+    read.atMassCentre = massCentreBox->isChecked();
+    return true;
 }
 
-void CForceDialog::AutoBalance() {
-    if (!balancer)
+void CForceDialog::Balance() {
+    // The balancing load keeps the location now in the fields.
+    ForceFields current = fields;
+    if (!ReadFields(current))
         return;
-    Vec3 balancingForce, balancingTorque;
-    balancer(balancingForce, balancingTorque);
-    ShowForceAndTorque(balancingForce, balancingTorque);
+    autoBalance(current);
+    ShowVector(forceFields, current.force);
+    ShowVector(torqueFields, current.torque);
 }
 
 void CForceDialog::accept() {
-    Vec3 shown[3];
-    QLineEdit** fields[3] = {locationFields, forceFields, torqueFields};
-    for (int r = 0; r < 3; ++r)
-        for (int i = 0; i < 3; ++i)
-            if (!ReadNumber(fields[r][i], shown[r][i]))
-                return;
-    for (int i = 0; i < 3; ++i) {
-        location[i] = ConvertLength(lengthUnit, shown[0][i], kInches);
-        force[i] = ConvertForce(forceUnit, shown[1][i], kPoundForce);
-        torque[i] = TorqueFromDisplay(shown[2][i], forceUnit);
-    }
-    atMassCentre = massCentreBox->isChecked();
+    ForceFields read = fields;
+    if (!ReadFields(read))
+        return;
+    fields = read;
     QDialog::accept();
 }

@@ -6,6 +6,7 @@
 #include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
 #include "core/SceneObject.h"
+#include "human/BodyPart.h"
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
 

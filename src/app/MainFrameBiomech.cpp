@@ -2,7 +2,6 @@
 #include "app/MainFrame.h"
 
 #include "app/AppDoc.h"
-#include "app/BiomechReadouts.h"
 #include "app/SegmentPropertiesPanel.h"
 #include "core/SceneObject.h"
 #include "human/BodyPart.h"
@@ -38,8 +37,8 @@ void CMainFrame::FillSegmentProperties(CBodyPart* segment) {
     if (!propertiesPanel)
         return;
     propertiesSegmentId = segment ? segment->id : 0;
-    propertiesPanel->ShowRows(segment ? SegmentPropertyRows(*segment, settings)
-                                      : std::vector<PropertyRow>());
+    propertiesPanel->ShowReadout(segment ? std::optional(ReadSegment(*segment)) : std::nullopt,
+                                 settings.lengthUnit, settings.forceUnit);
 }
 
 void CMainFrame::RefreshSegmentProperties() {
@@ -53,5 +52,7 @@ void CMainFrame::RefreshSegmentProperties() {
 }
 
 void CMainFrame::SettingsChanged() {
-    RefreshSegmentProperties();
+    // The loads are the same; only their units change.
+    if (propertiesPanel)
+        propertiesPanel->ShowUnits(settings.lengthUnit, settings.forceUnit);
 }

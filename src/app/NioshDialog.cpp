@@ -39,9 +39,8 @@ bool ReadFloat(QLineEdit* field, float& value, double min = -1e30, double max = 
 
 } // namespace
 
-CNioshDialog::CNioshDialog(const NioshFields& measured, Compute compute, Report report,
-                           QWidget* parent)
-    : QDialog(parent), values(measured), compute(std::move(compute)), report(std::move(report)) {
+CNioshDialog::CNioshDialog(const NioshInputs& measured, Compute computeLimits, QWidget* parent)
+    : QDialog(parent), inputs(measured), compute(std::move(computeLimits)) {
     setWindowTitle("NIOSH Revised Lifting Equation ");
 
     auto* grid = new QGridLayout;
@@ -110,54 +109,52 @@ CNioshDialog::CNioshDialog(const NioshFields& measured, Compute compute, Report 
     layout->addWidget(limits);
     layout->addLayout(buttons);
 
-    ShowValues();
-    if (this->compute)
-        this->compute(values);
+    if (compute)
+        result = compute(inputs);
     ShowValues();
 }
 
 void CNioshDialog::ShowValues() {
-    weightField->setText(Number(values.weight));
-    const float* pairs[3][2] = {{&values.hOrigin, &values.hDestination},
-                                {&values.vOrigin, &values.vDestination},
-                                {&values.aOrigin, &values.aDestination}};
+    weightField->setText(Number(inputs.weight));
+    const float* pairs[3][2] = {{&inputs.hOrigin, &inputs.hDestination},
+                                {&inputs.vOrigin, &inputs.vDestination},
+                                {&inputs.asymmetryOrigin, &inputs.asymmetryDestination}};
     QLineEdit** fields[3] = {hFields, vFields, aFields};
     for (int r = 0; r < 3; ++r)
         for (int i = 0; i < 2; ++i)
             fields[r][i]->setText(Number(*pairs[r][i]));
-    frequencyField->setText(Number(values.frequency));
-    durationField->setText(Number(values.duration));
-    if (QAbstractButton* button = couplingGroup->button(values.coupling))
+    frequencyField->setText(Number(inputs.frequency));
+    durationField->setText(Number(inputs.duration));
+    if (QAbstractButton* button = couplingGroup->button(inputs.coupling))
         button->setChecked(true);
-    const float rwl[2] = {values.rwlOrigin, values.rwlDestination};
+    const NioshEnd* ends[2] = {&result.origin, &result.destination};
     for (int i = 0; i < 2; ++i) {
-        rwlFields[i]->setText(Number(rwl[i]));
-        // A limit of zero forbids the lift: any load exceeds it.
-        liftingIndexFields[i]->setText(rwl[i] > 0 ? Number(values.weight / rwl[i])
-                                                  : QString(values.weight > 0 ? "--" : "0"));
+        rwlFields[i]->setText(Number(ends[i]->rwl));
+        liftingIndexFields[i]->setText(QString::fromStdString(FormatLiftingIndex(*ends[i])));
     }
 }
 
 void CNioshDialog::ReadFields() {
     // The order in which the fields are checked; a refused field stops the reading and the
     // fields after it keep their previous values.
-    if (!ReadFloat(aFields[1], values.aDestination) || !ReadFloat(aFields[0], values.aOrigin) ||
-        !ReadFloat(durationField, values.duration, 0, 8) ||
-        !ReadFloat(frequencyField, values.frequency) ||
-        !ReadFloat(hFields[1], values.hDestination) || !ReadFloat(hFields[0], values.hOrigin) ||
-        !ReadFloat(weightField, values.weight) || !ReadFloat(vFields[1], values.vDestination) ||
-        !ReadFloat(vFields[0], values.vOrigin))
+    if (!ReadFloat(aFields[1], inputs.asymmetryDestination) ||
+        !ReadFloat(aFields[0], inputs.asymmetryOrigin) ||
+        !ReadFloat(durationField, inputs.duration, 0, kNioshMaximumDuration) ||
+        !ReadFloat(frequencyField, inputs.frequency) ||
+        !ReadFloat(hFields[1], inputs.hDestination) || !ReadFloat(hFields[0], inputs.hOrigin) ||
+        !ReadFloat(weightField, inputs.weight) || !ReadFloat(vFields[1], inputs.vDestination) ||
+        !ReadFloat(vFields[0], inputs.vOrigin))
         return;
-    values.coupling = std::max(0, couplingGroup->checkedId());
+    inputs.coupling = std::max(0, couplingGroup->checkedId());
 }
 
 void CNioshDialog::Recompute() {
     ReadFields();
     if (compute)
-        compute(values);
+        result = compute(inputs);
     ShowValues();
 }
 
 QString CNioshDialog::ReportText() const {
-    return report ? QString::fromStdString(report(values)) : QString();
+    return QString::fromStdString(NioshReportText(inputs, result));
 }

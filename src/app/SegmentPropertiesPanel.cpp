@@ -37,9 +37,20 @@ CSegmentPropertiesPanel::CSegmentPropertiesPanel(QWidget* parent) : QDialog(pare
     layout->addLayout(buttons);
 }
 
-void CSegmentPropertiesPanel::ShowRows(std::vector<PropertyRow> newRows) {
+void CSegmentPropertiesPanel::ShowReadout(std::optional<SegmentReadout> newReadout,
+                                          int lengthUnit, int forceUnit) {
+    readout = std::move(newReadout);
+    ShowUnits(lengthUnit, forceUnit);
+}
+
+void CSegmentPropertiesPanel::ShowUnits(int lengthUnit, int forceUnit) {
+    ShowRows(readout ? FormatSegmentProperties(*readout, lengthUnit, forceUnit)
+                     : std::vector<SegmentPropertyRow>());
+}
+
+void CSegmentPropertiesPanel::ShowRows(std::vector<SegmentPropertyRow> newRows) {
     // Refreshes come with every redraw; the table is rebuilt only when a text changed.
-    const auto same = [](const PropertyRow& a, const PropertyRow& b) {
+    const auto same = [](const SegmentPropertyRow& a, const SegmentPropertyRow& b) {
         return a.name == b.name && a.value == b.value && a.unit == b.unit && a.word == b.word;
     };
     if (newRows.size() == rows.size() &&
@@ -48,7 +59,7 @@ void CSegmentPropertiesPanel::ShowRows(std::vector<PropertyRow> newRows) {
     rows = std::move(newRows);
     table->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        const PropertyRow& row = rows[r];
+        const SegmentPropertyRow& row = rows[r];
         const std::string* cells[4] = {&row.name, &row.value, &row.unit, &row.word};
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(*cells[c]));
@@ -60,5 +71,5 @@ void CSegmentPropertiesPanel::ShowRows(std::vector<PropertyRow> newRows) {
 }
 
 void CSegmentPropertiesPanel::CopyToClipboard() const {
-    QApplication::clipboard()->setText(QString::fromStdString(TabSeparatedText(rows)));
+    QApplication::clipboard()->setText(QString::fromStdString(SegmentPropertiesText(rows)));
 }

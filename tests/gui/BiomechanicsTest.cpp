@@ -48,7 +48,7 @@ Vec3 WorldPoint(const CMannequin& figure, int segment, const Vec3& local) {
 
 // The panel's value of the row called `name`, or "" when there is none.
 QString PanelValue(CMainFrame* frame, const std::string& name, QString* unit = nullptr) {
-    for (const PropertyRow& row : frame->SegmentPropertiesPanel()->Rows())
+    for (const SegmentPropertyRow& row : frame->SegmentPropertiesPanel()->Rows())
         if (row.name == name) {
             if (unit)
                 *unit = QString::fromStdString(row.unit);
@@ -226,33 +226,47 @@ TEST_F(Biomechanics, AddForceModeWaitsForASegment) {
     EXPECT_EQ(figure->forces.front()->segment, kRightPalm);
 }
 
-// The force dialog converts both ways: shown in the display units, read back into the
-// model's (the factors of the unit table).
-TEST(ForceDialog, ConvertsToAndFromTheDisplayUnits) {
-    CForceDialog dialog("LPALM", Vec3(10, 0, -1), Vec3(10, 0, 0), Vec3(100, 0, 0), kMillimetres,
-                        kNewton, CForceDialog::kEdit, false);
+// The force dialog shows the fields in their units and gives back what was typed; a
+// predicted foot force is shown, never edited; "Auto balance Mannequin" refills force and
+// torque only.
+TEST(ForceDialog, ShowsAndReadsItsFields) {
+    ForceFields fields = ForceFieldsFromModel(kLeftPalm, Vec3(10, 0, -1), Vec3(10, 0, 0),
+                                              Vec3(100, 0, 0), kMillimetres, kNewton);
+    fields.atMassCentre = false;
+    fields.canAutoBalance = true;
+    CForceDialog dialog(fields, [](ForceFields& f) {
+        f.force = Vec3(1, 2, 3);
+        f.torque = Vec3(4, 5, 6);
+        f.location = Vec3(7, 7, 7); // not shown: the load stays where it is
+    });
     EXPECT_EQ(dialog.locationFields[0]->text(), "254");
     EXPECT_EQ(dialog.locationFields[2]->text(), "-25.4");
     EXPECT_EQ(dialog.forceFields[0]->text(), "44.482216");
     EXPECT_EQ(dialog.torqueFields[0]->text(), "11.29848");
     EXPECT_TRUE(dialog.locationFields[0]->isEnabled());
+    ASSERT_TRUE(dialog.balanceButton->isEnabled());
+    dialog.balanceButton->click();
+    EXPECT_EQ(dialog.forceFields[2]->text(), "3");
+    EXPECT_EQ(dialog.torqueFields[0]->text(), "4");
+    EXPECT_EQ(dialog.locationFields[0]->text(), "254");
     dialog.locationFields[1]->setText("1000");
-    dialog.forceFields[1]->setText("-100");
-    dialog.torqueFields[2]->setText("1");
+    dialog.massCentreBox->click();
+    EXPECT_FALSE(dialog.locationFields[1]->isEnabled());
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_NEAR(dialog.Location().y, 39.3701, 1e-9);
-    EXPECT_NEAR(dialog.Force().y, -22.48089431, 1e-9);
-    EXPECT_NEAR(dialog.Torque().z, 8.850748031, 1e-12);
-    EXPECT_FALSE(dialog.AtMassCentre());
+    EXPECT_EQ(dialog.Fields().location, Vec3(254, 1000, -25.4));
+    EXPECT_EQ(dialog.Fields().force, Vec3(1, 2, 3));
+    EXPECT_TRUE(dialog.Fields().atMassCentre);
 
-    // A predicted foot force is shown, never edited.
-    CForceDialog foot("LFOOT", Vec3(), Vec3(0, 80, 0), Vec3(), kInches, kPoundForce,
-                      CForceDialog::kFootPrediction, true);
-    EXPECT_FALSE(foot.forceFields[1]->isEnabled());
-    EXPECT_FALSE(foot.massCentreBox->isEnabled());
-    foot.SetBalancer([](Vec3&, Vec3&) {});
-    EXPECT_FALSE(foot.balanceButton->isEnabled());
+    ForceFields foot = ForceFieldsFromModel(kLeftFoot, Vec3(), Vec3(0, 80, 0), Vec3(), kInches,
+                                            kPoundForce);
+    foot.readOnly = true;
+    foot.canAutoBalance = true;
+    CForceDialog shown(foot, [](ForceFields&) {});
+    EXPECT_FALSE(shown.forceFields[1]->isEnabled());
+    EXPECT_FALSE(shown.locationFields[1]->isEnabled());
+    EXPECT_FALSE(shown.massCentreBox->isEnabled());
+    EXPECT_FALSE(shown.balanceButton->isEnabled());
 }
 
 // "Set Gravity" shows and returns G; "Set Units" returns its list index and the unit code.
