@@ -297,3 +297,177 @@ TEST(GravityAndUnitsDialogs, ReturnWhatWasChosen) {
     EXPECT_EQ(units.LengthUnitCode(), kMillimetres);
     EXPECT_EQ(CSetUnitsDialog(4).LengthUnitCode(), kMetres);
 }
+
+// The feet commands of a standing figure: the two floor reactions carry its weight, the
+// summary opens only then and reads "Balanced"; a foot force opens read-only and cannot be
+// deleted alone; Delete Feet removes both.
+TEST_F(Biomechanics, FootForcesAndTheSummary) {
+    const auto enabled = [this](int id) {
+        frame->UpdateCommandUI();
+        return frame->Action(id)->isEnabled();
+    };
+    figure->Select();
+    EXPECT_TRUE(enabled(ID_FEET_ADD));
+    EXPECT_FALSE(enabled(ID_FEET_UPDATE));
+    EXPECT_FALSE(enabled(ID_FEET_DELETE));
+    EXPECT_FALSE(enabled(ID_BIO_SUMMARY));
+    frame->RunCommand(ID_FEET_ADD);
+    frame->RunCommand(ID_FEET_ADD); // a second time adds nothing
+    ASSERT_EQ(figure->forces.size(), 2u);
+    const CForce* left = figure->FootPredictionForce(kLeftFoot);
+    const CForce* right = figure->FootPredictionForce(kRightFoot);
+    ASSERT_TRUE(left && right);
+    // Standing still, the floor pushes up with the body weight: kg -> lb, times the ratio of
+    // the default gravity to the standard one (9.81 / 9.80665).
+    const double weight = figure->anthropometry.weight * 2.2046 * 9.81 * 0.101971634;
+    EXPECT_NEAR(Length(left->force) + Length(right->force), weight, 1e-3 * weight);
+    EXPECT_GT(Length(left->force), 0.3 * weight);
+    EXPECT_GT(Length(right->force), 0.3 * weight);
+    EXPECT_TRUE(enabled(ID_FEET_UPDATE));
+    EXPECT_TRUE(enabled(ID_BIO_SUMMARY));
+    frame->RunCommand(ID_VIEW_FRONT);
+    Pump(100);
+    Screenshot(frame, "foot-forces");
+
+    QString balance, units, copied;
+    int rows = 0;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CBiomechSummaryDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        Pump(50);
+        Screenshot(dialog, "biomech-summary");
+        balance = dialog->balanceField->text();
+        rows = dialog->table->rowCount();
+        units = dialog->table->item(1, 4)->text() + dialog->table->item(1, 5)->text();
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == "Copy to clipboard")
+                button->click();
+        copied = QApplication::clipboard()->text();
+        dialog->accept();
+    });
+    frame->RunCommand(ID_BIO_SUMMARY);
+    EXPECT_EQ(balance, "Balanced");
+    EXPECT_EQ(rows, 17);
+    EXPECT_EQ(units, "(LbF)(LbF.in)");
+    EXPECT_EQ(copied.count('\n'), 17);
+    EXPECT_TRUE(copied.startsWith("Joint\tRotation/X\tRotation/Y\tRotation/Z\tForce\tMoment\n"));
+
+    // A foot force: shown read-only, never deleted on its own.
+    figure->Deselect();
+    const_cast<CForce*>(left)->Select();
+    EXPECT_TRUE(enabled(ID_FORCE_EDIT));
+    EXPECT_FALSE(enabled(ID_FORCE_DELETE));
+    bool readOnly = false;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CForceDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        readOnly = !dialog->forceFields[1]->isEnabled() && !dialog->balanceButton->isEnabled();
+        dialog->accept();
+    });
+    const Vec3 before = left->force;
+    frame->RunCommand(ID_FORCE_EDIT);
+    EXPECT_TRUE(readOnly);
+    EXPECT_EQ(left->force, before);
+
+    const_cast<CForce*>(left)->Deselect();
+    figure->Select();
+    frame->RunCommand(ID_FEET_DELETE);
+    EXPECT_TRUE(figure->forces.empty());
+    EXPECT_FALSE(enabled(ID_BIO_SUMMARY));
+}
+
+// A lift from a stoop to a box held at the waist: the dialog measures both postures as the
+// hands and ankles stand, and computes the published equation on the values typed in.
+TEST_F(Biomechanics, NioshDialogOfALift) {
+    figure->Select();
+    AnswerMessageBoxesFor([this] { frame->RunCommand(ID_NIOSH_COMPUTE); });
+    EXPECT_EQ(LastMessage(), "Please set initial and final postures first.");
+
+    // H and V of a posture from the joint origins: hands and feet midpoints.
+    const auto measure = [this](double& h, double& v) {
+        Matrix4 m;
+        Vec3 p[4];
+        const int segments[4] = {kLeftFoot, kRightFoot, kLeftPalm, kRightPalm};
+        for (int i = 0; i < 4; ++i) {
+            figure->GetSegmentLocalFrame(segments[i], m);
+            p[i] = TransformPoint(m, Vec3());
+        }
+        const Vec3 feet = (p[0] + p[1]) * 0.5, hands = (p[2] + p[3]) * 0.5;
+        h = std::hypot(hands.x - feet.x, hands.z - feet.z);
+        v = hands.y - feet.y;
+    };
+    double hOrigin, vOrigin, hDestination, vDestination;
+    figure->ApplyStandardPosture(8); // stoop lift
+    figure->UpdatePosture();
+    measure(hOrigin, vOrigin);
+    frame->RunCommand(ID_POSE_SET_INITIAL);
+    figure->ApplyStandardPosture(10); // holding a box at waist height
+    figure->UpdatePosture();
+    measure(hDestination, vDestination);
+    frame->RunCommand(ID_POSE_SET_FINAL);
+    const Vec3 elbow = figure->GetSegment(kRightForearm)->angles;
+
+    double shown[4] = {};
+    QString rwl[2], index[2], raisedH, report;
+    WhenModal([&](QWidget* modal) {
+        auto* dialog = qobject_cast<CNioshDialog*>(modal);
+        ASSERT_NE(dialog, nullptr);
+        shown[0] = dialog->hFields[0]->text().toDouble();
+        shown[1] = dialog->vFields[0]->text().toDouble();
+        shown[2] = dialog->hFields[1]->text().toDouble();
+        shown[3] = dialog->vFields[1]->text().toDouble();
+        // The task as a user types it.
+        dialog->weightField->setText("20");
+        dialog->hFields[0]->setText("15");
+        dialog->vFields[0]->setText("25");
+        dialog->hFields[1]->setText("6");
+        dialog->vFields[1]->setText("50");
+        dialog->aFields[1]->setText("30");
+        dialog->frequencyField->setText("1");
+        dialog->durationField->setText("1");
+        dialog->couplingGroup->button(1)->click(); // Fair
+        dialog->Recompute();
+        raisedH = dialog->hFields[1]->text();
+        for (int i = 0; i < 2; ++i) {
+            rwl[i] = dialog->rwlFields[i]->text();
+            index[i] = dialog->liftingIndexFields[i]->text();
+        }
+        Pump(50);
+        Screenshot(dialog, "niosh");
+        for (QPushButton* button : dialog->findChildren<QPushButton*>())
+            if (button->text() == "Copy to clipboard")
+                button->click();
+        report = QApplication::clipboard()->text();
+        dialog->accept();
+    });
+    frame->RunCommand(ID_NIOSH_COMPUTE);
+    EXPECT_NEAR(shown[0], hOrigin, 1e-3);
+    EXPECT_NEAR(shown[1], vOrigin, 1e-3);
+    EXPECT_NEAR(shown[2], hDestination, 1e-3);
+    EXPECT_NEAR(shown[3], vDestination, 1e-3);
+    EXPECT_EQ(figure->GetSegment(kRightForearm)->angles, elbow); // the posture is restored
+
+    // Published equation: HM = 10/H (H raised to 10), VM = 1 - 0.0075|V - 30|,
+    // DM = 0.82 + 1.8/|25 - 50|, AM = 1 - 0.0032 A, FM = 0.94 (1 lift/min, 1 h), CM fair
+    // 0.95 below 30 in and 1 above.
+    const double dm = 0.82 + 1.8 / 25.0;
+    const double origin = 51 * (10.0 / 15) * (1 - 0.0075 * 5) * dm * 1.0 * 0.94 * 0.95;
+    const double destination = 51 * 1.0 * (1 - 0.0075 * 20) * dm * (1 - 0.0032 * 30) * 0.94;
+    EXPECT_EQ(raisedH, "10");
+    EXPECT_NEAR(rwl[0].toDouble(), origin, 1e-3);
+    EXPECT_NEAR(rwl[1].toDouble(), destination, 1e-3);
+    EXPECT_NEAR(index[0].toDouble(), 20 / origin, 1e-3);
+    EXPECT_NEAR(index[1].toDouble(), 20 / destination, 1e-3);
+    EXPECT_TRUE(report.startsWith("NIOSH Refised Lifting Equation Report :\n"));
+    EXPECT_TRUE(report.contains("Weight\tLb\t\t20\n"));
+    EXPECT_TRUE(report.contains("Hand to object coupling\t\t\tFair\n"));
+    EXPECT_TRUE(report.contains("Recommended weigth limits\tLb\tOrigin\t" + rwl[0] + "\n"));
+
+    // The transition leaves the figure in the final posture after the initial one.
+    frame->RunCommand(ID_POSE_VIEW_INITIAL);
+    EXPECT_NE(figure->GetSegment(kRightForearm)->angles, elbow);
+    frame->UpdateCommandUI();
+    ASSERT_TRUE(frame->Action(ID_ANIM_PLAY)->isEnabled());
+    frame->RunCommand(ID_ANIM_PLAY);
+    EXPECT_LT(Length(figure->GetSegment(kRightForearm)->angles - elbow), 1e-6);
+}
