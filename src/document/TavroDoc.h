@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+class CBiomechDialogs;
 class CDocumentViews;
 class CForce;
 class CMannequin;
@@ -178,6 +179,34 @@ public:
                            const Vec3& torque);
     // "Delete" of the External Load menu: removes the selected external load, with undo.
     void OnDeleteForce();
+    // "&Add" of the External Load menu, after the view's segment pick: opens the force dialog
+    // for main segment `segment` of `figure` with the picked scene point `worldPoint` (in); on
+    // OK adds the load as AddExternalForce does (at the mass centre when the check box is left
+    // set). Returns the new load, or null when cancelled or the segment is not a main one.
+    CForce* OnAddForceAt(CMannequin& figure, int segment, const Vec3& worldPoint,
+                         CBiomechDialogs& dialogs);
+    // "&Edit" of the External Load menu: the selected force's dialog (read-only for a foot
+    // prediction force, with "Auto balance Mannequin" for an external load); on OK changes an
+    // external load with undo.
+    void OnEditForce(CBiomechDialogs& dialogs);
+    // After every change of the external loads (add, edit, delete, done by the commands above)
+    // the figure's foot prediction forces are updated; an unbalanced posture shows
+    // "Unbalanced posture.".
+
+    // --- Biomechanics -----------------------------------------------------------------------
+    // "&Add / &Update / &Delete Feet Prediction Forces" on the current figure (no undo step;
+    // the document is marked modified when forces are added or deleted; views redraw).
+    void OnAddFeetForces();
+    void OnUpdateFeetForces();
+    void OnDeleteFeetForces();
+    // "Compute NIOSH...": "Please set initial and final postures first." unless both postures
+    // are stored; otherwise measures the lift on the current figure (its posture is restored)
+    // and opens the NIOSH dialog.
+    void OnComputeNiosh(CBiomechDialogs& dialogs);
+    // Whether "Animate poses transition" may run: a current figure and both postures stored.
+    // The program then runs AnimatePostureTransition (anim/PostureTransition.h) on
+    // CurrentMannequin() and marks the document modified.
+    bool CanAnimate() const;
 
     // --- Files ------------------------------------------------------------------------------
     // "&Save" / "Save &As...": write the scene file; a failure shows "Failed to save file." and
@@ -203,6 +232,8 @@ private:
     void PlaceWheelchair(const Vec3& point);
     void RestoreBodyPart(CSceneObject& live, const CSceneObject& stored);
     CMannequin* RequireCurrentMannequin() const;
+    // Runs the figure's foot force update and shows "Unbalanced posture." when it says so.
+    void UpdateFeetAndReport(CMannequin& figure);
 
     CDocumentViews& views;
     CUserReporter& reporter;

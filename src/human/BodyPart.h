@@ -72,6 +72,23 @@ public:
     const Vec3& GetInertia() const { return inertia; }
     void SetInertia(const Vec3& poundSquareInches) { inertia = poundSquareInches; }
 
+    // Static joint loads of a main segment (JointLoads.cpp), under the figure's gravity vector
+    // (CGlobalSettings::gravity, m/s^2) with the segment weights, the external loads and, with
+    // `includeFeet`, the predicted foot forces. Both are given in the segment's own frame (the
+    // frame of its mesh, mass centre and attached loads). `recursive` adds everything distal
+    // to the segment (CHEST: neck, head and arms; ABDOMEN: the legs; a limb: its distal links).
+    // A finger segment, or a segment of no figure, has no load: (0, 0, 0).
+    // Force the rest of the body supplies at the proximal joint, lbf.
+    Vec3 GetJointForce(bool recursive, bool includeFeet) const;
+    // Moment at the proximal joint, lbf*in. With `includeWeight` it is taken about the joint
+    // (the segment origin); without, about the segment's mass centre (the segment's own weight
+    // then has no arm).
+    Vec3 GetJointMoment(bool recursive, bool includeFeet, bool includeWeight) const;
+    // Recomputes the three force and three moment words from GetJointForce(1, 0) and
+    // GetJointMoment(1, 0, 1): first word when a component is > 0, second when < 0, "--" when
+    // exactly 0. ABDOMEN and the fingers always read "--".
+    void UpdateLoadLabels();
+
     int segmentIndex = 0;
     std::vector<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
     std::vector<Vec3> normals;  // unit normal per vertex

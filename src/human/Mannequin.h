@@ -142,6 +142,8 @@ public:
     void SavePosture();
     void RestoreSavedPosture();
 
+    // The three operations below refresh the load words of every segment; they do not update
+    // the foot prediction forces: their callers run UpdateFootPredictionForces and report.
     // Attaches a new load to main segment `segment` (0..15) and lists it in `forces` and in the
     // segment's children. With `worldPoint` the location is a scene point, converted into the
     // segment's frame; otherwise it is already in that frame (in). Force in lbf, torque in
@@ -154,6 +156,56 @@ public:
                    const Vec3& torque);
     // Unlinks and deletes a force of this figure.
     void DeleteForce(CForce* force);
+
+    // --- Biomechanics (src/biomech) --------------------------------------------------------
+    // What an update of the foot prediction forces did.
+    enum FeetUpdate : int { kFeetNothingToDo = 0, kFeetUpdated = 1, kFeetUnbalanced = 2 };
+    // Load words of all 46 segments (BodyPart::UpdateLoadLabels); run after construction, after
+    // reading a scene and after every load change.
+    void UpdateLoadLabels();
+    // Whether the mass data describe this figure: the Human representation of a male figure of
+    // the adult tables. Gates the panel's load rows and the foot prediction commands.
+    bool IsBiomechanicsEnabled() const;
+    // Gravity in m/s^2 in the figure's own coordinates: the settings' vector (default
+    // (0, -9.81, 0)) turned by the inverse of the figure's placement.
+    Vec3 GravityInFigure() const;
+    // Whole-body centre of gravity in the figure's own coordinates (in): the mass-weighted mean
+    // of the 16 main segments' mass centres. (0, 0, 0) when the figure has no mass.
+    Vec3 GetCenterOfGravity() const;
+    // Resultant of every load on the figure in its own coordinates: force R (lbf: weights,
+    // external loads, and with `includeFeet` the predicted foot forces) and moment M (lbf*in)
+    // about the centre of gravity.
+    void GetResultantLoad(bool includeFeet, Vec3& force, Vec3& moment) const;
+    // True when the centre of gravity, seen from above (x, z), lies inside the support area
+    // spanned by both sole outlines. False when the outlines cannot be read or anything is not
+    // finite.
+    bool IsBalanced() const;
+    // Floor reaction under each foot (lbf, figure coordinates) and its support point (in,
+    // figure coordinates, on the sole). False, with the outputs untouched, when the posture is
+    // unbalanced or the split is undefined (no vertical load, no dividing line between the
+    // feet); then nothing is NaN or infinite.
+    bool PredictFootForces(Vec3& leftForce, Vec3& leftPoint, Vec3& rightForce,
+                           Vec3& rightPoint) const;
+    // The force (lbf) and torque (lbf*in), in the frame of `load`'s segment, that `load`
+    // would need, at its location, to cancel the resultant load of the rest of the figure (foot
+    // prediction forces included): the "Auto balance Mannequin" values.
+    void ComputeBalancingForce(const CForce& load, Vec3& force, Vec3& torque) const;
+    // The foot prediction forces: at most one kind-1 force on LFOOT and one on RFOOT.
+    CForce* FootPredictionForce(int footSegment) const;
+    bool HasFootPredictionForces() const;
+    // "Add Feet Prediction Forces": nothing when a prediction force exists already or the
+    // biomechanics is not enabled (returns kFeetNothingToDo); otherwise adds the pair and
+    // returns the result of its update.
+    int AddFootPredictionForces();
+    // Recomputes the pair when the biomechanics is enabled and both exist: zero torques, then
+    // the predicted forces at the support points (into each foot's frame). An unbalanced
+    // posture zeroes location and force of both and returns kFeetUnbalanced; the caller shows
+    // "Unbalanced posture.".
+    int UpdateFootPredictionForces();
+
+    // Sole outlines placed under the current feet, in figure coordinates, from a reading of
+    // "footprn2.dat" kept for the run. 0 when the file is missing or unusable.
+    int CurrentFootprints(Footprint& left, Footprint& right) const;
 
     // The main frame's display switches; null means the defaults.
     const CGlobalSettings* settings = nullptr;

@@ -34,6 +34,7 @@ CMannequin::CMannequin(int representation, int sex, int childAge, int size, int 
         !ChangeBody(-1, reporter))
         return;
     ApplyFacing(facing);
+    UpdateLoadLabels();
     valid = 1;
 }
 
@@ -86,5 +87,6 @@ int CMannequin::ChangeBody(int newRepresentation, CUserReporter& reporter) {
         if (rangeVolumeShown[number])
             BuildRangeVolumeTemplate(number);
     UpdatePosture();
+    UpdateLoadLabels();
     return 1;
 }

@@ -58,3 +58,19 @@ int CMannequin::PlaceFootprints(const Footprint& right, const Footprint& left) {
     rightFootprint = placedRight;
     return 1;
 }
+
+int CMannequin::CurrentFootprints(Footprint& left, Footprint& right) const {
+    // The outline file is read once per data path for the run: balance is asked for often.
+    static std::string readPath;
+    static bool readOk = false;
+    static Footprint outlineRight, outlineLeft;
+    const std::string path = DataPath("footprn2.dat");
+    if (path != readPath) {
+        std::vector<unsigned char> bytes;
+        readOk = ReadFileBytes(path, kFootprintFileSize, bytes) &&
+                 ParseFootprintFile(bytes.data(), bytes.size(), outlineRight, outlineLeft);
+        readPath = path;
+    }
+    return readOk && FitOutline(*this, kLeftFoot, outlineLeft, left) &&
+           FitOutline(*this, kRightFoot, outlineRight, right);
+}

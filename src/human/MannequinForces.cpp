@@ -28,6 +28,7 @@ CForce* CMannequin::AddForce(int segment, int kind, const Vec3& location, const 
     forces.push_back(load);
     part->Invalidate();
     Invalidate();
+    UpdateLoadLabels();
     return load;
 }
 
@@ -38,6 +39,7 @@ void CMannequin::EditForce(CForce& force, const Vec3& location, const Vec3& forc
     force.torque = torque;
     if (CBodyPart* part = GetSegment(force.segment))
         part->Invalidate();
+    UpdateLoadLabels();
 }
 
 void CMannequin::DeleteForce(CForce* force) {
@@ -49,4 +51,5 @@ void CMannequin::DeleteForce(CForce* force) {
         part->children.Remove(force);
     delete force;
     Invalidate();
+    UpdateLoadLabels();
 }
