@@ -37,8 +37,8 @@ CSegmentPropertiesPanel::CSegmentPropertiesPanel(QWidget* parent) : QDialog(pare
     layout->addLayout(buttons);
 }
 
-void CSegmentPropertiesPanel::ShowReadout(std::optional<SegmentReadout> newReadout,
-                                          int lengthUnit, int forceUnit) {
+void CSegmentPropertiesPanel::ShowReadout(std::optional<SegmentReadout> newReadout, int lengthUnit,
+                                          int forceUnit) {
     readout = std::move(newReadout);
     ShowUnits(lengthUnit, forceUnit);
 }
