@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 CBiomechSummaryDialog::CBiomechSummaryDialog(BiomechSummary shown, QWidget* parent)
     : QDialog(parent), summary(std::move(shown)) {
@@ -30,8 +31,6 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(BiomechSummary shown, QWidget* pare
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 4);
-    for (int c = 0; c < 6; ++c)
-        table->setColumnWidth(c, kSummaryColumnWidths[c]);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < 6; ++c) {
             auto* item = new QTableWidgetItem(QString::fromStdString(rows[r][c]));
@@ -44,9 +43,13 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(BiomechSummary shown, QWidget* pare
                 item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
+    // The list's column widths, widened where the font needs more room ("Right shoulder").
+    table->resizeColumnsToContents();
     int width = 4;
-    for (int w : kSummaryColumnWidths)
-        width += w;
+    for (int c = 0; c < 6; ++c) {
+        table->setColumnWidth(c, std::max(table->columnWidth(c) + 8, kSummaryColumnWidths[c]));
+        width += table->columnWidth(c);
+    }
     table->setMinimumSize(width, (table->fontMetrics().height() + 4) * 17 + 4);
 
     auto* copy = new QPushButton("Copy to clipboard", this);

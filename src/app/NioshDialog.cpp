@@ -43,31 +43,34 @@ CNioshDialog::CNioshDialog(const NioshInputs& measured, Compute computeLimits, Q
     : QDialog(parent), inputs(measured), compute(std::move(computeLimits)) {
     setWindowTitle("NIOSH Revised Lifting Equation ");
 
+    // Values of the task, then those of each end of the lift under "Origin" and "Destination".
     auto* grid = new QGridLayout;
-    grid->addWidget(new QLabel("Origin", this), 0, 1, Qt::AlignHCenter);
-    grid->addWidget(new QLabel("Destination", this), 0, 2, Qt::AlignHCenter);
-    int row = 1;
-    const auto pair = [&](const char* label, QLineEdit** fields, bool result) {
-        grid->addWidget(new QLabel(label, this), row, 0);
-        for (int i = 0; i < 2; ++i) {
-            fields[i] = result ? ResultField(this) : NewNumberField(this);
-            grid->addWidget(fields[i], row, i + 1);
-        }
-        ++row;
-    };
+    int row = 0;
     const auto single = [&](const char* label) {
         grid->addWidget(new QLabel(label, this), row, 0);
         QLineEdit* field = NewNumberField(this);
-        grid->addWidget(field, row, 1);
-        ++row;
+        grid->addWidget(field, row++, 1);
         return field;
     };
+    const auto header = [&](QGridLayout* layout) {
+        layout->addWidget(new QLabel("Origin", this), row, 1, Qt::AlignHCenter);
+        layout->addWidget(new QLabel("Destination", this), row++, 2, Qt::AlignHCenter);
+    };
+    const auto pair = [&](QGridLayout* layout, const char* label, QLineEdit** fields, bool result) {
+        layout->addWidget(new QLabel(label, this), row, 0);
+        for (int i = 0; i < 2; ++i) {
+            fields[i] = result ? ResultField(this) : NewNumberField(this);
+            layout->addWidget(fields[i], row, i + 1);
+        }
+        ++row;
+    };
     weightField = single("Weight (Lb) : ");
-    pair("Horizontal Distance (in) :", hFields, false);
-    pair("Vertical Distance (in) :", vFields, false);
-    pair("Angle of asymmetry :", aFields, false);
     frequencyField = single("Frequency (Lifts/mn) :");
     durationField = single("Duration (hours) :");
+    header(grid);
+    pair(grid, "Horizontal Distance (in) :", hFields, false);
+    pair(grid, "Vertical Distance (in) :", vFields, false);
+    pair(grid, "Angle of asymmetry :", aFields, false);
 
     auto* coupling = new QGroupBox("Hand to object coupling :", this);
     auto* couplingRow = new QHBoxLayout(coupling);
@@ -79,16 +82,12 @@ CNioshDialog::CNioshDialog(const NioshInputs& measured, Compute computeLimits, Q
         couplingRow->addWidget(button);
     }
 
-    auto* results = new QGridLayout;
-    results->addWidget(new QLabel("Origin", this), 0, 1, Qt::AlignHCenter);
-    results->addWidget(new QLabel("Destination", this), 0, 2, Qt::AlignHCenter);
-    row = 1;
-    std::swap(grid, results);
-    pair("Recommended weight limits (Lb) :", rwlFields, true);
-    pair("Lifting index (weight / limit) :", liftingIndexFields, true);
-    std::swap(grid, results);
     auto* limits = new QGroupBox(this);
-    limits->setLayout(results);
+    auto* results = new QGridLayout(limits);
+    row = 0;
+    header(results);
+    pair(results, "Recommended weight limits (Lb) :", rwlFields, true);
+    pair(results, "Lifting index (weight / limit) :", liftingIndexFields, true);
 
     auto* recompute = new QPushButton("Recompute", this);
     connect(recompute, &QPushButton::clicked, this, &CNioshDialog::Recompute);

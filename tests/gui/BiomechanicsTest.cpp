@@ -142,6 +142,12 @@ TEST_F(Biomechanics, LoadOnTheHandReadInThePanelInBothUnits) {
     EXPECT_EQ(doc->Model().UndoDepth(), undoBefore + 1);
     Pump(100);
     Screenshot(frame, "load-on-hand");
+    // The arrow hangs below the hand: its head (3 to 5 in down) is drawn in the arrows' red.
+    const QImage picture = view->grabFramebuffer();
+    const QColor head = picture.pixelColor(
+        ScreenPointOf(view, WorldPoint(*figure, kRightPalm, palm->massCentre) + Vec3(0, -3.4, 0)));
+    EXPECT_GT(head.red(), 100);
+    EXPECT_LT(head.green() + head.blue(), 60);
 
     // The panel follows a click on the forearm.
     Click(kRightForearm);
@@ -339,9 +345,19 @@ TEST_F(Biomechanics, FootForcesAndTheSummary) {
     EXPECT_GT(Length(right->force), 0.3 * weight);
     EXPECT_TRUE(enabled(ID_FEET_UPDATE));
     EXPECT_TRUE(enabled(ID_BIO_SUMMARY));
-    frame->RunCommand(ID_VIEW_FRONT);
+    // The reactions push up into the soles, below the figure's box: zoom out to see them,
+    // with the centre of gravity between the feet.
+    frame->RunCommand(ID_BIO_CENTRE_OF_GRAVITY);
+    frame->RunCommand(ID_VIEW_RIGHT);
+    frame->RunCommand(ID_ZOOM_EXTENTS);
+    frame->RunCommand(ID_ZOOM_OUT);
     Pump(100);
     Screenshot(frame, "foot-forces");
+    frame->RunCommand(ID_RENDER_WIREFRAME); // the markers inside the body show through
+    frame->RunCommand(ID_ZOOM_EXTENTS);
+    Pump(100);
+    Screenshot(frame, "centre-of-gravity");
+    frame->RunCommand(ID_RENDER_SHADED);
 
     QString balance, units, copied;
     int rows = 0;
