@@ -16,7 +16,7 @@ bool HasLoads(const CBodyPart& part) {
 
 LoadPair Loads(const CBodyPart& part, bool recursive, bool includeFeet, Matrix4& frame) {
     FigureJointLoads loads;
-    ComputeFigureJointLoads(*part.figure, includeFeet, loads);
+    ComputeSegmentJointLoads(*part.figure, part.segmentIndex, includeFeet, loads);
     const int s = part.segmentIndex;
     frame = loads.frame[s];
     return recursive ? LoadPair{loads.force[s], loads.moment[s]}

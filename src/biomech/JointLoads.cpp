@@ -41,17 +41,19 @@ Vec3 IntoFrame(const Matrix4& frame, const Vec3& v) {
 
 namespace {
 
-// Segment frames top-down from the pelvis, composed as the figure places its segments, with the
-// figure's placement left out.
-void PlaceFrames(const CMannequin& figure, const CBodyPart& part, const Matrix4& base,
-                 FigureJointLoads& loads) {
+// Frames of `part` and its distal segments from `base`, its base frame, composed as the figure
+// places its segments (the figure's placement left out); marks them in `inTree`.
+void PlaceFrames(const CBodyPart& part, const Matrix4& base, FigureJointLoads& loads,
+                 bool inTree[kMainSegmentCount]) {
     const Matrix4 own = base * part.jointRotation;
     loads.frame[part.segmentIndex] = own;
-    for (std::size_t c = 0; c < part.childSegments.size(); ++c) {
-        const CBodyPart& child = *part.childSegments[c];
-        if (child.segmentIndex < kMainSegmentCount)
-            PlaceFrames(figure, child, part.ChildBase(static_cast<int>(c), base, own), loads);
-    }
+    inTree[part.segmentIndex] = true;
+    const DistalChildren children = DistalChildrenOf(part.segmentIndex);
+    for (int i = 0; i < children.count; ++i)
+        for (std::size_t c = 0; c < part.childSegments.size(); ++c)
+            if (part.childSegments[c]->segmentIndex == children.index[i])
+                PlaceFrames(*part.childSegments[c], part.ChildBase(static_cast<int>(c), base, own),
+                            loads, inTree);
 }
 
 // Post-order sum over the load tree.
@@ -69,21 +71,23 @@ void SumDistal(int s, FigureJointLoads& loads) {
     }
 }
 
-} // namespace
-
-void ComputeFigureJointLoads(const CMannequin& figure, bool includeFeet, FigureJointLoads& loads) {
-    PlaceFrames(figure, *figure.GetSegment(kAbdomen), Matrix4(true), loads);
+// Own loads of the segments marked in `inTree`, then the sums from `root` down.
+void LoadTree(const CMannequin& figure, int root, bool includeFeet, const bool inTree[],
+              FigureJointLoads& loads) {
     const Vec3 weightPerPound = figure.GravityInFigure() * kPoundForcePerPoundMassPerG;
     for (int s = 0; s < kMainSegmentCount; ++s) {
+        if (!inTree[s])
+            continue;
         const CBodyPart& part = *figure.GetSegment(s);
         const Matrix4& frame = loads.frame[s];
-        const Vec3 origin = TranslationOf(frame);
         const Vec3 weight = weightPerPound * part.mass;
         loads.ownForce[s] = weight;
-        loads.ownMoment[s] = Cross(TransformPoint(frame, part.massCentre) - origin, weight);
+        loads.ownMoment[s] =
+            Cross(TransformPoint(frame, part.massCentre) - TranslationOf(frame), weight);
     }
     for (const CForce* load : figure.forces) {
-        if (load->segment >= kMainSegmentCount || (load->IsFootPrediction() && !includeFeet))
+        if (load->segment >= kMainSegmentCount || !inTree[load->segment] ||
+            (load->IsFootPrediction() && !includeFeet))
             continue;
         const int s = load->segment;
         const Matrix4& frame = loads.frame[s];
@@ -93,6 +97,30 @@ void ComputeFigureJointLoads(const CMannequin& figure, bool includeFeet, FigureJ
             loads.ownMoment[s] + TransformDirection(frame, load->torque) +
             Cross(TransformPoint(frame, load->location) - TranslationOf(frame), force);
     }
+    SumDistal(root, loads);
+}
+
+} // namespace
+
+void ComputeSegmentJointLoads(const CMannequin& figure, int segment, bool includeFeet,
+                              FigureJointLoads& loads) {
+    Matrix4 base;
+    figure.GetSegmentLocalFrame(segment, base);
+    bool inTree[kMainSegmentCount] = {};
+    PlaceFrames(*figure.GetSegment(segment), base, loads, inTree);
+    LoadTree(figure, segment, includeFeet, inTree, loads);
+}
+
+void ComputeFigureJointLoads(const CMannequin& figure, bool includeFeet, FigureJointLoads& loads) {
+    // The pelvis carries the legs; the chest hangs from the pelvis but is a root of its own.
+    const CBodyPart& pelvis = *figure.GetSegment(kAbdomen);
+    bool inTree[kMainSegmentCount] = {};
+    PlaceFrames(pelvis, Matrix4(true), loads, inTree);
+    for (std::size_t c = 0; c < pelvis.childSegments.size(); ++c)
+        if (pelvis.childSegments[c]->segmentIndex == kChest)
+            PlaceFrames(*pelvis.childSegments[c],
+                        pelvis.ChildBase(static_cast<int>(c), Matrix4(true), loads.frame[kAbdomen]),
+                        loads, inTree);
+    LoadTree(figure, kAbdomen, includeFeet, inTree, loads);
     SumDistal(kChest, loads);
-    SumDistal(kAbdomen, loads);
 }

@@ -31,5 +31,10 @@ struct FigureJointLoads {
 // count only with `includeFeet`.
 void ComputeFigureJointLoads(const CMannequin& figure, bool includeFeet, FigureJointLoads& loads);
 
+// The same for main segment `segment` and its distal segments only (the other entries of
+// `loads` are left as they were): what one segment's readout needs.
+void ComputeSegmentJointLoads(const CMannequin& figure, int segment, bool includeFeet,
+                              FigureJointLoads& loads);
+
 // A figure-coordinate vector in a segment's own frame (a frame of FigureJointLoads).
 Vec3 IntoFrame(const Matrix4& frame, const Vec3& v);

@@ -93,10 +93,14 @@ const LoadWordRow* WordsOf(int segment) {
     }
 }
 
+// Components below this (lbf or lbf*in, far under the panel's 0.1) are rounding left over from
+// the joint rotations: a load along an axis turned by 90 degrees has nothing across it.
+constexpr double kZeroLoad = 1e-4;
+
 const char* WordFor(const char* const pair[2], double value) {
-    if (value > 0.0)
+    if (value > kZeroLoad)
         return pair[0];
-    if (value < 0.0)
+    if (value < -kZeroLoad)
         return pair[1];
     return "--";
 }

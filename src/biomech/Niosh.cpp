@@ -126,6 +126,11 @@ float NioshAsymmetryMultiplier(float angle) {
 }
 
 NioshResult ComputeNiosh(NioshInputs& in) {
+    for (float* field :
+         {&in.weight, &in.hOrigin, &in.hDestination, &in.vOrigin, &in.vDestination,
+          &in.asymmetryOrigin, &in.asymmetryDestination, &in.frequency, &in.duration})
+        if (!Finite(*field))
+            *field = 0.0f;
     if (in.hOrigin < kNioshMinimumHorizontal)
         in.hOrigin = kNioshMinimumHorizontal;
     if (in.hDestination < kNioshMinimumHorizontal)

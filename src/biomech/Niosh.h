@@ -57,8 +57,8 @@ float NioshVerticalMultiplier(float vertical);     // 1 - 0.0075 |V - 30|; 0 whe
 float NioshDistanceMultiplier(float travel);       // 0.82 + 1.8 / |D|, at most 1; 0 when > 70
 float NioshAsymmetryMultiplier(float angle);       // 1 - 0.0032 |A|; 0 when |A| > 135
 
-// Computes both ends. Raises H below 10 in to 10 in `inputs` (the dialog shows the raised
-// value). Non-finite inputs give multipliers of 0.
+// Computes both ends. A non-finite field counts as an empty one (0) and H below 10 in is
+// raised to 10, both written back into `inputs` (the dialog shows what was computed).
 NioshResult ComputeNiosh(NioshInputs& inputs);
 
 // "Copy to clipboard": the report text (numbers trimmed to four decimals), then the lifting

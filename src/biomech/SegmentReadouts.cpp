@@ -5,11 +5,15 @@
 #include "biomech/Units.h"
 #include "human/Mannequin.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
+// "%-.2f" or "%-.1f"; a value that rounds to zero prints as 0, never "-0.0".
 std::string Fixed(double value, int decimals) {
+    if (std::fabs(value) < (decimals == 2 ? 0.005 : 0.05))
+        value = 0.0;
     char text[512];
     std::snprintf(text, sizeof text, decimals == 2 ? "%-.2f" : "%-.1f", value);
     return text;

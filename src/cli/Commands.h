@@ -10,3 +10,9 @@ int RunSceneCommand(int argc, char** argv);
 // tavrona-cli posture save|apply FILE.pos [figure options]: posture files.
 int RunPostureCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
+// tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
+int RunRecordCommand(int argc, char** argv);
+// tavrona-cli analyze SCENE.tvr [--units lbf|N]: joint loads and balance of every figure.
+int RunAnalyzeCommand(int argc, char** argv);
+// tavrona-cli niosh [figure and lift options] [--report]: the revised NIOSH lifting equation.
+int RunNioshCommand(int argc, char** argv);

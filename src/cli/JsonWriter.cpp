@@ -7,7 +7,7 @@ std::string JsonNumber(double value, int digits) {
     if (!std::isfinite(value))
         return "null";
     char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value == 0.0 ? 0.0 : value); // no -0
     return buffer;
 }
 
@@ -83,6 +83,16 @@ void CJsonWriter::Integer(const char* key, long long value) {
 void CJsonWriter::String(const char* key, const std::string& value) {
     Member(key);
     text += JsonString(value);
+}
+
+void CJsonWriter::Bool(const char* key, bool value) {
+    Member(key);
+    text += value ? "true" : "false";
+}
+
+void CJsonWriter::Null(const char* key) {
+    Member(key);
+    text += "null";
 }
 
 void CJsonWriter::Triple(const char* key, const Vec3& value) {

@@ -149,6 +149,63 @@ std::unique_ptr<CMannequin> FigureFromOptions(const std::string& options, CUserR
     return figure;
 }
 
+// "--force segment=RPALM,x=0,y=-2,z=0,fy=-20": a load on a main segment of `figure`, located
+// in the segment's frame (in; its mass centre unless x, y and z are given), force fx, fy, fz
+// (lbf) and torque tx, ty, tz (lbf.in) in that frame.
+CForce* ForceFromOptions(const std::string& options, CMannequin& figure, std::string& error) {
+    int segment = -1;
+    Vec3 location, force, torque;
+    bool located[3] = {};
+    std::stringstream in(options);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        const std::size_t equals = item.find('=');
+        const std::string key = item.substr(0, equals);
+        const std::string value = equals == std::string::npos ? "" : item.substr(equals + 1);
+        if (key == "segment") {
+            for (int s = 0; s < kMainSegmentCount; ++s)
+                if (value == SegmentInfoOf(s).name)
+                    segment = s;
+            if (segment < 0) {
+                error = "--force: segment must be a main segment name (CHEST .. HEAD): " + value;
+                return nullptr;
+            }
+            continue;
+        }
+        std::vector<double> v;
+        if (key.size() == 1 && key[0] >= 'x' && key[0] <= 'z' && ParseNumbers(value, 1, v)) {
+            location[key[0] - 'x'] = v[0];
+            located[key[0] - 'x'] = true;
+        } else if (key.size() == 2 && (key[0] == 'f' || key[0] == 't') && key[1] >= 'x' &&
+                   key[1] <= 'z' && ParseNumbers(value, 1, v)) {
+            (key[0] == 'f' ? force : torque)[key[1] - 'x'] = v[0];
+        } else {
+            error = "--force: bad item " + item;
+            return nullptr;
+        }
+    }
+    if (segment < 0) {
+        error = "--force needs segment=NAME";
+        return nullptr;
+    }
+    if (!located[0] && !located[1] && !located[2])
+        location = figure.GetSegment(segment)->massCentre;
+    else if (!(located[0] && located[1] && located[2])) {
+        error = "--force: give all of x, y and z, or none (the mass centre)";
+        return nullptr;
+    }
+    return figure.AddForce(segment, kForceExternal, location, force, torque, nullptr, false);
+}
+
+// The last figure of the list; null when there is none.
+CMannequin* LastFigure(const CObjectList& list) {
+    CMannequin* last = nullptr;
+    for (CSceneObject* o : list)
+        if (o->type == kTypeMannequin)
+            last = static_cast<CMannequin*>(o);
+    return last;
+}
+
 constexpr const char* kSceneUsage =
     "usage: tavrona-cli scene OUT.tvr [objects]\n"
     "Builds a scene and saves it. Repeatable objects:\n"
@@ -157,7 +214,13 @@ constexpr const char* kSceneUsage =
     "  --box x1,y1,z1,x2,y2,z2     a box between two corners (in)\n"
     "  --sphere x,y,z,r            a sphere (in)\n"
     "  --line x1,y1,z1,x2,y2,z2,...  a polyline through the points (in)\n"
-    "  --text x,y,z,TEXT           outline text with its top-left corner at the point\n";
+    "  --text x,y,z,TEXT           outline text with its top-left corner at the point\n"
+    "Loads on the last --mannequin:\n"
+    "  --force segment=NAME[,x=..,y=..,z=..][,fx=..,fy=..,fz=..][,tx=..,ty=..,tz=..]\n"
+    "                              a load on main segment NAME (CHEST .. HEAD): location in\n"
+    "                              the segment's frame (in; default its mass centre), force\n"
+    "                              (lbf) and torque (lbf.in) in that frame\n"
+    "  --feet                      the predicted foot forces (male adult Human figures)\n";
 
 } // namespace
 
@@ -208,6 +271,29 @@ int RunSceneCommand(int argc, char** argv) {
     Scene scene;
     for (int i = 2; i < argc; ++i) {
         const std::string option = argv[i];
+        if (option == "--feet" || option == "--force") {
+            CMannequin* figure = LastFigure(scene.list);
+            std::string error;
+            if (!figure)
+                error = option + " needs a --mannequin before it";
+            else if (option == "--feet" && !figure->IsBiomechanicsEnabled())
+                error = "--feet: foot forces are predicted for male adult Human figures only";
+            else if (option == "--force" && i + 1 >= argc)
+                error = "--force needs a value";
+            if (error.empty() && option == "--feet" && figure->AddFootPredictionForces())
+                for (int foot : {kLeftFoot, kRightFoot})
+                    figure->FootPredictionForce(foot)->AddToList(scene.list);
+            if (error.empty() && option == "--force")
+                if (CForce* load = ForceFromOptions(argv[++i], *figure, error))
+                    load->AddToList(scene.list);
+            if (!error.empty()) {
+                std::fprintf(stderr, "tavrona-cli scene: %s\n%s", error.c_str(), kSceneUsage);
+                return 2;
+            }
+            if (figure->UpdateFootPredictionForces() == CMannequin::kFeetUnbalanced)
+                std::fprintf(stderr, "tavrona-cli scene: Unbalanced posture.\n");
+            continue;
+        }
         if (i + 1 >= argc) {
             std::fprintf(stderr, "tavrona-cli scene: %s needs a value\n%s", option.c_str(),
                          kSceneUsage);

@@ -19,6 +19,10 @@ constexpr Command kCommands[] = {
     {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
     {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
+    {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
+    {"analyze", RunAnalyzeCommand,
+     "joint forces and moments, centre of gravity, balance and foot forces of a scene (JSON)"},
+    {"niosh", RunNioshCommand, "the NIOSH lifting equation between two postures of a figure"},
 };
 
 int Usage(std::FILE* out, int status) {

@@ -86,7 +86,7 @@ public:
     Vec3 GetJointMoment(bool recursive, bool includeFeet, bool includeWeight) const;
     // Recomputes the three force and three moment words from GetJointForce(1, 0) and
     // GetJointMoment(1, 0, 1): first word when a component is > 0, second when < 0, "--" when
-    // exactly 0. ABDOMEN and the fingers always read "--".
+    // 0 (within 1e-4). ABDOMEN and the fingers always read "--".
     void UpdateLoadLabels();
 
     int segmentIndex = 0;

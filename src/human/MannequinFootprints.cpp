@@ -5,6 +5,8 @@
 #include "core/UserReporter.h"
 #include "human/BodyFiles.h"
 
+#include <filesystem>
+
 namespace {
 
 // Indices of the sole outline and foot mesh points that are matched: outline points 0 and 14
@@ -60,16 +62,22 @@ int CMannequin::PlaceFootprints(const Footprint& right, const Footprint& left) {
 }
 
 int CMannequin::CurrentFootprints(Footprint& left, Footprint& right) const {
-    // The outline file is read once per data path for the run: balance is asked for often.
+    // The outline file is read again only when it changed: balance is asked for often.
     static std::string readPath;
+    static std::filesystem::file_time_type readTime;
     static bool readOk = false;
     static Footprint outlineRight, outlineLeft;
     const std::string path = DataPath("footprn2.dat");
-    if (path != readPath) {
+    std::error_code error;
+    const auto time = std::filesystem::last_write_time(path, error);
+    if (error)
+        return 0;
+    if (path != readPath || time != readTime) {
         std::vector<unsigned char> bytes;
         readOk = ReadFileBytes(path, kFootprintFileSize, bytes) &&
                  ParseFootprintFile(bytes.data(), bytes.size(), outlineRight, outlineLeft);
         readPath = path;
+        readTime = time;
     }
     return readOk && FitOutline(*this, kLeftFoot, outlineLeft, left) &&
            FitOutline(*this, kRightFoot, outlineRight, right);

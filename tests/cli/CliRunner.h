@@ -52,3 +52,11 @@ inline std::vector<double> Numbers(const std::string& json, const std::string& k
         values.push_back(std::stod((*it)[1]));
     return values;
 }
+
+// How often `what` occurs in `text`.
+inline int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}

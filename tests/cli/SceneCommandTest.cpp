@@ -8,13 +8,6 @@
 
 namespace {
 
-int Count(const std::string& text, const std::string& what) {
-    int n = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
-        ++n;
-    return n;
-}
-
 class SceneCommandTest : public ::testing::Test {
 protected:
     SceneCommandTest() { fixture::WriteDataDirectory(data.Path("")); }
