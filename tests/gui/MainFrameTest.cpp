@@ -104,8 +104,8 @@ TEST(MainFrame, DisplaySwitchesStartWithTheirDefaults) {
 TEST(MainFrame, CommandsOfLaterVersionsArePresentAndDisabled) {
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
-    for (int id : {ID_REACH_LEFT, ID_REACH_RIGHT, ID_WALK_PATH, ID_ANIM_RECORD_AVI,
-                   ID_FILE_IMPORT_DXF, ID_FILE_EXPORT_3DS}) {
+    for (int id :
+         {ID_REACH_LEFT, ID_REACH_RIGHT, ID_WALK_PATH, ID_FILE_IMPORT_DXF, ID_FILE_EXPORT_3DS}) {
         ASSERT_NE(frame->Action(id), nullptr) << id;
         EXPECT_FALSE(frame->Action(id)->isEnabled()) << id;
         EXPECT_FALSE(frame->Action(id)->associatedObjects().size() < 2) << id; // in a menu
