@@ -113,6 +113,6 @@ public:
     float mass = 0.0f;              // lb
     float volume = 0.0f;            // in^3
     std::string motionNames[3];
-    std::string forceNames[3];
-    std::string momentNames[3];
+    std::string forceNames[3] = {"--", "--", "--"}; // load words (UpdateLoadLabels)
+    std::string momentNames[3] = {"--", "--", "--"};
 };

@@ -81,7 +81,7 @@ TEST(JointLoads, HangingPalmCarriesItsWeightAndTheForearmAddsItsOwn) {
                   kTol);
     ExpectVecNear(figure->GetSegment(kLeftForearm)->GetJointForce(true, false), {0, -3.5 * k, 0},
                   kTol);
-    EXPECT_EQ(figure->GetSegment(kLeftPalm)->forceNames[1], ""); // words wait for a refresh
+    EXPECT_EQ(figure->GetSegment(kLeftPalm)->forceNames[1], "--"); // words wait for a refresh
     figure->UpdateLoadLabels();
     EXPECT_EQ(figure->GetSegment(kLeftPalm)->forceNames[1], "Extension");
     EXPECT_EQ(figure->GetSegment(kAbdomen)->forceNames[1], "--");
