@@ -97,6 +97,9 @@ void CAppDoc::UpdateAllViews(CTavroView* sender) {
             view->Redraw();
     }
     SyncTitle();
+    // Whatever was redrawn may have moved or loaded the segment the panel shows.
+    if (app.MainFrame() && app.MainFrame()->ActiveDocument() == this)
+        app.MainFrame()->RefreshSegmentProperties();
 }
 
 void CAppDoc::InvalidateAllObjects() {
@@ -211,7 +214,11 @@ CMannequin* CAppDoc::CurrentMannequin() const {
     return model->CurrentMannequin();
 }
 
-void CAppDoc::SelectionChanged() {}
+void CAppDoc::SelectionChanged() {
+    CSceneObject* selected = SelectedObject();
+    Frame().FillSegmentProperties(
+        selected && selected->type == kTypeBodyPart ? static_cast<CBodyPart*>(selected) : nullptr);
+}
 
 void CAppDoc::PointPicked(int result, const Vec3& point, const Vec3& direction) {
     model->PointPicked(result, point, direction);

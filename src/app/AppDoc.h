@@ -92,6 +92,9 @@ public:
     bool BeginWalk(const std::vector<Vec3>& path) override;
     bool WalkStep() override;
     void EndWalk() override;
+    // The add-force mode picked a segment: the force dialog, then the load (a finger's load
+    // goes to its palm, the segment that carries the hand's mass).
+    void AddForceAt(CSceneObject& segment, const Vec3& point) override;
 
     // --- What the model document asks of the windows ------------------------------------------
     void RedrawAllViews() override;
@@ -121,6 +124,14 @@ private:
     void ApplyHandPosture();
     void ShowAnthropometry();
     void ToggleMode(int mode);
+    // The Biomechanics menu (AppDocBiomech.cpp).
+    bool OnBiomechCommand(int id);
+    bool OnUpdateBiomechCommand(int id, CommandState& state);
+    void EditForce();
+    void SetGravity();
+    void ShowBiomechSummary();
+    void ShowNiosh();
+    void AnimateTransition();
 
     CTavroApp& app;
     QString title;

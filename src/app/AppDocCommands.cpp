@@ -214,6 +214,10 @@ bool CAppDoc::OnCommand(int id) {
             model->OnRangeVolume(c.number);
             return true;
         }
+    if (OnBiomechCommand(id)) {
+        SyncTitle();
+        return true;
+    }
     if (id >= ID_STEP_X_PLUS && id <= ID_STEP_Z_MINUS) {
         const int step = id - ID_STEP_X_PLUS;
         model->OnStepRotation(step / 2, step % 2 == 0 ? 1 : -1);
@@ -350,6 +354,10 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
             state.enabled = !printing;
             return true;
         }
+    if (OnUpdateBiomechCommand(id, state)) {
+        state.enabled = state.enabled && !printing;
+        return true;
+    }
     if (id >= ID_STEP_X_PLUS && id <= ID_STEP_Z_MINUS) {
         state.enabled = !printing;
         return true;

@@ -5,6 +5,8 @@
 #include "app/CommandTable.h"
 #include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
+#include "core/SceneObject.h"
+#include "human/BodyPart.h"
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
 
@@ -83,6 +85,7 @@ CMainFrame::CMainFrame(CTavroApp& app) : app(app) {
 }
 
 CMainFrame::~CMainFrame() {
+    CloseSegmentProperties();
     updateTimer->stop();
     disconnect(mdiArea, nullptr, this, nullptr);
 }
@@ -391,6 +394,14 @@ bool CMainFrame::OnCommand(int id) {
         }
         return true;
     }
+    case ID_SEGMENT_PROPERTIES: {
+        CAppDoc* doc = ActiveDocument();
+        CSceneObject* selected = doc ? doc->SelectedObject() : nullptr;
+        ToggleSegmentProperties(selected && selected->type == kTypeBodyPart
+                                    ? static_cast<CBodyPart*>(selected)
+                                    : nullptr);
+        return true;
+    }
     case ID_WINDOW_CASCADE:
         mdiArea->cascadeSubWindows();
         return true;
@@ -435,6 +446,9 @@ bool CMainFrame::OnUpdateCommand(int id, CommandState& state) {
         return true;
     case ID_BIO_EXTERNAL_FORCES:
         state.checked = settings.displayExternalForces != 0;
+        return true;
+    case ID_SEGMENT_PROPERTIES:
+        state.checked = propertiesPanel != nullptr;
         return true;
     case ID_WINDOW_CASCADE:
     case ID_WINDOW_TILE_HORZ:
@@ -501,6 +515,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    CloseSegmentProperties();
     for (CAppDoc* doc : app.DocumentList())
         app.CloseDocument(doc, false);
     event->accept();

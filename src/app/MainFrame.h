@@ -18,7 +18,9 @@ class QMenu;
 class QTimer;
 class QToolBar;
 class CAppDoc;
+class CBodyPart;
 class CChildFrame;
+class CSegmentPropertiesPanel;
 class CKeyIndicators;
 class CTavroApp;
 class CTavroView;
@@ -72,6 +74,20 @@ public:
     bool OnCommand(int id) override;
     bool OnUpdateCommand(int id, CommandState& state) override;
 
+    // --- Segment Properties panel (MainFrameBiomech.cpp) --------------------------------------
+    // "Segment Properties": closes the panel when it is shown, else shows it for `segment`
+    // (null: an empty panel).
+    void ToggleSegmentProperties(CBodyPart* segment);
+    // Refills the shown panel for `segment` (null clears it); nothing when it is closed.
+    void FillSegmentProperties(CBodyPart* segment);
+    // Refills the shown panel for the segment it shows (after a change of posture, loads or
+    // units); a segment that has left the active document clears it.
+    void RefreshSegmentProperties();
+    CSegmentPropertiesPanel* SegmentPropertiesPanel() const { return propertiesPanel; }
+    void CloseSegmentProperties();
+    // The preferences changed the units: the panel shows its values in the new ones.
+    void SettingsChanged() override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -98,4 +114,6 @@ private:
     QLabel* panes[4] = {};
     CKeyIndicators* keyIndicators = nullptr;
     QTimer* updateTimer = nullptr;
+    CSegmentPropertiesPanel* propertiesPanel = nullptr;
+    int propertiesSegmentId = 0; // the id of the segment the panel shows, 0 for none
 };

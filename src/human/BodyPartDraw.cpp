@@ -15,6 +15,8 @@ constexpr int kSelectedColour = 0x9B9B;
 constexpr int kMassCentreColour = 0x9B00;
 constexpr double kMassCentreRadius = 0.5; // in
 constexpr int kMarkerTessellation = 8;
+// Length of CForce's arrow (shaft 3 in, head 2 in).
+constexpr double kForceArrowLength = 5.0;
 // Corner pairs of the twelve box edges.
 constexpr int kBoxEdges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                                   {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
@@ -36,13 +38,21 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
         glPopMatrix();
     }
     if (switches.displayExternalForces && figure) {
-        // Each arrow is drawn turned back by the segment's base orientation.
-        Matrix4 base(true);
-        figure->GetSegmentFrame(segmentIndex, base);
-        const Matrix4 unturn = RotationPart(Inverse(base));
-        for (CSceneObject* child : children)
-            if (child->type == kTypeForce)
-                static_cast<const CForce*>(child)->DrawInFrame(unturn, whiteFill);
+        // Location, force and torque are in this segment's own frame (the frame the joint
+        // loads take them in), which is the current one: each arrow points the way its force
+        // acts on the figure.
+        // A floor reaction is drawn pushing into the sole, its head at the support point:
+        // starting there it would be hidden inside the foot.
+        for (CSceneObject* child : children) {
+            if (child->type != kTypeForce)
+                continue;
+            const auto* load = static_cast<const CForce*>(child);
+            const double magnitude = Length(load->force);
+            const Matrix4 shift = load->IsFootPrediction() && magnitude > 0.0
+                                      ? Translation(load->force * (-kForceArrowLength / magnitude))
+                                      : Matrix4(true);
+            load->DrawInFrame(shift, whiteFill);
+        }
     }
 
     if (whiteFill) {

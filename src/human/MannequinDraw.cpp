@@ -1,14 +1,31 @@
 #include "human/Mannequin.h"
 
+#include "core/GLPrimitives.h"
+#include "core/GlobalSettings.h"
 #include "core/ViewTypes.h"
 
 #include <GL/gl.h>
+
+namespace {
+constexpr int kCentreOfGravityColour = 0x0000FF; // red
+constexpr double kCentreOfGravityRadius = 1.0;   // in
+constexpr int kMarkerTessellation = 8;
+} // namespace
 
 void CMannequin::Draw(bool whiteFill, int viewType) {
     // World data is refreshed on every draw so that picking and analysis see what is shown.
     GetSegment(kAbdomen)->UpdateWorld(transform);
     glPushMatrix();
     GLMultMatrix(transform);
+    if (settings && settings->displayCentreOfGravity && ShowsMassCentres()) {
+        const Vec3 centre = GetCenterOfGravity();
+        GLSetColour(whiteFill ? 0xFFFFFF : kCentreOfGravityColour);
+        glLoadName(static_cast<GLuint>(id)); // a click on the marker picks the figure
+        glPushMatrix();
+        glTranslated(centre.x, centre.y, centre.z);
+        GLSolidSphere(kCentreOfGravityRadius, kMarkerTessellation, kMarkerTessellation);
+        glPopMatrix();
+    }
     GetSegment(kAbdomen)->Draw(whiteFill, viewType);
     for (CSceneObject* child : children)
         if (child->type != kTypeBodyPart)

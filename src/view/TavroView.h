@@ -117,6 +117,8 @@ private:
     void FinishConstruction(bool recordUndo);
     void RemoveConstruction();
     void PickAt(QPoint p, int pickMode);
+    // The add-force mode: a picked segment gets a load at the picked point.
+    void AddForceAtPick(QPoint p);
     bool Placement(QPoint p, Vec3& point, Vec3& direction);
 
     // Walking along the drawn path (ViewWalk.cpp): the start of the walk mode with its 100 ms

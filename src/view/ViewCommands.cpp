@@ -117,6 +117,7 @@ void CTavroView::ShowPreferences() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     dialog.Store(frame.Settings());
+    frame.SettingsChanged();
     renderer.camera.zoomStep = dialog.ZoomStep();
     Redraw();
 }

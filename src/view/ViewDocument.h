@@ -47,4 +47,7 @@ public:
     virtual bool BeginWalk(const std::vector<Vec3>& path) = 0;
     virtual bool WalkStep() = 0;
     virtual void EndWalk() = 0;
+    // The add-force mode picked `segment` at the scene point `point`: asks for the load and
+    // attaches it.
+    virtual void AddForceAt(CSceneObject& segment, const Vec3& point) = 0;
 };

@@ -14,4 +14,6 @@ public:
     virtual CUserReporter& Reporter() = 0;
     // Status bar: pane 0 is the message pane, 1..3 the coordinate panes; other panes ignored.
     virtual void SetStatusText(const QString& text, int pane) = 0;
+    // The display units or other shared settings changed (the preferences were accepted).
+    virtual void SettingsChanged() = 0;
 };

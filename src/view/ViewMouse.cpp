@@ -102,6 +102,9 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
         doc->PlaceText(points);
         SetMode(MODE_SELECT);
         break;
+    case MODE_ADD_FORCE:
+        AddForceAtPick(p);
+        break;
     case MODE_DIMENSION:
     case MODE_WALK_PATH:
     case MODE_WALK_RECORD_PATH:
@@ -125,6 +128,21 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
         break;
     }
     (void)modifiers;
+}
+
+void CTavroView::AddForceAtPick(QPoint p) {
+    PickAt(p, PICK_SELECT);
+    CSceneObject* selected = Selected();
+    if (!selected)
+        return; // nothing hit: the mode waits for another click
+    if (selected->type == kTypeBodyPart) {
+        Vec3 point, direction;
+        Placement(p, point, direction);
+        doc->AddForceAt(*selected, point);
+    }
+    doc->SetModifiedFlag();
+    SetMode(MODE_SELECT);
+    UpdateAllViews();
 }
 
 void CTavroView::OnRightPress(QPoint p) {
