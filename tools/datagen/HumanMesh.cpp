@@ -314,15 +314,31 @@ void FitSeat(const Skeleton& k, SurfaceMesh& thigh, const SurfaceMesh& lowerLeg,
         -Span(thigh, &Vec3::y, all).first,
         -knee + Span(lowerLeg, &Vec3::z, [&](const Vec3& v) { return v.y > knee - 6.0; }).second);
     const double rear = (k.buttockKnee - kneeFront) * lengthToDepth;
-    const double back = -Span(pelvis, &Vec3::z, [](const Vec3& v) { return v.y < 0.0; }).first;
     for (Vec3& v : pelvis.vertices) {
         if (v.y < 0.0) {
             v.y *= seat / bottom;
         }
-        if (v.z < 0.0) { // full stretch below the hip joints, none 12 cm above them
-            const double share = std::clamp(1.0 - v.y / 12.0, 0.0, 1.0);
-            v.z *= 1.0 + (rear / back - 1.0) * share;
+    }
+    // The buttocks: the back of the pelvis pulled out most a third of the way down to the seat,
+    // less towards the seat and the waist, so that they round off into the thighs and the back.
+    auto pull = [&](const Vec3& v) {
+        const double d = (v.y - seat / 3.0) / 6.0;
+        return v.z < 0.0 ? std::exp(-0.5 * d * d) : 0.0;
+    };
+    auto backAfter = [&](double gain) {
+        double back = 0.0;
+        for (const Vec3& v : pelvis.vertices) {
+            back = std::max(back, -v.z * (1.0 + gain * pull(v)));
         }
+        return back;
+    };
+    double lo = 0.0, hi = 2.0; // the gain that brings the back to `rear`
+    for (int i = 0; i < 40; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (backAfter(mid) < rear ? lo : hi) = mid;
+    }
+    for (Vec3& v : pelvis.vertices) {
+        v.z *= 1.0 + lo * pull(v);
     }
 }
 

@@ -18,7 +18,7 @@ hold nothing.
 
 | files | sourced | derived | estimated |
 |---|---|---|---|
-| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 15 body measures | scale vectors from those measures; stature chain fitted to stature | - |
+| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 17 body measures | scale vectors from those measures; stature chain fitted to stature | - |
 | british, japan, schina (2, 3) | CityU stature median and SD; NCD-RisC BMI | weight = BMI x stature^2, spread like ANSUR; scales | - |
 | germany, france, poland, indian, swiss (2, 3) | NCD-RisC mean stature and BMI | SD from ANSUR's CV; weights; scales | - |
 | neurope2.dat, neurope3.dat | NCD-RisC means of five countries; Dutch SD and weight percentiles | their combination; scales | - |
@@ -28,7 +28,7 @@ hold nothing.
 | limit.dat | Merck, Kurz, MoBL-ARMS, Rajagopal, MyoTorso ranges | cervical split; forearm pronation span | shoulder adduction |
 | walk.dat | OpenSim normal gait and subject01 arm swing | sign conversion, left side, frame order | - |
 | perpost.dat, perpost_names.txt, lhand.dat, rhand.dat | - | - | all angles (within limit.dat) |
-| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights; de Leva mass centres | - | shapes; joint placements listed below |
+| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights, breadths and seated measures; de Leva mass centres | - | shapes; joint placements listed below |
 | footprn2.dat | - | fitted to the feet by the program | outline |
 
 ## Sources
@@ -130,14 +130,14 @@ stature and weight:
 
 | segment | width (x) | length (y) | depth (z) |
 |---|---|---|---|
-| CHEST | chest breadth | sitting height | chest depth |
+| CHEST | chest and biacromial breadth (geometric mean) | sitting height | chest depth |
 | ABDOMEN | hip breadth | sitting height | sqrt(W/H) |
 | NECK | sqrt(W/H) | sitting height | sqrt(W/H) |
 | upper arms | sqrt(W/H) | shoulder-elbow length | sqrt(W/H) |
 | forearms | sqrt(W/H) | forearm-hand length | sqrt(W/H) |
 | hands | hand breadth | hand length | hand breadth |
 | thighs | sqrt(W/H) | buttock-knee length | sqrt(W/H) |
-| lower legs | sqrt(W/H) | knee height, sitting | sqrt(W/H) |
+| lower legs | sqrt(W/H) | knee and popliteal height, sitting (geometric mean) | sqrt(W/H) |
 | feet | foot breadth | stature | foot length |
 | HEAD | head breadth | head circumference | head length |
 
@@ -257,22 +257,38 @@ upright with the arms hanging, **palms forward** and fingers extended, feet flat
 **generated** (lofted cross-sections, ellipsoids, boxes, tubes) around one skeleton per sex
 that all five representations share, so a figure changes representation without moving a joint.
 
-Skeleton (all in cm at scale 1):
-- **Sourced**: the segment lengths and the Human/Robot/HumanForm widths and depths are the
-  program's reference sizes of each main segment (the meshes are fitted to them exactly).
-- **Sourced**: shoulder height from ANSUR 1988 acromion height / stature, shoulder breadth from
-  biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
-  same sex, scaled to the reference stature).
+Skeleton (all in cm at scale 1): a figure that the 50 % row of usa2.dat / usa3.dat turns into
+the ANSUR 1988 median of its sex. Lengths there are scaled by stature / reference stature,
+widths and depths by the semi-automatic breadth factor of the median's stature and weight
+(0.996 for men, 0.964 for women), so survey lengths below are the median scaled to the
+reference stature and survey breadths the median divided by that factor.
+- **Sourced**: the segment lengths of head, neck, trunk and forearms, and the widths and depths
+  of neck, arms and lower legs, are the program's reference sizes of each main segment (the
+  meshes are fitted to them exactly).
+- **Sourced** (ANSUR 1988 medians, same sex): pelvis width = standing hip breadth, and each
+  thigh half of it (the thighs fill the pelvis's outer halves); hand breadth across the four
+  knuckles and hand length; foot breadth and length; head breadth and length; the Human chest's
+  breadth and depth at its deepest level below the armpits (the nipples or bust points, where
+  the survey measures them); shoulder height from acromion height / stature, shoulder breadth
+  from biacromial breadth, eye height from sitting height minus sitting eye height.
+- **Derived**: the knee axis, seated, half-way between popliteal height and knee height (the
+  thigh takes what the lower leg gives up, the stature chain keeps its length); the upper arm =
+  shoulder-elbow length less the acromion's height above the joint and the 4.5 cm by which the
+  Human upper arm reaches below the elbow joint (the point a seated elbow rests on); the Human
+  upper thighs as deep as sitting height leaves room for below the hip joints, the pelvis ending
+  just above them (a seated figure rests on its thighs and buttocks, not on a point of the
+  pelvis), and the buttocks pulled back until the seated buttock-knee length is the survey's.
 - **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
-  joint 1 cm inside the acromion (but at least 1 cm outside the pelvis, so that the hanging
-  forearms clear the hips; this moves the women's shoulders out) and 2.2 % of stature below it; spine joints 13 % of the pelvis
+  joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
   depth behind the hip line; ankle 21 % of the foot length ahead of the heel; eyes 6.4 cm apart;
   hand proportions (knuckles half-way down the hand, finger and phalanx shares) from general
-  hand anthropometry; grip point (centre of a power grasp) on the forearm axis 42 % down the
-  hand, so that the two-link reach lands exactly.
+  hand anthropometry, the index and little fingers' outer edges on the hand breadth; grip point
+  (centre of a power grasp) on the forearm axis 42 % down the hand, so that the two-link reach
+  lands exactly; a squarish cranium (superellipse sections), which gives the survey's head
+  circumference from its breadth and length.
 - Palms forward, not towards the thighs: the program's motion names turn the wrist in flexion
   about x and in radial/ulnar deviation about z, which is only anatomical with the palm facing
-  forward, and the reference hand is wider (7.55 cm) than deep (6.1 cm). Standing postures
+  forward, and the hand is wider (9.0 cm for the median man) than deep. Standing postures
   pronate the forearms 90 degrees to bring the palms to the thighs.
 
 Landmark vertices of each record: 0 the joint centre, 1 the elbow (upper arms), wrist
