@@ -91,7 +91,11 @@ Nine postures per hand, in dialog order: flat, relaxed, fist, cylindrical power 
 lateral key pinch, tripod, pointing, spherical grip. **Estimated** finger angles within the
 Merck and MoBL-ARMS ranges of limit.dat; the right hand is the mirror image of the left
 (x kept, y and z negated). Long fingers flex with -x, the thumb flexes across the palm about z
-and abducts forwards with -x.
+and abducts forwards with -x. The grips close on the 5th to 95th percentile US figures of both
+sexes: in the tip pinch the thumb's pad meets the index fingertip, in the key pinch the side of
+the index finger's middle phalanx, in the tripod the index and middle fingertips (each within
+0.5 cm); in the fist the thumb lies across the index and middle fingers, short of the little
+finger.
 )md";
 
 const char* const kGait = R"md(
