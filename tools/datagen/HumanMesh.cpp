@@ -277,30 +277,31 @@ void FitChest(const Skeleton& k, SurfaceMesh& chest) {
         }
     }
     auto atNipples = [&](const Vec3& v) { return std::fabs(v.y - level) <= 0.5; };
-    FitSpan(chest, &Vec3::x, atNipples, k.chestBreadth);
-    FitSpan(chest, &Vec3::z, atNipples, k.chestDepth);
+    FitSpan(chest, &Vec3::x, atNipples, k.Size(kChest).x);
+    FitSpan(chest, &Vec3::z, atNipples, k.Size(kChest).z);
 }
 
 // Head breadth above the ears, head length from the brow ridges back.
 void FitHead(const Skeleton& k, SurfaceMesh& head) {
     const double eyes = k.leftEye.y;
     FitSpan(
-        head, &Vec3::x, [&](const Vec3& v) { return v.y > eyes + 3.0; }, k.headBreadth);
+        head, &Vec3::x, [&](const Vec3& v) { return v.y > eyes + 3.0; }, k.Size(kHead).x);
     FitSpan(
-        head, &Vec3::z, [&](const Vec3& v) { return v.y > eyes + 0.5; }, k.headLength);
+        head, &Vec3::z, [&](const Vec3& v) { return v.y > eyes + 0.5; }, k.Size(kHead).z);
 }
 
 // Seated on the thighs and buttocks. The upper thighs are as deep as the survey's sitting
 // height leaves room for below the hip joints (the thigh keeps its depth at the knee); the pelvis
 // ends just above their undersides (their backs, before they turn forward); the buttocks reach
-// back as far as the survey's
-// buttock-knee length says, measured from the front of the knee. Lengths and depths grow
-// differently from this figure to the survey's median, hence the two median scales.
+// back as far as the survey's buttock-knee length says, measured from the front of the knee.
+// Worked out for the survey's median, whose lengths and depths grow differently from this
+// figure's and whose thighs are longer by their length correction.
 void FitSeat(const Skeleton& k, SurfaceMesh& thigh, const SurfaceMesh& lowerLeg,
              SurfaceMesh& pelvis) {
     const auto all = [](const Vec3&) { return true; };
-    const double lengthToDepth = k.medianLength / k.medianBreadth;
-    const double underside = (k.sittingHeight - k.headTop) * lengthToDepth;
+    const SurveyFit& fit = k.fit;
+    const double lengthToDepth = fit.medianLength / fit.medianBreadth;
+    const double underside = (fit.sittingHeight - k.headTop) * lengthToDepth;
     const double thighBack = -Span(thigh, &Vec3::z, all).first;
     const double knee = k.joint[kLeftLowerLeg].y;
     for (Vec3& v : thigh.vertices) {
@@ -308,12 +309,14 @@ void FitSeat(const Skeleton& k, SurfaceMesh& thigh, const SurfaceMesh& lowerLeg,
         const double upper = t * t * (3.0 - 2.0 * t);
         v.z *= 1.0 + (underside / thighBack - 1.0) * upper;
     }
-    const double seat = k.headTop - k.sittingHeight + 0.1;
+    const double seat = k.headTop - fit.sittingHeight + 0.1;
     const double bottom = Span(pelvis, &Vec3::y, all).first;
-    const double kneeFront = std::max(
-        -Span(thigh, &Vec3::y, all).first,
-        -knee + Span(lowerLeg, &Vec3::z, [&](const Vec3& v) { return v.y > knee - 6.0; }).second);
-    const double rear = (k.buttockKnee - kneeFront) * lengthToDepth;
+    const double thighLength = fit.correction[kLeftLeg].y;
+    const double shinFront =
+        Span(lowerLeg, &Vec3::z, [&](const Vec3& v) { return v.y > knee - 6.0; }).second;
+    const double kneeFront = std::max(-Span(thigh, &Vec3::y, all).first * thighLength,
+                                      -knee * thighLength + shinFront / lengthToDepth);
+    const double rear = (fit.buttockKnee - kneeFront) * lengthToDepth;
     for (Vec3& v : pelvis.vertices) {
         if (v.y < 0.0) {
             v.y *= seat / bottom;

@@ -147,7 +147,8 @@ stature and weight:
 
 The 50 % row has lengths = stature / reference stature and widths = the semi-automatic breadth
 factor sqrt(W x H0 / (H x W0)) of the program (H0, W0 = 174.8 cm, 78 kg for men, 175.84 cm,
-71.2 kg for women). Finally the lengths of the stature chain (head, neck, chest, abdomen,
+71.2 kg for women), each times the segment's survey correction (see the body meshes below), so
+that the 50 % US figures measure like the survey's medians. Finally the lengths of the stature chain (head, neck, chest, abdomen,
 thighs, lower legs, feet) are stretched by one common factor so that they add up to the row's
 stature exactly. For the USA files the population is ANSUR 1988 itself, so every measure is
 sourced at its own percentile.
@@ -261,26 +262,20 @@ upright with the arms hanging, **palms forward** and fingers extended, feet flat
 **generated** (lofted cross-sections, ellipsoids, boxes, tubes) around one skeleton per sex
 that all five representations share, so a figure changes representation without moving a joint.
 
-Skeleton (all in cm at scale 1): a figure that the 50 % row of usa2.dat / usa3.dat turns into
-the ANSUR 1988 median of its sex. Lengths there are scaled by stature / reference stature,
-widths and depths by the semi-automatic breadth factor of the median's stature and weight
-(0.996 for men, 0.964 for women), so survey lengths below are the median scaled to the
-reference stature and survey breadths the median divided by that factor.
-- **Sourced**: the segment lengths of head, neck, trunk and forearms, and the widths and depths
-  of neck, arms and lower legs, are the program's reference sizes of each main segment (the
-  meshes are fitted to them exactly).
-- **Sourced** (ANSUR 1988 medians, same sex): pelvis width = standing hip breadth, and each
-  thigh half of it (the thighs fill the pelvis's outer halves); hand breadth across the four
-  knuckles and hand length; foot breadth and length; head breadth and length; the Human chest's
-  breadth and depth at its deepest level below the armpits (the nipples or bust points, where
-  the survey measures them); shoulder height from acromion height / stature, shoulder breadth
-  from biacromial breadth, eye height from sitting height minus sitting eye height.
-- **Derived**: the knee axis, seated, half-way between popliteal height and knee height (the
-  thigh takes what the lower leg gives up, the stature chain keeps its length); the upper arm =
-  shoulder-elbow length less the acromion's height above the joint and the 4.5 cm by which the
-  Human upper arm reaches below the elbow joint (the point a seated elbow rests on); the Human
-  upper thighs as deep as sitting height leaves room for below the hip joints, the pelvis ending
-  just above them (a seated figure rests on its thighs and buttocks, not on a point of the
+Skeleton (all in cm at scale 1), at the program's reference sizes, which the program reports
+as each segment's dimensions (scale vector times reference size):
+- **Sourced**: the segment lengths and the Human/Robot/HumanForm widths and depths are the
+  program's reference sizes of each main segment (the meshes are fitted to them exactly; the
+  Human chest's breadth and depth at its deepest level below the armpits, the nipples or bust
+  points where the survey measures them, and the Human head's breadth above the ears and its
+  length from the brow ridges).
+- **Sourced**: shoulder height from ANSUR 1988 acromion height / stature, shoulder breadth from
+  biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
+  same sex, scaled to the reference stature; the shoulders divided by the chest's width
+  correction below, which carries them).
+- **Derived** (the Human pelvis and thighs, for sitting): the upper thighs as deep as the
+  survey's sitting height leaves room for below the hip joints, the pelvis ending just above
+  their undersides (a seated figure rests on its thighs and buttocks, not on a point of the
   pelvis), and the buttocks pulled back until the seated buttock-knee length is the survey's.
 - **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
   joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
@@ -290,6 +285,20 @@ reference stature and survey breadths the median divided by that factor.
   (centre of a power grasp) on the forearm axis 42 % down the hand, so that the two-link reach
   lands exactly; a squarish cranium (superellipse sections), which gives the survey's head
   circumference from its breadth and length.
+
+Survey corrections: the reference figure is not shaped like the survey's soldiers, so every
+adult scale row multiplies its scales by one factor per segment and axis, chosen so that the 50 %
+US rows measure like the ANSUR 1988 medians (lengths at stature / reference stature, breadths at
+the semi-automatic breadth factor of the median's stature and weight: 0.996 for men, 0.964 for
+women); the other rows and populations keep those proportions. **Derived** from the medians:
+chest breadth and depth; head breadth and length; pelvis width = standing hip breadth and each
+thigh half of it (the thighs fill the pelvis's outer halves, nothing sticks out beyond the
+hips); the knee axis, seated, half-way between popliteal height and knee height (the thigh
+takes what the lower leg gives up, the stature chain keeps its length); the upper arm =
+shoulder-elbow length less the acromion's height above the joint and the 4.5 cm by which the
+Human upper arm reaches below the elbow joint (the point a seated elbow rests on); hand
+breadth and length; foot breadth and length. The child tables and the semi-automatic scaling
+keep the reference figure's shape.
 - Palms forward, not towards the thighs: the program's motion names turn the wrist in flexion
   about x and in radial/ulnar deviation about z, which is only anatomical with the palm facing
   forward, and the hand is wider (9.0 cm for the median man) than deep. Standing postures

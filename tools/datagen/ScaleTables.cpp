@@ -1,6 +1,7 @@
 #include "ScaleTables.h"
 
 #include "Format.h"
+#include "SurveyFit.h"
 
 #include <cmath>
 
@@ -180,9 +181,11 @@ Anchor NasaAnchor(const CSources& src, Sex sex) {
 
 // Scale vectors of one row: each segment follows its ANSUR 1988 measure relative to ANSUR's
 // stature (or to its stature-weight breadth factor), carried onto the population's own stature
-// and weight; the stature chain is then stretched to add up to the row's stature exactly.
+// and weight and shaped like the survey's median (SurveyFit); the stature chain is then
+// stretched to add up to the row's stature exactly.
 std::array<Vec3, kMainSegmentCount> AdultScales(const CSources& src, Sex sex, const Anchor& a,
                                                 int row) {
+    const SurveyFit fit = FitToSurvey(src, sex);
     const double h = a.stature[row], w = a.weight[row];
     const double ansurStature = AnsurRatio(src, sex, "stature", row);
     const double ansurBreadth =
@@ -205,8 +208,10 @@ std::array<Vec3, kMainSegmentCount> AdultScales(const CSources& src, Sex sex, co
         const double length = ratio(d.length, d.secondLength, ansurStature);
         const double width = ratio(d.width, d.secondWidth, ansurBreadth);
         const double depth = d.depth ? AnsurRatio(src, sex, d.depth, row) : ansurBreadth;
-        scale[s] = {breadthBase * width / ansurBreadth, lengthBase * length / ansurStature,
-                    breadthBase * depth / ansurBreadth};
+        const Vec3& c = fit.correction[s];
+        scale[s] = {breadthBase * width / ansurBreadth * c.x,
+                    lengthBase * length / ansurStature * c.y,
+                    breadthBase * depth / ansurBreadth * c.z};
     }
     double chain = 0.0;
     for (int s : {kHead, kNeck, kChest, kAbdomen, kLeftLeg, kLeftLowerLeg, kLeftFoot}) {

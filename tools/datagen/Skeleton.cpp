@@ -18,8 +18,6 @@ const double kPhalanxShare[3] = {0.47, 0.30, 0.23};
 const double kFingerThickness[4] = {0.25, 0.26, 0.245, 0.22}; // of hand breadth
 // Thumb: metacarpal from the carpometacarpal joint, then proximal and distal phalanges.
 const double kThumbLength[3] = {0.24, 0.17, 0.16};
-// How far the Human upper arm reaches below the elbow joint (3.5 cm and a 1 cm rounded end).
-constexpr double kElbowBelowJoint = 4.5;
 
 } // namespace
 
@@ -41,58 +39,13 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     k.sex = sex;
     const char* ansur = "USA_Army_ANSUR1988";
     const double stature = ReferenceChainStature(sex);
-    // ANSUR 1988 medians of this sex: lengths scaled to the reference stature, breadths divided
-    // by the width scale the 50 % row of the scale tables gives (the semi-automatic breadth
-    // factor of the survey's median stature and weight), so that both come out right there.
-    auto median = [&](const char* measure) {
-        return src.Population(ansur, SexName(sex), measure, "p50");
-    };
-    const double ansurStature = median("stature") / 10.0;
-    const double medianBreadth = BreadthFactor(sex, ansurStature, median("weight"));
+    // ANSUR 1988 medians of this sex, scaled to the reference stature.
+    const double ansurStature = src.Population(ansur, SexName(sex), "stature", "p50") / 10.0;
     auto ansurLength = [&](const char* measure) {
-        return median(measure) / 10.0 * stature / ansurStature;
+        return src.Population(ansur, SexName(sex), measure, "p50") / 10.0 * stature / ansurStature;
     };
-    auto ansurBreadth = [&](const char* measure) { return median(measure) / 10.0 / medianBreadth; };
-
-    for (int s = 0; s < kMainSegmentCount; ++s) {
-        k.size[s] = ReferenceDimensions(sex, s);
-    }
-    auto both = [&](int left, auto change) {
-        change(k.size[left]);
-        change(k.size[Counterpart(left)]);
-    };
-    // Pelvis as wide as the standing hip breadth; the thighs fill its outer halves, so that
-    // nothing sticks out beyond the hips.
-    const double hipBreadth = ansurBreadth("hip_breadth_standing");
-    k.size[kAbdomen].x = hipBreadth;
-    both(kLeftLeg, [&](Vec3& v) { v.x = 0.5 * hipBreadth; });
-    // The knee axis half-way up the thigh's thickness at the knee, seated: between popliteal
-    // height and knee height (the thigh takes what the lower leg gives up).
-    const double kneeDrop =
-        ReferenceDimensions(sex, kLeftLowerLeg).y + ReferenceDimensions(sex, kLeftFoot).y -
-        0.5 * (ansurLength("popliteal_height_sitting") + ansurLength("knee_height_sitting"));
-    both(kLeftLeg, [&](Vec3& v) { v.y += kneeDrop; });
-    both(kLeftLowerLeg, [&](Vec3& v) { v.y -= kneeDrop; });
-    // Hands and feet measured by the survey.
-    both(kLeftPalm, [&](Vec3& v) {
-        v.x = ansurBreadth("hand_breadth");
-        v.y = ansurLength("hand_length");
-    });
-    both(kLeftFoot, [&](Vec3& v) {
-        v.x = ansurBreadth("foot_breadth");
-        v.z = ansurBreadth("foot_length");
-    });
-    k.size[kHead].x = ansurBreadth("head_breadth");
-    k.size[kHead].z = ansurBreadth("head_length");
-    k.chestBreadth = ansurBreadth("chest_breadth");
-    k.chestDepth = ansurBreadth("chest_depth");
-    k.headBreadth = ansurBreadth("head_breadth");
-    k.headLength = ansurBreadth("head_length");
-    k.buttockKnee = ansurLength("buttock_knee_length");
-    k.sittingHeight = ansurLength("sitting_height");
-    k.medianBreadth = medianBreadth;
-    k.medianLength = ansurStature / stature;
-    auto size = [&](int s) { return k.size[s]; };
+    k.fit = FitToSurvey(src, sex);
+    auto size = [&](int s) { return ReferenceDimensions(sex, s); };
 
     // Legs hang straight from hip joints a quarter of the pelvis width either side.
     const double hipX = 0.25 * size(kAbdomen).x;
@@ -133,16 +86,11 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     k.leftEye = {3.2, eyeY, eyeZ};
     k.rightEye = {-3.2, eyeY, eyeZ};
 
-    // Shoulders: half the biacromial breadth less 1 cm, 2.2 % of stature below the acromion.
-    const double shoulderX = 0.5 * ansurBreadth("biacromial_breadth") - 1.0;
+    // Shoulders: half the biacromial breadth less 1 cm, 2.2 % of stature below the acromion;
+    // the chest's width scale carries them.
+    const double shoulderX = (0.5 * k.fit.biacromialBreadth - 1.0) / k.fit.correction[kChest].x;
     const double shoulderY = k.soleY + ansurLength("acromion_height") - 0.022 * stature;
     k.joint[kLeftArm] = {shoulderX, shoulderY, 0};
-    // Upper arm: the survey's shoulder-elbow length (acromion to the underside of the elbow,
-    // forearm level) less the acromion's height above the joint and the 4.5 cm by which the
-    // upper arm's rounded end reaches below the elbow joint.
-    both(kLeftArm, [&](Vec3& v) {
-        v.y = ansurLength("shoulder_elbow_length") - 0.022 * stature - kElbowBelowJoint;
-    });
     k.joint[kLeftForearm] = k.joint[kLeftArm] - Vec3{0, size(kLeftArm).y, 0};
     k.joint[kLeftPalm] = k.joint[kLeftForearm] - Vec3{0, size(kLeftForearm).y, 0};
     k.end[kLeftArm] = k.joint[kLeftForearm];

@@ -2,6 +2,7 @@
 
 #include "Body.h"
 #include "Sources.h"
+#include "SurveyFit.h"
 
 #include <array>
 #include <vector>
@@ -20,20 +21,9 @@ struct Skeleton {
     double soleY = 0.0;
     double headTop = 0.0;
     double trunkFrontZ = 0.0; // z of the trunk's centre line
-    // Width, length and depth of each main segment's mesh: the reference sizes, except where
-    // the survey's medians say otherwise (see BuildSkeleton).
-    std::array<Vec3, kMainSegmentCount> size{};
-    // Survey medians the Human surface is fitted to, carried to scale 1 (cm): chest breadth and
-    // depth at the nipples, head breadth above the ears and head length; buttock to knee front
-    // seated, and sitting height.
-    double chestBreadth = 0.0, chestDepth = 0.0;
-    double headBreadth = 0.0, headLength = 0.0;
-    double buttockKnee = 0.0, sittingHeight = 0.0;
-    // Width and length scales of the 50 % row of the scale tables for this sex.
-    double medianBreadth = 1.0, medianLength = 1.0;
-
+    SurveyFit fit;            // how the survey's medians differ from the reference sizes
     // Width, length and depth (x, y, z extents) each main segment's mesh must have.
-    Vec3 Size(int segment) const { return size[segment]; }
+    Vec3 Size(int segment) const { return ReferenceDimensions(sex, segment); }
     // Landmark vertices of a record in order: joint, end, [eyes or sole points], ...
     std::vector<Vec3> Landmarks(int segment) const;
 };

@@ -100,19 +100,22 @@ TEST(MeshFiles, RepresentationsShareEveryLandmark) {
     }
 }
 
-// Segments the survey does not measure keep the program's reference sizes; the others are
-// measured on the built figures against the survey (tests/core/SurveyMeasuresTest.cpp).
-TEST(MeshFiles, SegmentsTheSurveyLeavesOpenHaveTheReferenceSizes) {
+TEST(MeshFiles, HumanSegmentsHaveTheReferenceSizes) {
     for (int male = 0; male < 2; ++male) {
         for (int rep : {0, 1, 4}) {
             const std::vector<MeshRecord> r = Load(kFiles[male][rep]);
-            for (int s : {1, 2, 3, 7, 8, 9, 10}) { // neck, upper arms, forearms, lower legs
+            for (int s = 0; s < 16; ++s) {
+                // The Human chest and head have their sizes where the survey measures them;
+                // the Human pelvis and thighs are shaped for sitting.
+                const bool human = rep == 0;
                 const Extent e = Extents(r[s]);
                 const Vec size = ReferenceSize(male, s);
-                EXPECT_NEAR((e.hi.x - e.lo.x) * kInch / size.x, 1.0, 0.02)
-                    << kFiles[male][rep] << " " << s;
-                EXPECT_NEAR((e.hi.z - e.lo.z) * kInch / size.z, 1.0, 0.02)
-                    << kFiles[male][rep] << " " << s;
+                if (!human || (s != 0 && s != 15))
+                    EXPECT_NEAR((e.hi.x - e.lo.x) * kInch / size.x, 1.0, 0.02)
+                        << kFiles[male][rep] << " " << s;
+                if (!human || (s != 0 && s != 15 && s != 4 && s != 5 && s != 6))
+                    EXPECT_NEAR((e.hi.z - e.lo.z) * kInch / size.z, 1.0, 0.02)
+                        << kFiles[male][rep] << " " << s;
             }
         }
         const std::vector<MeshRecord> r = Load(kFiles[male][0]);
@@ -120,17 +123,19 @@ TEST(MeshFiles, SegmentsTheSurveyLeavesOpenHaveTheReferenceSizes) {
         auto length = [&](int s, const Vec& distal) {
             return Len(Sub(distal, joint(s))) * kInch / ReferenceSize(male, s).y;
         };
-        // Joint to next joint; the knee sits where the survey's seated heights put it.
+        // Joint to next joint.
+        EXPECT_NEAR(length(2, joint(7)), 1.0, 0.02);  // shoulder to elbow
         EXPECT_NEAR(length(7, joint(13)), 1.0, 0.02); // elbow to wrist
-        EXPECT_NEAR(Len(Sub(joint(11), joint(5))) * kInch /
-                        (ReferenceSize(male, 5).y + ReferenceSize(male, 9).y),
-                    1.0, 0.005); // hip to ankle
+        EXPECT_NEAR(length(5, joint(9)), 1.0, 0.02);  // hip to knee
+        EXPECT_NEAR(length(9, joint(11)), 1.0, 0.02); // knee to ankle
         EXPECT_NEAR((joint(0).y - joint(4).y) * kInch / ReferenceSize(male, 4).y, 1.0, 0.02);
         EXPECT_NEAR((joint(1).y - joint(0).y) * kInch / ReferenceSize(male, 0).y, 1.0, 0.02);
         EXPECT_NEAR((joint(15).y - joint(1).y) * kInch / ReferenceSize(male, 1).y, 1.0, 0.02);
-        // Head joint to the top of the head, ankle to the sole.
+        // Head joint to the top of the head, wrist to the middle fingertip, ankle to the sole.
         const double top = Extents(r[15]).hi.y;
         EXPECT_NEAR((top - joint(15).y) * kInch / ReferenceSize(male, 15).y, 1.0, 0.02);
+        EXPECT_NEAR((joint(13).y - r[24].vertices[1].y) * kInch / ReferenceSize(male, 13).y, 1.0,
+                    0.02);
         const double sole = r[11].vertices[2].y;
         EXPECT_DOUBLE_EQ(sole, Extents(r[11]).lo.y);
         EXPECT_NEAR((joint(11).y - sole) * kInch / ReferenceSize(male, 11).y, 1.0, 0.02);
