@@ -82,15 +82,18 @@ std::vector<NamedPosture> StandardPostures() {
     p[kNeck] = {-20, 0, 0};
     p[kHead] = {-20, 0, 0};
     Both(p, kLeftArm, {-90, 0, 0});
+    // The hips go back over the heels to balance the trunk.
+    Both(p, kLeftLeg, {-8, 0, 0});
+    Both(p, kLeftFoot, {8, 0, 0});
     list.push_back(Make("Stoop lift, trunk bent 90 degrees", p));
 
     p = Standing();
-    p[kAbdomen] = {45, 0, 0};
+    p[kAbdomen] = {60, 0, 0};
     p[kNeck] = {-15, 0, 0};
-    Both(p, kLeftLeg, {-100, 0, 0});
+    Both(p, kLeftLeg, {-90, 0, 0});
     Both(p, kLeftLowerLeg, {110, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
-    Both(p, kLeftArm, {-45, 0, 0});
+    Both(p, kLeftArm, {-80, 0, 0});
     list.push_back(Make("Squat lift", p));
 
     p = Standing();
@@ -108,18 +111,20 @@ std::vector<NamedPosture> StandardPostures() {
     Both(p, kLeftArm, {-70, 0, 0});
     Both(p, kLeftForearm, {-20, -180, 0});
     Both(p, kLeftPalm, {60, 0, 0});
-    p[kLeftLeg] = {-20, 0, 0};
-    p[kLeftLowerLeg] = {15, 0, 0};
+    p[kLeftLeg] = {-12, 0, 0};
+    p[kLeftLowerLeg] = {12, 0, 0};
     p[kRightLeg] = {10, 0, 0};
+    p[kRightFoot] = {-10, 0, 0};
     list.push_back(Make("Pushing", p));
 
     p = Standing();
     p[kAbdomen] = {-10, 0, 0};
     Both(p, kLeftArm, {-60, 0, 0});
     Both(p, kLeftForearm, {-30, -90, 0});
-    p[kRightLeg] = {-25, 0, 0};
-    p[kRightLowerLeg] = {20, 0, 0};
+    p[kRightLeg] = {-12, 0, 0};
+    p[kRightLowerLeg] = {12, 0, 0};
     p[kLeftLeg] = {10, 0, 0};
+    p[kLeftFoot] = {-10, 0, 0};
     list.push_back(Make("Pulling", p));
 
     p = Standing();
@@ -136,21 +141,22 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Reaching down to the right side", p));
 
     p = Standing();
-    p[kLeftLeg] = {-90, 0, 0};
-    p[kLeftLowerLeg] = {90, 0, 0};
-    p[kRightLowerLeg] = {90, 0, 0};
-    p[kRightFoot] = {45, 0, 0};
+    p[kLeftLeg] = {-89, 0, 0};
+    p[kLeftLowerLeg] = {82, 0, 0};
+    p[kLeftFoot] = {7, 0, 0};
+    p[kRightLowerLeg] = {92, 0, 0};
+    p[kRightFoot] = {50, 0, 0};
     list.push_back(Make("Kneeling on the right knee", p));
 
     p = Standing();
-    Both(p, kLeftLowerLeg, {90, 0, 0});
-    Both(p, kLeftFoot, {45, 0, 0});
+    Both(p, kLeftLowerLeg, {92, 0, 0});
+    Both(p, kLeftFoot, {50, 0, 0});
     list.push_back(Make("Kneeling on both knees", p));
 
     p = Standing();
-    p[kAbdomen] = {25, 0, 0};
-    Both(p, kLeftLeg, {-120, 0, 0});
-    Both(p, kLeftLowerLeg, {130, 0, 0});
+    p[kAbdomen] = {45, 0, 0};
+    Both(p, kLeftLeg, {-110, 0, 0});
+    Both(p, kLeftLowerLeg, {127, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
     Both(p, kLeftArm, {-60, 0, 0});
     Both(p, kLeftForearm, {-30, -90, 0});
@@ -273,7 +279,10 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Standing, waving with the right arm", p));
 
     p = Standing();
-    Both(p, kLeftFoot, {30, 0, 0});
+    // On the balls of the feet, leaning forward over them.
+    Both(p, kLeftLeg, {7, 0, 0});
+    p[kAbdomen] = {9, 0, 0};
+    Both(p, kLeftFoot, {23, 0, 0});
     Both(p, kLeftArm, {-170, 0, 0});
     list.push_back(Make("Standing on tiptoe, reaching up", p));
 
