@@ -81,10 +81,7 @@ std::vector<NamedPosture> StandardPostures() {
     p[kChest] = {30, 0, 0};
     p[kNeck] = {-20, 0, 0};
     p[kHead] = {-20, 0, 0};
-    Both(p, kLeftArm, {-90, 0, 0});
-    // The hips go back over the heels to balance the trunk.
-    Both(p, kLeftLeg, {-8, 0, 0});
-    Both(p, kLeftFoot, {8, 0, 0});
+    Both(p, kLeftArm, {-45, 0, 0}); // hands back by the shins, to balance the trunk
     list.push_back(Make("Stoop lift, trunk bent 90 degrees", p));
 
     p = Standing();
@@ -154,9 +151,9 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Kneeling on both knees", p));
 
     p = Standing();
-    p[kAbdomen] = {45, 0, 0};
-    Both(p, kLeftLeg, {-110, 0, 0});
-    Both(p, kLeftLowerLeg, {127, 0, 0});
+    p[kAbdomen] = {45, 0, 0}; // the hips allow 150 degrees of trunk and thigh together
+    Both(p, kLeftLeg, {-105, 0, 0});
+    Both(p, kLeftLowerLeg, {125, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
     Both(p, kLeftArm, {-60, 0, 0});
     Both(p, kLeftForearm, {-30, -90, 0});
