@@ -285,9 +285,9 @@ std::vector<NamedPosture> StandardPostures() {
 
     p = Sitting();
     Both(p, kLeftLowerLeg, {75, 0, 0});
-    Both(p, kLeftFoot, {5, 0, 0});
+    Both(p, kLeftFoot, {15, 0, 0}); // soles flat on the footrests
     p[kAbdomen] = {-5, 0, 0};
-    Both(p, kLeftArm, {-5, 0, 0});
+    Both(p, kLeftArm, {-25, 0, 6}); // elbows forward and out, over the armrests
     Both(p, kLeftForearm, {-50, -90, 0});
     list.push_back(Make("Seated in a wheelchair", p));
     return list;

@@ -94,7 +94,10 @@ span):
   0.8 cm: in whole degrees no angle brings all three within 0.5 cm for both sexes);
 - 17 kneeling on both knees: both knees and both toe tips;
 - 37 on tiptoe: the tips of both feet, the figure leaning forward over them.
-Walking, running, climbing a step and the seated postures are not checked for contact.
+Walking, running, climbing a step and the seated postures are not checked for contact. The
+wheelchair posture (38) puts the soles flat on the footrests (thighs level, knees at 75 degrees,
+feet turned 15 degrees down) and the upper arms 25 degrees forward and 6 out, so that the elbows
+rest on or above the armrests.
 
 ## lhand.dat, rhand.dat (hand postures)
 
