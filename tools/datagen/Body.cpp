@@ -2,6 +2,7 @@
 
 #include "anthro/PopulationTables.h"
 
+#include <cmath>
 #include <initializer_list>
 
 bool IsRightSide(int segment) {
@@ -35,4 +36,8 @@ double SemiAutomaticStature(Sex sex) {
 }
 double SemiAutomaticWeight(Sex sex) {
     return sex == Sex::Male ? 78.0 : 71.2;
+}
+
+double BreadthFactor(Sex sex, double statureCm, double weightKg) {
+    return std::sqrt(weightKg / statureCm * SemiAutomaticStature(sex) / SemiAutomaticWeight(sex));
 }

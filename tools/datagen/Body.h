@@ -30,3 +30,6 @@ double ReferenceChainStature(Sex sex);
 // The figure the semi-automatic scaling treats as scale 1: stature (cm) and weight (kg).
 double SemiAutomaticStature(Sex sex);
 double SemiAutomaticWeight(Sex sex);
+// Width factor of the semi-automatic scaling, sqrt((W / H) / (W0 / H0)): what the scale tables
+// give the widths and depths of a figure of stature H (cm) and weight W (kg).
+double BreadthFactor(Sex sex, double statureCm, double weightKg);

@@ -3,7 +3,10 @@
 
 #include "core/MathConstants.h"
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -19,12 +22,16 @@ SurfaceMesh Head(const Skeleton& k) {
     const double bottom = k.headTop - height;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
     const double centreZ = k.joint[kHead].z + 1.0;
-    const std::vector<Section> s = {
-        {0.00, 0.25 * w, 0.25 * d, 0, 0.40 * d},  {0.07, 0.45 * w, 0.40 * d, 0, 0.36 * d},
-        {0.18, 0.66 * w, 0.58 * d, 0, 0.22 * d},  {0.32, 0.82 * w, 0.80 * d, 0, 0.10 * d},
-        {0.48, 0.94 * w, 0.93 * d, 0, 0.03 * d},  {0.62, 1.00 * w, 1.00 * d, 0, 0.0},
-        {0.75, 0.99 * w, 1.00 * d, 0, -0.02 * d}, {0.87, 0.86 * w, 0.88 * d, 0, -0.04 * d},
-        {0.95, 0.60 * w, 0.62 * d, 0, -0.05 * d}, {1.00, 0.22 * w, 0.22 * d, 0, -0.05 * d}};
+    const std::vector<Section> s = {{0.00, 0.25 * w, 0.25 * d, 0, 0.40 * d},
+                                    {0.07, 0.45 * w, 0.40 * d, 0, 0.36 * d},
+                                    {0.18, 0.66 * w, 0.58 * d, 0, 0.22 * d},
+                                    {0.32, 0.82 * w, 0.80 * d, 0, 0.10 * d},
+                                    {0.48, 0.94 * w, 0.93 * d, 0, 0.03 * d, 2.3},
+                                    {0.62, 1.00 * w, 1.00 * d, 0, 0.0, 2.5},
+                                    {0.75, 0.99 * w, 1.00 * d, 0, -0.02 * d, 2.5},
+                                    {0.87, 0.86 * w, 0.88 * d, 0, -0.04 * d, 2.3},
+                                    {0.95, 0.60 * w, 0.62 * d, 0, -0.05 * d},
+                                    {1.00, 0.22 * w, 0.22 * d, 0, -0.05 * d}};
     const double male = k.sex == Sex::Male ? 1.0 : 0.8;
     const Relief face = [=](double t, double a) {
         return Bump(t, a, 0.37, 0.0, 0.05, 0.13, 1.7 * male) +  // nose
@@ -125,9 +132,9 @@ SurfaceMesh Thigh(const Skeleton& k) {
                         {0.035, 0.53, 0.55, 0, 0.02},
                         {0.10, 0.58, 0.62, 0, 0.04},
                         {0.35, 0.70, 0.76, 0.02, 0.06},
-                        {0.65, 0.85, 0.90, 0.05, 0.05},
-                        {0.86, 0.95, 1.0, 0.08, 0.0},
-                        {1.0, 0.90, 0.95, 0.10, -0.04}},
+                        {0.65, 0.85, 0.90, 0.03, 0.05},
+                        {0.86, 0.95, 1.0, 0.02, 0.0},
+                        {1.0, 0.90, 0.95, 0.0, -0.04}},
                        30, 1.0, 1.0);
 }
 
@@ -233,6 +240,111 @@ SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
     return Loft(f, length + (tip ? 0.0 : 0.3 * r), sections, 9, 12, 0.5 * r, 0.15 * r);
 }
 
+// Lowest and highest coordinate along `axis` of the vertices that `keep` accepts.
+std::pair<double, double> Span(const SurfaceMesh& m, double Vec3::*axis,
+                               const std::function<bool(const Vec3&)>& keep) {
+    double lo = 1e9, hi = -1e9;
+    for (const Vec3& v : m.vertices) {
+        if (keep(v)) {
+            lo = std::min(lo, v.*axis);
+            hi = std::max(hi, v.*axis);
+        }
+    }
+    return {lo, hi};
+}
+
+// Stretches the surface along `axis` about `centre` so that the span `keep` accepts becomes
+// `size` long.
+void FitSpan(SurfaceMesh& m, double Vec3::*axis, const std::function<bool(const Vec3&)>& keep,
+             double size) {
+    const auto [lo, hi] = Span(m, axis, keep);
+    const double centre = 0.5 * (lo + hi), k = size / (hi - lo);
+    for (Vec3& v : m.vertices) {
+        v.*axis = centre + (v.*axis - centre) * k;
+    }
+}
+
+// The chest measured as the survey measures it, at the nipples (the deepest level of the
+// chest below the armpits): breadth and depth there.
+void FitChest(const Skeleton& k, SurfaceMesh& chest) {
+    double level = 0.0, deepest = 0.0;
+    for (double y = k.joint[kChest].y; y < k.joint[kLeftArm].y - 6.0; y += 0.25) {
+        const auto [lo, hi] =
+            Span(chest, &Vec3::z, [&](const Vec3& v) { return std::fabs(v.y - y) <= 0.5; });
+        if (hi - lo > deepest) {
+            deepest = hi - lo;
+            level = y;
+        }
+    }
+    auto atNipples = [&](const Vec3& v) { return std::fabs(v.y - level) <= 0.5; };
+    FitSpan(chest, &Vec3::x, atNipples, k.Size(kChest).x);
+    FitSpan(chest, &Vec3::z, atNipples, k.Size(kChest).z);
+}
+
+// Head breadth above the ears, head length from the brow ridges back.
+void FitHead(const Skeleton& k, SurfaceMesh& head) {
+    const double eyes = k.leftEye.y;
+    FitSpan(
+        head, &Vec3::x, [&](const Vec3& v) { return v.y > eyes + 3.0; }, k.Size(kHead).x);
+    FitSpan(
+        head, &Vec3::z, [&](const Vec3& v) { return v.y > eyes + 0.5; }, k.Size(kHead).z);
+}
+
+// Seated on the thighs and buttocks. The upper thighs are as deep as the survey's sitting
+// height leaves room for below the hip joints (the thigh keeps its depth at the knee); the pelvis
+// ends just above their undersides (their backs, before they turn forward); the buttocks reach
+// back as far as the survey's buttock-knee length says, measured from the front of the knee.
+// Worked out for the survey's median, whose lengths and depths grow differently from this
+// figure's and whose thighs are longer by their length correction.
+void FitSeat(const Skeleton& k, SurfaceMesh& thigh, const SurfaceMesh& lowerLeg,
+             SurfaceMesh& pelvis) {
+    const auto all = [](const Vec3&) { return true; };
+    const SurveyFit& fit = k.fit;
+    const double lengthToDepth = fit.medianLength / fit.medianBreadth;
+    const double underside = (fit.sittingHeight - k.headTop) * lengthToDepth;
+    const double thighBack = -Span(thigh, &Vec3::z, all).first;
+    const double knee = k.joint[kLeftLowerLeg].y;
+    for (Vec3& v : thigh.vertices) {
+        const double t = std::clamp((v.y - knee) / -knee, 0.0, 1.0); // 0 knee .. 1 hip
+        const double upper = t * t * (3.0 - 2.0 * t);
+        v.z *= 1.0 + (underside / thighBack - 1.0) * upper;
+    }
+    const double seat = k.headTop - fit.sittingHeight + 0.1;
+    const double bottom = Span(pelvis, &Vec3::y, all).first;
+    const double thighLength = fit.correction[kLeftLeg].y;
+    const double shinFront =
+        Span(lowerLeg, &Vec3::z, [&](const Vec3& v) { return v.y > knee - 6.0; }).second;
+    const double kneeFront = std::max(-Span(thigh, &Vec3::y, all).first * thighLength,
+                                      -knee * thighLength + shinFront / lengthToDepth);
+    const double rear = (fit.buttockKnee - kneeFront) * lengthToDepth;
+    for (Vec3& v : pelvis.vertices) {
+        if (v.y < 0.0) {
+            v.y *= seat / bottom;
+        }
+    }
+    // The buttocks: the back of the pelvis pulled out most a third of the way down to the seat,
+    // less towards the seat and the waist, so that they round off into the thighs and the back.
+    auto pull = [&](const Vec3& v) {
+        const double d = (v.y - seat / 3.0) / 6.0;
+        return v.z < 0.0 ? std::exp(-0.5 * d * d) : 0.0;
+    };
+    auto backAfter = [&](double gain) {
+        double back = 0.0;
+        for (const Vec3& v : pelvis.vertices) {
+            back = std::max(back, -v.z * (1.0 + gain * pull(v)));
+        }
+        return back;
+    };
+    double lo = 0.0, hi = 2.0; // the gain that brings the back to `rear`
+    for (int i = 0; i < 40; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (backAfter(mid) < rear ? lo : hi) = mid;
+    }
+    for (Vec3& v : pelvis.vertices) {
+        v.z *= 1.0 + lo * pull(v);
+    }
+}
+
 } // namespace
 
 Frame Upright(const Vec3& origin) {
@@ -262,7 +374,10 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     for (int s = kFirstLeftFinger; s < kFirstRightFinger; ++s) {
         m[s] = Phalanx(k, s, (s - kFirstLeftFinger) % kPhalanges == 2);
     }
-    MirrorLeftToRight(m);
     FitMainSegmentExtents(k, m);
+    FitChest(k, m[kChest]);
+    FitHead(k, m[kHead]);
+    FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);
+    MirrorLeftToRight(m);
     return m;
 }

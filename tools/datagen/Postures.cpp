@@ -81,16 +81,16 @@ std::vector<NamedPosture> StandardPostures() {
     p[kChest] = {30, 0, 0};
     p[kNeck] = {-20, 0, 0};
     p[kHead] = {-20, 0, 0};
-    Both(p, kLeftArm, {-90, 0, 0});
+    Both(p, kLeftArm, {-45, 0, 0}); // hands back by the shins, to balance the trunk
     list.push_back(Make("Stoop lift, trunk bent 90 degrees", p));
 
     p = Standing();
-    p[kAbdomen] = {45, 0, 0};
+    p[kAbdomen] = {60, 0, 0};
     p[kNeck] = {-15, 0, 0};
-    Both(p, kLeftLeg, {-100, 0, 0});
+    Both(p, kLeftLeg, {-90, 0, 0});
     Both(p, kLeftLowerLeg, {110, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
-    Both(p, kLeftArm, {-45, 0, 0});
+    Both(p, kLeftArm, {-80, 0, 0});
     list.push_back(Make("Squat lift", p));
 
     p = Standing();
@@ -108,18 +108,20 @@ std::vector<NamedPosture> StandardPostures() {
     Both(p, kLeftArm, {-70, 0, 0});
     Both(p, kLeftForearm, {-20, -180, 0});
     Both(p, kLeftPalm, {60, 0, 0});
-    p[kLeftLeg] = {-20, 0, 0};
-    p[kLeftLowerLeg] = {15, 0, 0};
+    p[kLeftLeg] = {-12, 0, 0};
+    p[kLeftLowerLeg] = {12, 0, 0};
     p[kRightLeg] = {10, 0, 0};
+    p[kRightFoot] = {-10, 0, 0};
     list.push_back(Make("Pushing", p));
 
     p = Standing();
     p[kAbdomen] = {-10, 0, 0};
     Both(p, kLeftArm, {-60, 0, 0});
     Both(p, kLeftForearm, {-30, -90, 0});
-    p[kRightLeg] = {-25, 0, 0};
-    p[kRightLowerLeg] = {20, 0, 0};
+    p[kRightLeg] = {-12, 0, 0};
+    p[kRightLowerLeg] = {12, 0, 0};
     p[kLeftLeg] = {10, 0, 0};
+    p[kLeftFoot] = {-10, 0, 0};
     list.push_back(Make("Pulling", p));
 
     p = Standing();
@@ -136,21 +138,22 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Reaching down to the right side", p));
 
     p = Standing();
-    p[kLeftLeg] = {-90, 0, 0};
-    p[kLeftLowerLeg] = {90, 0, 0};
-    p[kRightLowerLeg] = {90, 0, 0};
-    p[kRightFoot] = {45, 0, 0};
+    p[kLeftLeg] = {-89, 0, 0};
+    p[kLeftLowerLeg] = {82, 0, 0};
+    p[kLeftFoot] = {7, 0, 0};
+    p[kRightLowerLeg] = {92, 0, 0};
+    p[kRightFoot] = {50, 0, 0};
     list.push_back(Make("Kneeling on the right knee", p));
 
     p = Standing();
-    Both(p, kLeftLowerLeg, {90, 0, 0});
-    Both(p, kLeftFoot, {45, 0, 0});
+    Both(p, kLeftLowerLeg, {92, 0, 0});
+    Both(p, kLeftFoot, {50, 0, 0});
     list.push_back(Make("Kneeling on both knees", p));
 
     p = Standing();
-    p[kAbdomen] = {25, 0, 0};
-    Both(p, kLeftLeg, {-120, 0, 0});
-    Both(p, kLeftLowerLeg, {130, 0, 0});
+    p[kAbdomen] = {45, 0, 0}; // the hips allow 150 degrees of trunk and thigh together
+    Both(p, kLeftLeg, {-105, 0, 0});
+    Both(p, kLeftLowerLeg, {125, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
     Both(p, kLeftArm, {-60, 0, 0});
     Both(p, kLeftForearm, {-30, -90, 0});
@@ -273,15 +276,18 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Standing, waving with the right arm", p));
 
     p = Standing();
-    Both(p, kLeftFoot, {30, 0, 0});
+    // On the balls of the feet, leaning forward over them.
+    Both(p, kLeftLeg, {7, 0, 0});
+    p[kAbdomen] = {9, 0, 0};
+    Both(p, kLeftFoot, {23, 0, 0});
     Both(p, kLeftArm, {-170, 0, 0});
     list.push_back(Make("Standing on tiptoe, reaching up", p));
 
     p = Sitting();
     Both(p, kLeftLowerLeg, {75, 0, 0});
-    Both(p, kLeftFoot, {5, 0, 0});
+    Both(p, kLeftFoot, {15, 0, 0}); // soles flat on the footrests
     p[kAbdomen] = {-5, 0, 0};
-    Both(p, kLeftArm, {-5, 0, 0});
+    Both(p, kLeftArm, {-25, 0, 6}); // elbows forward and out, over the armrests
     Both(p, kLeftForearm, {-50, -90, 0});
     list.push_back(Make("Seated in a wheelchair", p));
     return list;
@@ -305,20 +311,20 @@ std::vector<NamedHandPosture> HandPostures() {
          {Vec3{-20, 0, -10}, Vec3{0, 0, -10}, Vec3{0, 0, -10}},
          {curl(-20, -30, -15), curl(-22, -32, -15), curl(-24, -36, -18), curl(-25, -40, -20)}},
         {"fist",
-         {Vec3{-10, 0, -35}, Vec3{0, 0, -50}, Vec3{0, 0, -60}},
+         {Vec3{-20, 0, -12}, Vec3{0, 0, -30}, Vec3{0, 0, -30}},
          {curl(-90, -100, -60), curl(-90, -100, -60), curl(-90, -100, -60), curl(-90, -100, -60)}},
         {"cylindrical power grip",
          {Vec3{-40, 0, -30}, Vec3{0, 0, -30}, Vec3{0, 0, -20}},
          {curl(-60, -70, -40), curl(-62, -72, -40), curl(-64, -75, -42), curl(-66, -78, -45)}},
         {"tip pinch",
-         {Vec3{-40, 0, -35}, Vec3{0, 0, -20}, Vec3{0, 0, -30}},
-         {curl(-45, -60, -40), curl(-30, -40, -20), curl(-30, -40, -20), curl(-30, -40, -20)}},
+         {Vec3{-24, 0, 16}, Vec3{0, 0, -20}, Vec3{0, 0, -20}},
+         {curl(-55, -50, -30), curl(-30, -40, -20), curl(-30, -40, -20), curl(-30, -40, -20)}},
         {"lateral key pinch",
-         {Vec3{-5, 0, -30}, Vec3{0, 0, -15}, Vec3{0, 0, -10}},
-         {curl(-50, -70, -30), curl(-70, -90, -50), curl(-75, -95, -50), curl(-80, -95, -50)}},
+         {Vec3{-4, 0, 8}, Vec3{0, 0, -20}, Vec3{0, 0, -20}},
+         {curl(-40, -50, -30), curl(-70, -90, -50), curl(-75, -95, -50), curl(-80, -95, -50)}},
         {"tripod",
-         {Vec3{-40, 0, -35}, Vec3{0, 0, -20}, Vec3{0, 0, -20}},
-         {curl(-40, -50, -30), curl(-45, -55, -30), curl(-60, -80, -40), curl(-60, -80, -40)}},
+         {Vec3{-24, 0, 8}, Vec3{0, 0, -30}, Vec3{0, 0, 0}},
+         {curl(-55, -50, -30), curl(-55, -50, -50), curl(-70, -80, -40), curl(-70, -80, -40)}},
         {"pointing",
          {Vec3{-10, 0, -35}, Vec3{0, 0, -50}, Vec3{0, 0, -40}},
          {curl(0, 0, 0), curl(-90, -100, -60), curl(-90, -100, -60), curl(-90, -100, -60)}},

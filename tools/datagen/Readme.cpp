@@ -18,7 +18,7 @@ hold nothing.
 
 | files | sourced | derived | estimated |
 |---|---|---|---|
-| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 15 body measures | scale vectors from those measures; stature chain fitted to stature | - |
+| usa2.dat, usa3.dat | ANSUR 1988 percentiles of stature, weight and 17 body measures | scale vectors from those measures; stature chain fitted to stature | - |
 | british, japan, schina (2, 3) | CityU stature median and SD; NCD-RisC BMI | weight = BMI x stature^2, spread like ANSUR; scales | - |
 | germany, france, poland, indian, swiss (2, 3) | NCD-RisC mean stature and BMI | SD from ANSUR's CV; weights; scales | - |
 | neurope2.dat, neurope3.dat | NCD-RisC means of five countries; Dutch SD and weight percentiles | their combination; scales | - |
@@ -28,7 +28,7 @@ hold nothing.
 | limit.dat | Merck, Kurz, MoBL-ARMS, Rajagopal, MyoTorso ranges | cervical split; forearm pronation span | shoulder adduction |
 | walk.dat | OpenSim normal gait and subject01 arm swing | sign conversion, left side, frame order | - |
 | perpost.dat, perpost_names.txt, lhand.dat, rhand.dat | - | - | all angles (within limit.dat) |
-| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights; de Leva mass centres | - | shapes; joint placements listed below |
+| usa_m*.per, usa_f*.per | reference segment sizes; ANSUR landmark heights, breadths and seated measures; de Leva mass centres | - | shapes; joint placements listed below |
 | footprn2.dat | - | fitted to the feet by the program | outline |
 
 ## Sources
@@ -85,13 +85,31 @@ limit.dat (checked by the generator and the tests). Standing postures turn the f
 degrees towards pronation so that the palms face the thighs, and hold the arms 4 degrees away
 from the body.
 
+What bears on the floor, on the 50th percentile US figures of both sexes (checked by the tests
+from the meshes: within 0.5 cm of the lowest point, the centre of gravity over the area they
+span):
+- both soles, heel and toes: 1-15, 18 and 29-36 (standing, bending, lifting, the squats,
+  pushing and pulling with a staggered stance);
+- 16 kneeling on the right knee: the left sole, the right knee and the right toes (within
+  0.8 cm: in whole degrees no angle brings all three within 0.5 cm for both sexes);
+- 17 kneeling on both knees: both knees and both toe tips;
+- 37 on tiptoe: the tips of both feet, the figure leaning forward over them.
+Walking, running, climbing a step and the seated postures are not checked for contact. The
+wheelchair posture (38) puts the soles flat on the footrests (thighs level, knees at 75 degrees,
+feet turned 15 degrees down) and the upper arms 25 degrees forward and 6 out, so that the elbows
+rest on or above the armrests.
+
 ## lhand.dat, rhand.dat (hand postures)
 
 Nine postures per hand, in dialog order: flat, relaxed, fist, cylindrical power grip, tip pinch,
 lateral key pinch, tripod, pointing, spherical grip. **Estimated** finger angles within the
 Merck and MoBL-ARMS ranges of limit.dat; the right hand is the mirror image of the left
 (x kept, y and z negated). Long fingers flex with -x, the thumb flexes across the palm about z
-and abducts forwards with -x.
+and abducts forwards with -x. The grips close on the 5th to 95th percentile US figures of both
+sexes: in the tip pinch the thumb's pad meets the index fingertip, in the key pinch the side of
+the index finger's middle phalanx, in the tripod the index and middle fingertips (each within
+0.5 cm); in the fist the thumb lies across the index and middle fingers, short of the little
+finger.
 )md";
 
 const char* const kGait = R"md(
@@ -130,20 +148,21 @@ stature and weight:
 
 | segment | width (x) | length (y) | depth (z) |
 |---|---|---|---|
-| CHEST | chest breadth | sitting height | chest depth |
+| CHEST | chest and biacromial breadth (geometric mean) | sitting height | chest depth |
 | ABDOMEN | hip breadth | sitting height | sqrt(W/H) |
 | NECK | sqrt(W/H) | sitting height | sqrt(W/H) |
 | upper arms | sqrt(W/H) | shoulder-elbow length | sqrt(W/H) |
 | forearms | sqrt(W/H) | forearm-hand length | sqrt(W/H) |
 | hands | hand breadth | hand length | hand breadth |
 | thighs | sqrt(W/H) | buttock-knee length | sqrt(W/H) |
-| lower legs | sqrt(W/H) | knee height, sitting | sqrt(W/H) |
+| lower legs | sqrt(W/H) | knee and popliteal height, sitting (geometric mean) | sqrt(W/H) |
 | feet | foot breadth | stature | foot length |
 | HEAD | head breadth | head circumference | head length |
 
 The 50 % row has lengths = stature / reference stature and widths = the semi-automatic breadth
 factor sqrt(W x H0 / (H x W0)) of the program (H0, W0 = 174.8 cm, 78 kg for men, 175.84 cm,
-71.2 kg for women). Finally the lengths of the stature chain (head, neck, chest, abdomen,
+71.2 kg for women), each times the segment's survey correction (see the body meshes below), so
+that the 50 % US figures measure like the survey's medians. Finally the lengths of the stature chain (head, neck, chest, abdomen,
 thighs, lower legs, feet) are stretched by one common factor so that they add up to the row's
 stature exactly. For the USA files the population is ANSUR 1988 itself, so every measure is
 sourced at its own percentile.
@@ -257,22 +276,46 @@ upright with the arms hanging, **palms forward** and fingers extended, feet flat
 **generated** (lofted cross-sections, ellipsoids, boxes, tubes) around one skeleton per sex
 that all five representations share, so a figure changes representation without moving a joint.
 
-Skeleton (all in cm at scale 1):
+Skeleton (all in cm at scale 1), at the program's reference sizes, which the program reports
+as each segment's dimensions (scale vector times reference size):
 - **Sourced**: the segment lengths and the Human/Robot/HumanForm widths and depths are the
-  program's reference sizes of each main segment (the meshes are fitted to them exactly).
+  program's reference sizes of each main segment (the meshes are fitted to them exactly; the
+  Human chest's breadth and depth at its deepest level below the armpits, the nipples or bust
+  points where the survey measures them, and the Human head's breadth above the ears and its
+  length from the brow ridges).
 - **Sourced**: shoulder height from ANSUR 1988 acromion height / stature, shoulder breadth from
   biacromial breadth, eye height from sitting height minus sitting eye height (medians of the
-  same sex, scaled to the reference stature).
+  same sex, scaled to the reference stature; the shoulders divided by the chest's width
+  correction below, which carries them).
+- **Derived** (the Human pelvis and thighs, for sitting): the upper thighs as deep as the
+  survey's sitting height leaves room for below the hip joints, the pelvis ending just above
+  their undersides (a seated figure rests on its thighs and buttocks, not on a point of the
+  pelvis), and the buttocks pulled back until the seated buttock-knee length is the survey's.
 - **Estimated**: hip joints a quarter of the pelvis width either side of the origin; shoulder
-  joint 1 cm inside the acromion (but at least 1 cm outside the pelvis, so that the hanging
-  forearms clear the hips; this moves the women's shoulders out) and 2.2 % of stature below it; spine joints 13 % of the pelvis
+  joint 1 cm inside the acromion and 2.2 % of stature below it; spine joints 13 % of the pelvis
   depth behind the hip line; ankle 21 % of the foot length ahead of the heel; eyes 6.4 cm apart;
   hand proportions (knuckles half-way down the hand, finger and phalanx shares) from general
-  hand anthropometry; grip point (centre of a power grasp) on the forearm axis 42 % down the
-  hand, so that the two-link reach lands exactly.
+  hand anthropometry, the index and little fingers' outer edges on the hand breadth; grip point
+  (centre of a power grasp) on the forearm axis 42 % down the hand, so that the two-link reach
+  lands exactly; a squarish cranium (superellipse sections), which gives the survey's head
+  circumference from its breadth and length.
+
+Survey corrections: the reference figure is not shaped like the survey's soldiers, so every
+adult scale row multiplies its scales by one factor per segment and axis, chosen so that the 50 %
+US rows measure like the ANSUR 1988 medians (lengths at stature / reference stature, breadths at
+the semi-automatic breadth factor of the median's stature and weight: 0.996 for men, 0.964 for
+women); the other rows and populations keep those proportions. **Derived** from the medians:
+chest breadth and depth; head breadth and length; pelvis width = standing hip breadth and each
+thigh half of it (the thighs fill the pelvis's outer halves, nothing sticks out beyond the
+hips); the knee axis, seated, half-way between popliteal height and knee height (the thigh
+takes what the lower leg gives up, the stature chain keeps its length); the upper arm =
+shoulder-elbow length less the acromion's height above the joint and the 4.5 cm by which the
+Human upper arm reaches below the elbow joint (the point a seated elbow rests on); hand
+breadth and length; foot breadth and length. The child tables and the semi-automatic scaling
+keep the reference figure's shape.
 - Palms forward, not towards the thighs: the program's motion names turn the wrist in flexion
   about x and in radial/ulnar deviation about z, which is only anatomical with the palm facing
-  forward, and the reference hand is wider (7.55 cm) than deep (6.1 cm). Standing postures
+  forward, and the hand is wider (9.0 cm for the median man) than deep. Standing postures
   pronate the forearms 90 degrees to bring the palms to the thighs.
 
 Landmark vertices of each record: 0 the joint centre, 1 the elbow (upper arms), wrist

@@ -1,6 +1,7 @@
 #include "ScaleTables.h"
 
 #include "Format.h"
+#include "SurveyFit.h"
 
 #include <cmath>
 
@@ -14,24 +15,30 @@ const char* const kRowColumns[kSizeRows] = {"p2_5", "p5", "p50", "p95", "p97_5"}
 constexpr int kMedianRow = 2;
 
 // The ANSUR 1988 measures whose percentiles drive each segment's width, length and depth.
-// nullptr: widths follow the stature-weight relation, lengths follow stature.
+// nullptr: widths follow the stature-weight relation, lengths follow stature. A second measure
+// makes the driver the geometric mean of both: the chest's width carries both the chest and the
+// shoulder joints (chest and biacromial breadth), and the knee axis lies half-way between
+// popliteal height and knee height.
 struct Drivers {
     const char* width;
     const char* length;
     const char* depth;
+    const char* secondWidth = nullptr;
+    const char* secondLength = nullptr;
 };
 const Drivers kDrivers[kMainSegmentCount] = {
-    {"chest_breadth", "sitting_height", "chest_depth"},     // kChest
-    {nullptr, "sitting_height", nullptr},                   // kNeck
-    {nullptr, "shoulder_elbow_length", nullptr},            // kLeftArm
-    {nullptr, "shoulder_elbow_length", nullptr},            // kRightArm
-    {"hip_breadth_standing", "sitting_height", nullptr},    // kAbdomen
-    {nullptr, "buttock_knee_length", nullptr},              // kLeftLeg
-    {nullptr, "buttock_knee_length", nullptr},              // kRightLeg
-    {nullptr, "forearm_hand_length", nullptr},              // kLeftForearm
-    {nullptr, "forearm_hand_length", nullptr},              // kRightForearm
-    {nullptr, "knee_height_sitting", nullptr},              // kLeftLowerLeg
-    {nullptr, "knee_height_sitting", nullptr},              // kRightLowerLeg
+    {"chest_breadth", "sitting_height", "chest_depth", "biacromial_breadth"},       // kChest
+    {nullptr, "sitting_height", nullptr},                                           // kNeck
+    {nullptr, "shoulder_elbow_length", nullptr},                                    // kLeftArm
+    {nullptr, "shoulder_elbow_length", nullptr},                                    // kRightArm
+    {"hip_breadth_standing", "sitting_height", nullptr},                            // kAbdomen
+    {nullptr, "buttock_knee_length", nullptr},                                      // kLeftLeg
+    {nullptr, "buttock_knee_length", nullptr},                                      // kRightLeg
+    {nullptr, "forearm_hand_length", nullptr},                                      // kLeftForearm
+    {nullptr, "forearm_hand_length", nullptr},                                      // kRightForearm
+    {nullptr, "knee_height_sitting", nullptr, nullptr, "popliteal_height_sitting"}, // kLeftLowerLeg
+    {nullptr, "knee_height_sitting", nullptr, nullptr,
+     "popliteal_height_sitting"},                           // kRightLowerLeg
     {"foot_breadth", nullptr, "foot_length"},               // kLeftFoot
     {"hand_breadth", "hand_length", "hand_breadth"},        // kRightPalm
     {"hand_breadth", "hand_length", "hand_breadth"},        // kLeftPalm
@@ -43,11 +50,6 @@ const int kChain[] = {kHead,     kNeck,         kChest,         kAbdomen,  kLeft
 
 const char* SexName(Sex sex) {
     return sex == Sex::Male ? "male" : "female";
-}
-
-// Width factor of the semi-automatic scaling: sqrt((W / H) / (W0 / H0)) of the reference figure.
-double BreadthFactor(Sex sex, double statureCm, double weightKg) {
-    return std::sqrt(weightKg / statureCm * SemiAutomaticStature(sex) / SemiAutomaticWeight(sex));
 }
 
 // Stature (cm) and weight (kg) of a population at the five rows.
@@ -179,9 +181,11 @@ Anchor NasaAnchor(const CSources& src, Sex sex) {
 
 // Scale vectors of one row: each segment follows its ANSUR 1988 measure relative to ANSUR's
 // stature (or to its stature-weight breadth factor), carried onto the population's own stature
-// and weight; the stature chain is then stretched to add up to the row's stature exactly.
+// and weight and shaped like the survey's median (SurveyFit); the stature chain is then
+// stretched to add up to the row's stature exactly.
 std::array<Vec3, kMainSegmentCount> AdultScales(const CSources& src, Sex sex, const Anchor& a,
                                                 int row) {
+    const SurveyFit fit = FitToSurvey(src, sex);
     const double h = a.stature[row], w = a.weight[row];
     const double ansurStature = AnsurRatio(src, sex, "stature", row);
     const double ansurBreadth =
@@ -194,11 +198,20 @@ std::array<Vec3, kMainSegmentCount> AdultScales(const CSources& src, Sex sex, co
     std::array<Vec3, kMainSegmentCount> scale{};
     for (int s = 0; s < kMainSegmentCount; ++s) {
         const Drivers& d = kDrivers[s];
-        const double length = d.length ? AnsurRatio(src, sex, d.length, row) : ansurStature;
-        const double width = d.width ? AnsurRatio(src, sex, d.width, row) : ansurBreadth;
+        auto ratio = [&](const char* first, const char* second, double otherwise) {
+            if (!first) {
+                return otherwise;
+            }
+            const double r = AnsurRatio(src, sex, first, row);
+            return second ? std::sqrt(r * AnsurRatio(src, sex, second, row)) : r;
+        };
+        const double length = ratio(d.length, d.secondLength, ansurStature);
+        const double width = ratio(d.width, d.secondWidth, ansurBreadth);
         const double depth = d.depth ? AnsurRatio(src, sex, d.depth, row) : ansurBreadth;
-        scale[s] = {breadthBase * width / ansurBreadth, lengthBase * length / ansurStature,
-                    breadthBase * depth / ansurBreadth};
+        const Vec3& c = fit.correction[s];
+        scale[s] = {breadthBase * width / ansurBreadth * c.x,
+                    lengthBase * length / ansurStature * c.y,
+                    breadthBase * depth / ansurBreadth * c.z};
     }
     double chain = 0.0;
     for (int s : {kHead, kNeck, kChest, kAbdomen, kLeftLeg, kLeftLowerLeg, kLeftFoot}) {

@@ -1,7 +1,5 @@
 #include "Skeleton.h"
 
-#include <algorithm>
-
 namespace {
 
 const char* SexName(Sex sex) {
@@ -14,7 +12,7 @@ const char* SexName(Sex sex) {
 // + towards the thumb) and phalanx shares (proximal, middle, distal).
 constexpr double kMiddleFinger = 0.50;
 const double kFingerLength[4] = {0.93, 1.0, 0.95, 0.78};
-const double kKnuckleSide[4] = {0.36, 0.12, -0.12, -0.34};
+const double kKnuckleSide[4] = {0.375, 0.12, -0.135, -0.39}; // outer knuckles span the breadth
 const double kKnuckleRise[4] = {0.02, 0.0, 0.015, 0.05};
 const double kPhalanxShare[3] = {0.47, 0.30, 0.23};
 const double kFingerThickness[4] = {0.25, 0.26, 0.245, 0.22}; // of hand breadth
@@ -39,7 +37,6 @@ std::vector<Vec3> Skeleton::Landmarks(int segment) const {
 Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     Skeleton k;
     k.sex = sex;
-    auto size = [&](int s) { return ReferenceDimensions(sex, s); };
     const char* ansur = "USA_Army_ANSUR1988";
     const double stature = ReferenceChainStature(sex);
     // ANSUR 1988 medians of this sex, scaled to the reference stature.
@@ -47,6 +44,8 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     auto ansurLength = [&](const char* measure) {
         return src.Population(ansur, SexName(sex), measure, "p50") / 10.0 * stature / ansurStature;
     };
+    k.fit = FitToSurvey(src, sex);
+    auto size = [&](int s) { return ReferenceDimensions(sex, s); };
 
     // Legs hang straight from hip joints a quarter of the pelvis width either side.
     const double hipX = 0.25 * size(kAbdomen).x;
@@ -87,10 +86,9 @@ Skeleton BuildSkeleton(const CSources& src, Sex sex) {
     k.leftEye = {3.2, eyeY, eyeZ};
     k.rightEye = {-3.2, eyeY, eyeZ};
 
-    // Shoulders: half the biacromial breadth less 1 cm (but wide enough for the forearms to hang
-    // outside the hips), 2.2 % of stature below the acromion.
-    const double shoulderX =
-        std::max(0.5 * ansurLength("biacromial_breadth") - 1.0, 0.5 * size(kAbdomen).x + 1.0);
+    // Shoulders: half the biacromial breadth less 1 cm, 2.2 % of stature below the acromion;
+    // the chest's width scale carries them.
+    const double shoulderX = (0.5 * k.fit.biacromialBreadth - 1.0) / k.fit.correction[kChest].x;
     const double shoulderY = k.soleY + ansurLength("acromion_height") - 0.022 * stature;
     k.joint[kLeftArm] = {shoulderX, shoulderY, 0};
     k.joint[kLeftForearm] = k.joint[kLeftArm] - Vec3{0, size(kLeftArm).y, 0};

@@ -2,6 +2,7 @@
 
 #include "Body.h"
 #include "Sources.h"
+#include "SurveyFit.h"
 
 #include <array>
 #include <vector>
@@ -20,8 +21,8 @@ struct Skeleton {
     double soleY = 0.0;
     double headTop = 0.0;
     double trunkFrontZ = 0.0; // z of the trunk's centre line
-
-    // Width and depth (x, z extents) each main segment's mesh must have.
+    SurveyFit fit;            // how the survey's medians differ from the reference sizes
+    // Width, length and depth (x, y, z extents) each main segment's mesh must have.
     Vec3 Size(int segment) const { return ReferenceDimensions(sex, segment); }
     // Landmark vertices of a record in order: joint, end, [eyes or sole points], ...
     std::vector<Vec3> Landmarks(int segment) const;

@@ -1,0 +1,143 @@
+// The standard postures that stand, kneel or squat, on the 50th percentile US figures of both
+// sexes: the parts that should bear on the floor touch it, and the centre of gravity lies over
+// the area they support.
+#include "human/Mannequin.h"
+
+#include "../support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr double kCm = 2.54;
+
+// Where a part bears: the lowest point of a set of segments, or of a foot's heel or toe end.
+enum Part { kLeftHeel, kLeftToes, kRightHeel, kRightToes, kLeftKnee, kRightKnee, kParts };
+const char* const kPartNames[kParts] = {"left heel",  "left toes", "right heel",
+                                        "right toes", "left knee", "right knee"};
+
+double Lowest(const CMannequin& figure, Part part) {
+    const bool left = part == kLeftHeel || part == kLeftToes || part == kLeftKnee;
+    if (part == kLeftKnee || part == kRightKnee) {
+        // The knee cap: thigh and lower leg close to the knee joint.
+        const Vec3 knee =
+            figure.GetSegment(left ? kLeftLowerLeg : kRightLowerLeg)->worldVertices[0];
+        double y = 1e9;
+        for (int s : {left ? kLeftLeg : kRightLeg, left ? kLeftLowerLeg : kRightLowerLeg})
+            for (const Vec3& v : figure.GetSegment(s)->worldVertices)
+                if (Length(v - knee) * kCm < 8.0)
+                    y = std::min(y, v.y);
+        return y * kCm;
+    }
+    // The sole's heel and toe halves, split at the middle of the heel-toe line.
+    const CBodyPart& foot = *figure.GetSegment(left ? kLeftFoot : kRightFoot);
+    const Vec3 toe = foot.worldVertices[2], heel = foot.worldVertices[3];
+    const Vec3 middle = (toe + heel) * 0.5, along = toe - heel;
+    const bool toes = part == kLeftToes || part == kRightToes;
+    double y = 1e9;
+    for (const Vec3& v : foot.worldVertices)
+        if ((Dot(v - middle, along) > 0) == toes)
+            y = std::min(y, v.y);
+    return y * kCm;
+}
+
+// Centre of gravity (cm) from the segments' masses and mass centres.
+Vec3 CentreOfGravity(const CMannequin& figure) {
+    Vec3 sum;
+    double mass = 0.0;
+    for (int s = 0; s < kMainSegmentCount; ++s) {
+        const CBodyPart& part = *figure.GetSegment(s);
+        sum = sum + TransformPoint(part.transform, part.GetMassCenter()) * part.GetMass();
+        mass += part.GetMass();
+    }
+    return sum * (kCm / mass);
+}
+
+// Whether (x, z) lies inside the convex hull of the points, on the floor plane.
+bool OverSupport(std::vector<Vec3> points, const Vec3& p) {
+    std::sort(points.begin(), points.end(),
+              [](const Vec3& a, const Vec3& b) { return a.x < b.x || (a.x == b.x && a.z < b.z); });
+    auto turn = [](const Vec3& o, const Vec3& a, const Vec3& b) {
+        return (a.x - o.x) * (b.z - o.z) - (a.z - o.z) * (b.x - o.x);
+    };
+    std::vector<Vec3> hull(2 * points.size());
+    size_t k = 0;
+    for (size_t i = 0; i < points.size(); ++i) {
+        while (k >= 2 && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    for (size_t i = 1; i < k; ++i)
+        if (turn(hull[i - 1], hull[i], p) < 0)
+            return false;
+    return k > 2;
+}
+
+struct Support {
+    int posture;
+    std::vector<Part> parts; // what bears on the floor
+    // Within this height of the floor (cm). The posture file holds whole degrees: one kneeling
+    // posture cannot bring knee, toes and the other foot within 0.5 cm for both sexes at once.
+    double contact = 0.5;
+};
+
+TEST(FloorContact, StandingKneelingAndSquattingPosturesRestOnTheFloor) {
+    setenv("TAVRONA_DATA", TAVRONA_TEST_DATA, 1);
+    const std::vector<Part> feet = {kLeftHeel, kLeftToes, kRightHeel, kRightToes};
+    std::vector<Support> supports;
+    for (int p :
+         {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 18, 29, 30, 31, 32, 33, 34, 35, 36})
+        supports.push_back({p, feet});
+    supports.push_back({16, {kLeftHeel, kLeftToes, kRightKnee, kRightToes}, 0.8});
+    supports.push_back({17, {kLeftKnee, kRightKnee, kLeftToes, kRightToes}});
+    supports.push_back({37, {kLeftToes, kRightToes}});
+    RecordingReporter reporter;
+    for (int sex : {kMale, kFemale})
+        for (const Support& support : supports) {
+            CMannequin figure(0, sex, -1, 2, 1, 1, support.posture, 2, 0,
+                              CAnthropometryContext{reporter});
+            ASSERT_EQ(figure.valid, 1);
+            figure.UpdatePosture();
+            // The floor: the lowest point of the whole figure.
+            double floor = 1e9;
+            std::vector<Vec3> all;
+            for (int s = 0; s < kSegmentCount; ++s)
+                for (const Vec3& v : figure.GetSegment(s)->worldVertices) {
+                    floor = std::min(floor, v.y * kCm);
+                    all.push_back(v * kCm);
+                }
+            std::vector<Vec3> touching;
+            for (const Vec3& v : all)
+                if (v.y - floor <= support.contact)
+                    touching.push_back(v);
+            const Vec3 cog = CentreOfGravity(figure);
+            const bool balanced = OverSupport(touching, cog);
+            std::string line;
+            for (Part part : support.parts) {
+                const double lift = Lowest(figure, part) - floor;
+                line +=
+                    std::string(" ") + kPartNames[part] + " " + std::to_string(lift).substr(0, 4);
+                EXPECT_LE(lift, support.contact)
+                    << (sex == kMale ? "male" : "female") << " posture " << support.posture << " "
+                    << kPartNames[part];
+            }
+            std::printf("%-6s %2d%s%s\n", sex == kMale ? "male" : "female", support.posture,
+                        line.c_str(), balanced ? "" : "  centre of gravity off the support");
+            EXPECT_TRUE(balanced) << (sex == kMale ? "male" : "female") << " posture "
+                                  << support.posture;
+        }
+}
+
+} // namespace
