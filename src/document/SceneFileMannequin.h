@@ -37,4 +37,5 @@ private:
     int segmentCount = 0;
     std::array<Matrix4, 46> segmentMatrices;
     std::array<Vec3, 46> upperMinusAngle; // degrees
+    bool reportedDamage = false;          // a damaged file is reported once
 };

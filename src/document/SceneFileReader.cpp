@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -27,7 +28,7 @@ SceneRecordHeader ReadRecordHeader(CByteReader& r) {
     h.length = r.I32();
     h.type = r.U8();
     h.group = r.U8();
-    r.U8();
+    h.group |= r.U8() << 8;
     h.flags = r.U8();
     h.colour = r.I32();
     h.centre = r.Point();
@@ -155,7 +156,7 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
         r.Skip(static_cast<std::size_t>(views) * kViewEntrySize);
     }
 
-    std::array<CSceneObject*, 256> groups{};
+    std::map<int, CSceneObject*> groups;
     CFigureRecordReader figures(context, objects);
     while (r.Has(kRecordHeaderSize)) {
         const SceneRecordHeader h = ReadRecordHeader(r);
@@ -202,9 +203,8 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
             break;
         }
     }
-    for (CSceneObject* group : groups)
-        if (group)
-            group->CenterOrigin();
+    for (const auto& [number, group] : groups)
+        group->CenterOrigin();
     return 1;
 }
 

@@ -17,6 +17,10 @@ class CSceneObject;
 // (attribute A, cleared again as each record is written); other object kinds are not stored.
 std::vector<std::uint8_t> EncodeScene(const CObjectList& objects);
 
+// What a scene file cannot hold of these objects, as a message naming the object: a text or
+// dimension label longer than 254 characters, more than 65535 groups. Empty when all fits.
+std::string SceneFileLimitProblem(const CObjectList& objects);
+
 // Saves the scene at `path`. An existing file is kept under its backup name (".BAK" in place of
 // the last four characters). Returns 1, or 0 when the file could not be written completely; the
 // previous file is then left as it was.
