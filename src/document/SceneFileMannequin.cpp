@@ -213,8 +213,9 @@ private:
     std::array<Matrix4, kSegmentCount> rotations;
 };
 
-// A figure rebuilt from its stored anthropometry: by the context's builder, or as a Human
-// figure from the data directory. Null when it cannot be built.
+// A figure rebuilt from its stored anthropometry and representation: by the context's builder,
+// or from the data directory (as a Human figure when the stored representation has no mesh
+// for it). Null when it cannot be built.
 CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, int representation,
                               const SceneReadContext& ctx) {
     CMannequin* figure = nullptr;
@@ -222,8 +223,12 @@ CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, int represent
         figure = ctx.buildFigure(anthropometry, representation);
     } else {
         CStderrReporter fallback;
-        figure =
-            new CMannequin(representation, anthropometry, ctx.reporter ? *ctx.reporter : fallback);
+        CUserReporter& reporter = ctx.reporter ? *ctx.reporter : fallback;
+        figure = new CMannequin(representation, anthropometry, reporter);
+        if (!figure->valid && representation != kRepresentationHuman) {
+            delete figure;
+            figure = new CMannequin(kRepresentationHuman, anthropometry, reporter);
+        }
         if (!figure->valid) {
             delete figure;
             figure = nullptr;
