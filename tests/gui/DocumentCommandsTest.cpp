@@ -300,3 +300,40 @@ TEST(DocumentCommands, PostureAndBodyDialogsOfAChosenFigure) {
     frame->RunCommand(ID_PEOPLE_CHANGE_BODY);
     EXPECT_TRUE(asked);
 }
+
+TEST_F(ViewFixture, ConeToolPreviewsItsBaseAndBuildsTheCone) {
+    const QPoint centre(view->width() / 2, view->height() / 2);
+    frame->RunCommand(ID_DRAW_CONE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(view, centre + QPoint(120, 0));
+    Pump();
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre + QPoint(120, 0));
+    QTest::mouseMove(view, centre + QPoint(120, -150));
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre + QPoint(120, -150));
+    Pump();
+    auto* cone = static_cast<CPolyface*>(doc->Model().FindById(doc->Model().DrawnObjectId()));
+    ASSERT_NE(cone, nullptr);
+    ASSERT_EQ(cone->vertices.size(), 80u);
+    // One tip above the base centre; in the front view the picked height (150 px) is 1.25
+    // times the picked radius (120 px).
+    for (int i = 3; i < 80; i += 2)
+        EXPECT_NEAR(Distance(cone->vertices[i], cone->vertices[1]), 0.0, 1e-9);
+    const Vec3 baseCentre = (cone->vertices[0] + cone->vertices[40]) / 2.0;
+    const double radius = Distance(cone->vertices[0], cone->vertices[40]) / 2.0;
+    EXPECT_NEAR(Distance(baseCentre, cone->vertices[1]) / radius, 1.25, 0.02);
+    frame->RunCommand(ID_VIEW_USER);
+    Pump();
+    Screenshot(view, "cone-built");
+
+    // From the top the base circle lies face on: after the first click it shows filled.
+    frame->RunCommand(ID_VIEW_TOP);
+    frame->RunCommand(ID_MODE_SELECT);
+    frame->RunCommand(ID_DRAW_CONE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(view, centre + QPoint(90, 60));
+    Pump();
+    auto* preview = static_cast<CPolyface*>(doc->Model().FindById(doc->Model().DrawnObjectId()));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->faces.empty());
+    Screenshot(view, "cone-preview");
+}
