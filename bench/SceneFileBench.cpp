@@ -98,7 +98,7 @@ BENCHMARK(BM_ReadSceneRebuildingFigures)->Unit(benchmark::kMillisecond)->UseReal
 void BM_ReadSceneCodec(benchmark::State& state) {
     BenchScene& scene = Scene();
     const CMannequin& model = *scene.figures.front();
-    auto copy = [&model](const CAnthropometry& a) {
+    auto copy = [&model](const CAnthropometry& a, int) {
         auto* figure = new CMannequin(model, false);
         figure->anthropometry = a;
         return figure;

@@ -13,9 +13,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     SceneReadContext context;
-    context.buildFigure = [](const CAnthropometry& a) {
+    context.buildFigure = [](const CAnthropometry& a, int representation) {
         auto* figure = new CMannequin();
         figure->anthropometry = a;
+        figure->representation = representation;
         return figure;
     };
     CObjectList read;

@@ -34,7 +34,11 @@ std::string CAnthropometry::GetScaleFilePath() const {
 
 void CAnthropometry::StoreChoice(int gender, int population, int childTable, int sizeRow,
                                  int bodyType) {
-    // A code that does not fit the record's byte is no population at all (no files).
+    // A child's population code is its age group (33 + age - 3): the summary, the change-body
+    // preset, the adult-only analyses and the scene file all take the age from it. A code that
+    // does not fit the record's byte is no population at all (no files).
+    if (childTable >= 0 && childTable < kChildTableCount)
+        population = ChildPopulation(childTable);
     this->population =
         static_cast<std::uint8_t>(population >= 0 && population <= 255 ? population : 0);
     this->childTable = childTable;
@@ -167,7 +171,8 @@ float CAnthropometry::ComputeStature() {
 
 void CAnthropometry::ScaleFromSegmentLengths(int gender, float statureCm, float weightKg,
                                              const float lengthsCm[kScaledSegmentCount]) {
-    StoreChoice(gender, 1, 0, kCustomSizeRow, kAverage);
+    StoreChoice(gender, 1, -1, kCustomSizeRow, kAverage);
+    childTable = 0; // an adult, as a database load records one
     stature = statureCm;
     weight = weightKg;
     for (int i = 0; i < kScaledSegmentCount; ++i) {

@@ -54,12 +54,16 @@ bool IsAdultDatabase(int population) {
     return population >= 1 && population <= kDatabaseCount;
 }
 
+} // namespace
+
 bool IsChildPopulation(int population) {
     return population >= kFirstChildPopulation &&
            population < kFirstChildPopulation + kChildTableCount;
 }
 
-} // namespace
+int ChildPopulation(int childTable) {
+    return kFirstChildPopulation + childTable;
+}
 
 const char* PopulationDisplayName(int population) {
     if (IsAdultDatabase(population))

@@ -25,6 +25,10 @@ const char* AdultScaleFileName(int population, int gender);
 const char* ChildScaleFileName(int childTable);
 // "3 yrs" .. "12 yrs" for population codes 33..42, otherwise "Adult".
 const char* AgeLabel(int population);
+// Whether a population code is one of the child age groups 33..42.
+bool IsChildPopulation(int population);
+// The population code of child table 0..9 (age 3..12): 33..42.
+int ChildPopulation(int childTable);
 // "2.5%", "5.0%", "50%", "95%", "97.5%" for rows 0..4; "" otherwise (999 included).
 const char* SizeRowLabel(int sizeRow);
 

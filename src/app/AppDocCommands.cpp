@@ -122,8 +122,8 @@ void CAppDoc::ChangeBody() {
     preset.size = record.sizeRow >= 0 && record.sizeRow < kSizeRowCount ? record.sizeRow : 2;
     preset.database =
         record.population >= 1 && record.population <= kDatabaseCount ? record.population - 1 : 0;
-    preset.ageGroup = record.population >= kFirstChildPopulation ? 1 : 0;
-    preset.childAge = preset.ageGroup ? record.childTable : 4;
+    preset.ageGroup = IsChildPopulation(record.population) ? 1 : 0;
+    preset.childAge = preset.ageGroup ? record.population - kFirstChildPopulation : 4;
     preset.figure = figure->representation;
     CCustomizationDialog dialog(preset, &Frame());
     if (dialog.exec() != QDialog::Accepted)
@@ -149,6 +149,7 @@ void CAppDoc::ApplyPosture() {
     }
     const bool hideWheelchair = true; // the seated wheelchair figure is only for new figures
     CBodyPostureDialog dialog(Frame().PosturePictures(), 1, 2, hideWheelchair, &Frame());
+    dialog.DisableFacing();
     const int result = dialog.exec();
     if (result == CBodyPostureDialog::kLoadFromFile) {
         std::string path;

@@ -62,7 +62,7 @@ CBodyPostureDialog::CBodyPostureDialog(CPosturePictures& pictures, int posture, 
             this->posture = 1;
     }
 
-    auto* facingBox = new QGroupBox("Facing:", this);
+    facingBox = new QGroupBox("Facing:", this);
     auto* facingLayout = new QHBoxLayout(facingBox);
     facingGroup = new QButtonGroup(this);
     const char* names[4] = {"Left", "Right", "Front", "Back"};
@@ -89,6 +89,10 @@ CBodyPostureDialog::CBodyPostureDialog(CPosturePictures& pictures, int posture, 
     layout->addLayout(grid);
     layout->addLayout(bottom);
     SelectPosture(this->posture);
+}
+
+void CBodyPostureDialog::DisableFacing() {
+    facingBox->setEnabled(false);
 }
 
 void CBodyPostureDialog::SelectPosture(int index) {

@@ -5,6 +5,7 @@
 
 class CPosturePictures;
 class QButtonGroup;
+class QGroupBox;
 class QRadioButton;
 class QToolButton;
 
@@ -27,10 +28,13 @@ public:
     QRadioButton* facings[4];
 
     void SelectPosture(int index);
+    // Apply New Posture keeps the figure's placement: the facing choice is not offered.
+    void DisableFacing();
 
 private:
     std::vector<QToolButton*> buttons;
     QButtonGroup* facingGroup;
+    QGroupBox* facingBox;
     int posture;
 };
 

@@ -211,10 +211,12 @@ void CManualDialog::ApplyField(int axis) {
     double value = 0.0;
     if (!ReadNumber(fields[axis], value, 0.0, kMaxDimension))
         return;
-    // The segment takes the three values of its own row, the edited one replaced.
+    // The edited value replaces one of the segment's exact dimensions; the other two are not
+    // read back from their rounded texts.
+    const Vec3 exact = record.GetSegmentDimensions(selected);
     double values[3];
     for (int a = 0; a < 3; ++a)
-        values[a] = a == axis ? value : CellText(selected, a).toDouble();
+        values[a] = a == axis ? value : ConvertLength(kCentimetres, exact[a], lengthUnit);
     if (QString(NumberText(value, 2)) == CellText(selected, axis))
         return;
     record.SetSegmentDimensions(selected, values[0], values[1], values[2], lengthUnit);

@@ -20,10 +20,6 @@ constexpr const char* kUsage =
     "anthropometry and the mass properties and joint angles of its 16 main segments\n"
     "(JSON, or a readable table with --table). Options:\n";
 
-std::string AgeText(const FigureChoice& choice) {
-    return choice.childTable >= 0 ? std::to_string(choice.childTable + 3) + " yrs" : "Adult";
-}
-
 void WriteJson(const CMannequin& figure, const FigureChoice& choice) {
     const CAnthropometry& a = figure.anthropometry;
     CJsonWriter json(7); // the record and the mass properties are single precision
@@ -35,7 +31,7 @@ void WriteJson(const CMannequin& figure, const FigureChoice& choice) {
     json.Integer("size_row", a.sizeRow);
     json.String("size_label", SizeRowLabel(a.sizeRow));
     json.Integer("child_table", a.childTable);
-    json.String("age", AgeText(choice));
+    json.String("age", AgeLabel(a.population));
     json.String("body_type", BodyTypeName(a.bodyType));
     json.Number("stature_cm", a.stature);
     json.Number("weight_kg", a.weight);
@@ -80,7 +76,7 @@ void WriteTable(const CMannequin& figure, const FigureChoice& choice) {
     std::printf("Sex            %s\n", a.gender == kMale ? "male" : "female");
     std::printf("Size           %s\n",
                 a.sizeRow == kCustomSizeRow ? "custom" : SizeRowLabel(a.sizeRow));
-    std::printf("Age            %s\n", AgeText(choice).c_str());
+    std::printf("Age            %s\n", AgeLabel(a.population));
     std::printf("Body type      %s\n", BodyTypeName(a.bodyType));
     std::printf("Figure         %s, posture %d, facing %s\n",
                 RepresentationName(figure.representation), choice.posture,

@@ -34,8 +34,7 @@ constexpr const char* kUsage =
     "  -o, --output OUT.png\n"
     "  --view front|top|left|right|user|eye|orbit   (default front; eye: the first figure's eyes)\n"
     "  --mode wireframe|hidden|shaded               (default shaded)\n"
-    "  --size WxH                                   pixels (default 1280x720; a plain number is\n"
-    "                                               the figure's size row)\n"
+    "  --image WxH                                  pixels (default 1280x720)\n"
     "  --floor                                      draw the floor\n"
     "  --axes                                       draw the scene referential\n"
     "  --cone optimum|maximum                       show every figure's view cones\n"
@@ -127,10 +126,13 @@ int ParseOptions(int argc, char** argv, RenderOptions& options) {
         } else if (name == "--range") {
             if (!ParseRangeVolumes(value, options.rangeVolumes))
                 error = "bad value for --range: \"" + value + "\"";
-        } else if (name == "--size" && value.find_first_of("xX") != std::string::npos) {
-            // WxH is the picture; a plain number is the figure's size row.
+        } else if (name == "--image") {
             if (!ParseSize(value, options.width, options.height))
-                error = "bad value for --size: \"" + value + "\" (WxH in pixels)";
+                error = "bad value for --image: \"" + value + "\" (WxH in pixels)";
+        } else if (name == "--size" && value.find_first_of("xX") != std::string::npos) {
+            // --size is the figure's size row here as everywhere.
+            error =
+                "--size is the figure's size row; give the picture's pixels with --image " + value;
         } else {
             const int taken = TakeFigureOption(name, value, options.figure, error);
             if (taken == 0)

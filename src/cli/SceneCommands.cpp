@@ -14,6 +14,7 @@
 #include "draw/Text3D.h"
 #include "human/JointAngles.h"
 #include "human/Mannequin.h"
+#include "human/Representation.h"
 #include "human/SegmentTable.h"
 
 #include <cstdio>
@@ -66,6 +67,8 @@ struct Scene {
 void WriteFigure(CJsonWriter& json, const CMannequin& figure) {
     const CAnthropometry& a = figure.anthropometry;
     json.Integer("population", a.population);
+    json.String("age", AgeLabel(a.population));
+    json.String("figure", RepresentationName(figure.representation));
     json.String("sex", a.gender == kMale ? "male" : "female");
     json.Integer("size_row", a.sizeRow);
     json.Number("stature_cm", a.stature);

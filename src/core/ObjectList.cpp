@@ -42,6 +42,12 @@ CSceneObject* CObjectList::FindId(int id) const {
     return nullptr;
 }
 
+void CObjectList::MoveTailTo(std::size_t from, std::size_t to) {
+    if (to < from && from <= items.size())
+        std::rotate(items.begin() + static_cast<std::ptrdiff_t>(to),
+                    items.begin() + static_cast<std::ptrdiff_t>(from), items.end());
+}
+
 void CObjectList::Clear() {
     items.clear();
     items.shrink_to_fit();

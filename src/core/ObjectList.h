@@ -29,6 +29,9 @@ public:
     const_iterator begin() const { return items.begin(); }
     const_iterator end() const { return items.end(); }
     int IndexOf(const CSceneObject* object) const;
+    // Moves the entries from index `from` to the end so that they start at index `to` (<= from),
+    // keeping their order and the order of the others.
+    void MoveTailTo(std::size_t from, std::size_t to);
 
 private:
     std::vector<CSceneObject*> items;

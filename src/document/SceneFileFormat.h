@@ -21,6 +21,10 @@ inline constexpr int kFlagAttributeB = 0x10;
 // Axis extents below this are widened by kFlatWidening at the minimum corner.
 inline constexpr double kFlatExtent = 1e-6;
 inline constexpr double kFlatWidening = 0.01;
+// A text or dimension label is stored with a length byte that counts its NUL.
+inline constexpr std::size_t kMaxStoredText = 254;
+// Group numbers take the record header's bytes 5 (low) and 6 (high).
+inline constexpr int kMaxStoredGroups = 65535;
 
 // Mannequin record.
 inline constexpr std::size_t kMannequinBlockSize = 1660;

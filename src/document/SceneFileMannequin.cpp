@@ -10,6 +10,7 @@
 #include "document/SceneFileWriter.h"
 #include "human/JointAngles.h"
 #include "human/Mannequin.h"
+#include "human/Representation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -24,6 +25,8 @@ constexpr std::size_t kUpperMinusAngleOffset = 4;
 constexpr std::size_t kScaleOffset = 1108;
 constexpr std::size_t kScaleFactorOffset = 1300;
 constexpr std::size_t kStatureOffset = 1580;
+// After the block: two bytes and two int32 ahead of the representation byte.
+constexpr std::size_t kRepresentationOffset = 10;
 
 // The abdomen's length scale as stored (float32), so that writer and reader agree on it.
 double AbdomenScale(const CAnthropometry& a) {
@@ -52,12 +55,15 @@ int DatabaseCode(const CAnthropometry& a) {
     return choice < 2 ? choice : 2;
 }
 
-BoundingBox FigureBounds(const CMannequin& figure) {
+// The figure's box in its own frame: every segment vertex brought from the world into it.
+BoundingBox FigureOwnBounds(const CMannequin& figure) {
     BoundingBox box;
+    const Matrix4 toFigure = Inverse(figure.transform);
     for (int j = 0; j < kSegmentCount; ++j) {
         const CBodyPart& part = *figure.GetSegment(j);
+        const Matrix4 placement = toFigure * part.transform;
         for (const Vec3& v : part.vertices)
-            box.Extend(TransformPoint(part.transform, v));
+            box.Extend(TransformPoint(placement, v));
     }
     return box;
 }
@@ -66,12 +72,7 @@ void WriteFigureRecord(CByteWriter& w, CMannequin& figure, const Matrix4& pelvis
     const CAnthropometry& a = figure.anthropometry;
     const Matrix4& m = figure.transform;
     // The box in the figure's own frame, its corners then placed like the figure.
-    BoundingBox local;
-    const Matrix4 toFigure = Inverse(m);
-    const BoundingBox world = FigureBounds(figure);
-    if (world.valid)
-        for (const Vec3& corner : {world.min, world.max})
-            local.Extend(TransformPoint(toFigure, corner));
+    const BoundingBox local = FigureOwnBounds(figure);
     const Vec3 centre = TransformPoint(m, Vec3(0, CentreHeight(a), 0));
     const std::size_t start = BeginRecord(w, kTypeMannequin, figure, kFlagMannequin, figure.colour,
                                           centre, local, "MANNEQUIN", m, &m);
@@ -104,7 +105,10 @@ void WriteFigureRecord(CByteWriter& w, CMannequin& figure, const Matrix4& pelvis
     w.U8(0);
     w.I32(0);
     w.I32(0);
-    w.Zeros(24);
+    // The representation goes in the first of 24 bytes that earlier readers pass over, so their
+    // files (0 there) read as Human figures, as they always did.
+    w.U8(figure.representation);
+    w.Zeros(23);
     WriteMatrixColumns(w, pelvisPlacement);
     PatchRecordLength(w, start);
 }
@@ -113,7 +117,7 @@ void WriteSegmentRecord(CByteWriter& w, const CMannequin& figure, const CBodyPar
                         const Vec3& pelvis) {
     const std::vector<Vec3> points = StoredPoints(part.vertices, part.transform);
     const BoundingBox box = BoundsOf(points);
-    const std::string name = part.name + std::to_string(figure.colour);
+    const std::string name = part.name + std::to_string(figure.id);
     const Matrix4 stored = part.transform * Translation(pelvis);
     const std::size_t start =
         BeginRecord(w, kTypeBodyPart, part, 0, figure.colour, pelvis, box, name.c_str(), stored);
@@ -227,17 +231,22 @@ private:
     CUserReporter& next;
 };
 
-// A figure rebuilt from its stored anthropometry: by the context's builder, or as a Human
-// figure from the data directory. Null, with the reason in `why`, when it cannot be built.
-CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, const SceneReadContext& ctx,
-                              std::string& why) {
+// A figure rebuilt from its stored anthropometry and representation: by the context's builder,
+// or from the data directory (as a Human figure when the stored representation has no mesh
+// for it). Null, with the reason in `why`, when it cannot be built.
+CMannequin* BuildStoredFigure(const CAnthropometry& anthropometry, int representation,
+                              const SceneReadContext& ctx, std::string& why) {
     CMannequin* figure = nullptr;
     CStderrReporter fallback;
     CKeepingReporter reporter(ctx.reporter ? *ctx.reporter : fallback);
     if (ctx.buildFigure) {
-        figure = ctx.buildFigure(anthropometry);
+        figure = ctx.buildFigure(anthropometry, representation);
     } else {
-        figure = new CMannequin(0, anthropometry, reporter);
+        figure = new CMannequin(representation, anthropometry, reporter);
+        if (!figure->valid && representation != kRepresentationHuman) {
+            delete figure;
+            figure = new CMannequin(kRepresentationHuman, anthropometry, reporter);
+        }
         if (!figure->valid) {
             delete figure;
             figure = nullptr;
@@ -298,6 +307,8 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
     a.gender = payload.U8() == kFemale ? kFemale : kMale;
     a.bodyType = payload.U8();
     a.population = payload.U8();
+    // Children are told by their population code; adults keep child table 0.
+    a.childTable = IsChildPopulation(a.population) ? a.population - kFirstChildPopulation : 0;
     CByteReader block = payload.Sub(kMannequinBlockSize);
     const float percentile = block.F32();
     a.sizeRow = kCustomSizeRow;
@@ -319,6 +330,9 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
     block.Skip(kStatureOffset - kUpperMinusAngleOffset - 46 * 24);
     a.stature = block.F32();
     a.weight = block.F32();
+    payload.Skip(kRepresentationOffset);
+    const int stored = payload.U8();
+    const int representation = stored < kRepresentationCount ? stored : kRepresentationHuman;
     // The closing matrix (placement times the pelvis offset) repeats the header's placement.
 
     if (const std::string wrong = CheckStoredAnthropometry(a); !wrong.empty()) {
@@ -327,7 +341,7 @@ void CFigureRecordReader::ReadFigure(const SceneRecordHeader& h, CByteReader& pa
         return;
     }
     std::string why;
-    CMannequin* built = BuildStoredFigure(a, context, why);
+    CMannequin* built = BuildStoredFigure(a, representation, context, why);
     if (!built) {
         report.problems.push_back(figureWhere + " (" + FigureLabel(a) + ") could not be rebuilt: " +
                                   why + ". It is kept as stored and saved again unchanged.");
@@ -404,14 +418,29 @@ bool CFigureRecordReader::CheckStoredJoints(const std::string& where) {
 }
 
 void CFigureRecordReader::ApplyStoredJoints() {
+    bool damaged = false;
     for (int j = 0; j < kSegmentCount; ++j) {
         CBodyPart& part = *figure->GetSegment(j);
         part.limitsEnabled = 1;
-        part.angles = part.upperLimits - upperMinusAngle[j];
+        // Within the joint's limits, as every other way into the joints; a value that is not a
+        // number leaves the joint at rest and the file is reported as damaged.
+        for (int axis = 0; axis < 3; ++axis) {
+            const double angle = part.upperLimits[axis] - upperMinusAngle[j][axis];
+            damaged = damaged || !Finite(angle);
+            part.angles[axis] =
+                Finite(angle) ? std::clamp(angle, part.lowerLimits[axis],
+                                           std::max(part.lowerLimits[axis], part.upperLimits[axis]))
+                              : 0.0;
+        }
         part.RebuildJointRotation();
         part.Invalidate();
     }
     figure->UpdatePosture();
+    if (damaged && !reportedDamage && context.reporter) {
+        reportedDamage = true;
+        context.reporter->Message("The scene file is damaged: a joint angle of a mannequin is "
+                                  "not a number. The joint was left at rest.");
+    }
 }
 
 void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& payload,

@@ -61,4 +61,5 @@ private:
     std::string figureWhere;         // its record, for messages
     int segmentCount = 0;
     std::array<Vec3, 46> upperMinusAngle; // degrees
+    bool reportedDamage = false;          // a damaged file is reported once
 };

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -29,7 +30,7 @@ SceneRecordHeader ReadRecordHeader(CByteReader& r) {
     h.length = r.I32();
     h.type = r.U8();
     h.group = r.U8();
-    r.U8();
+    h.group |= r.U8() << 8;
     h.flags = r.U8();
     h.colour = r.I32();
     h.centre = r.Point();
@@ -227,7 +228,7 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
         r.Skip(static_cast<std::size_t>(views) * kViewEntrySize);
     }
 
-    std::array<CSceneObject*, 256> groups{};
+    std::map<int, CSceneObject*> groups;
     CFigureRecordReader figures(context, objects, report);
     int number = 0;
     while (r.Has(kRecordHeaderSize)) {
@@ -303,9 +304,8 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
         report.problems.push_back(std::to_string(r.Remaining()) +
                                   " bytes at the end of the file are not a whole record");
     }
-    for (CSceneObject* group : groups)
-        if (group)
-            group->CenterOrigin();
+    for (const auto& [number, group] : groups)
+        group->CenterOrigin();
     return 1;
 }
 

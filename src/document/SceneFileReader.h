@@ -29,12 +29,12 @@ struct SceneReadReport {
 
 // What reading figures needs: where to report data file failures, the display switches the
 // rebuilt figures draw with (may be null), and how a figure is rebuilt from its stored
-// anthropometry (null: from the data directory, as New Mannequin builds it; tests give figures
-// of their own). A builder returns null when the figure cannot be built.
+// anthropometry and representation (null: from the data directory, as New Mannequin builds it;
+// tests give figures of their own). A builder returns null when the figure cannot be built.
 struct SceneReadContext {
     CUserReporter* reporter = nullptr;
     const CGlobalSettings* settings = nullptr;
-    std::function<CMannequin*(const CAnthropometry&)> buildFigure;
+    std::function<CMannequin*(const CAnthropometry&, int representation)> buildFigure;
     // Where the problems of the read go (may be null).
     SceneReadReport* report = nullptr;
 };

@@ -33,12 +33,17 @@ void WriteFileHeader(CByteWriter& w) {
     w.Zeros(44);
 }
 
-// Group numbers for the members of every object with children (other than figures and their
-// segments), and for a figure that carries such an object.
+// Objects whose members are stored under a group number: every object with children other
+// than figures and their segments (groups, wheelchairs).
+bool IsStoredGroup(const CSceneObject& o) {
+    return o.type != kTypeMannequin && o.type != kTypeBodyPart && !o.children.empty();
+}
+
+// Group numbers for the members of every stored group, and for a figure that carries one.
 void AssignGroupNumbers(const CObjectList& objects) {
     int group = 0;
     for (CSceneObject* o : objects) {
-        if (o->type == kTypeMannequin || o->type == kTypeBodyPart || o->children.empty())
+        if (!IsStoredGroup(*o))
             continue;
         ++group;
         for (CSceneObject* child : o->children)
@@ -90,8 +95,9 @@ void WriteDrawingObject(CByteWriter& w, CSceneObject& o) {
     }
     case kTypeText: {
         const auto& text = static_cast<const CText3D&>(o);
-        // The length byte holds at most 254 characters and the NUL.
-        const std::string stored = text.text.substr(0, 254);
+        // The length byte holds at most 254 characters and the NUL (longer texts are refused
+        // before saving, see SceneFileLimitProblem).
+        const std::string stored = text.text.substr(0, kMaxStoredText);
         w.U8(static_cast<int>(stored.size()) + 1);
         w.U8(text.fontChosen);
         w.U8(text.reserved);
@@ -101,7 +107,7 @@ void WriteDrawingObject(CByteWriter& w, CSceneObject& o) {
     }
     case kTypeDimension: {
         const auto& dim = static_cast<const CDimension&>(o);
-        const std::string label = dim.label.substr(0, 254);
+        const std::string label = dim.label.substr(0, kMaxStoredText);
         w.U8(dim.kind);
         w.U8(dim.reserved);
         w.U8(static_cast<int>(label.size()) + 1);
@@ -156,8 +162,9 @@ std::size_t BeginRecord(CByteWriter& w, int type, const CSceneObject& object, in
     const std::size_t start = w.Size();
     w.I32(0); // length, patched when the payload is written
     w.U8(type);
+    // Group numbers above 255 continue in the next byte, which is 0 in files of fewer groups.
     w.U8(object.groupNumber & 0xFF);
-    w.U8(0);
+    w.U8((object.groupNumber >> 8) & 0xFF);
     w.U8(flags);
     w.I32(colourValue);
     w.Point(centre);
@@ -179,6 +186,39 @@ std::size_t BeginRecord(CByteWriter& w, int type, const CSceneObject& object, in
 
 void PatchRecordLength(CByteWriter& w, std::size_t recordStart) {
     w.PatchI32(recordStart, static_cast<std::int32_t>(w.Size() - recordStart));
+}
+
+namespace {
+
+// The start of a long text, to name it in a message.
+std::string Opening(const std::string& text) {
+    return text.size() > 24 ? text.substr(0, 24) + "..." : text;
+}
+
+} // namespace
+
+std::string SceneFileLimitProblem(const CObjectList& objects) {
+    int groups = 0;
+    for (const CSceneObject* o : objects) {
+        groups += IsStoredGroup(*o);
+        const std::string* text = nullptr;
+        const char* what = "";
+        if (o->type == kTypeText) {
+            text = &static_cast<const CText3D*>(o)->text;
+            what = "text";
+        } else if (o->type == kTypeDimension) {
+            text = &static_cast<const CDimension*>(o)->label;
+            what = "dimension label";
+        }
+        if (text && text->size() > kMaxStoredText)
+            return "The " + std::string(what) + " \"" + Opening(*text) + "\" has " +
+                   std::to_string(text->size()) + " characters; a scene file holds at most " +
+                   std::to_string(kMaxStoredText) + ". The file was not saved.";
+    }
+    if (groups > kMaxStoredGroups)
+        return "The scene has " + std::to_string(groups) + " groups; a scene file holds at most " +
+               std::to_string(kMaxStoredGroups) + ". The file was not saved.";
+    return "";
 }
 
 std::vector<std::uint8_t> EncodeScene(const CObjectList& objects) {

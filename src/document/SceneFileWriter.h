@@ -17,6 +17,10 @@ class CSceneObject;
 // (attribute A, cleared again as each record is written); other object kinds are not stored.
 std::vector<std::uint8_t> EncodeScene(const CObjectList& objects);
 
+// What a scene file cannot hold of these objects, as a message naming the object: a text or
+// dimension label longer than 254 characters, more than 65535 groups. Empty when all fits.
+std::string SceneFileLimitProblem(const CObjectList& objects);
+
 // Saves the scene at `path` as WriteFileReplacing does, keeping an existing file under its
 // backup name. Returns 1, or 0 with the reason in `failure` when the file could not be written
 // completely; the previous file is then left as it was.

@@ -9,6 +9,8 @@
 #include "human/Mannequin.h"
 #include "human/Posture.h"
 
+#include <algorithm>
+
 CTavroDoc::CTavroDoc(CDocumentViews& views, CUserReporter& reporter, CSceneClipboard& clipboard,
                      const CGlobalSettings& settings)
     : views(views), reporter(reporter), clipboard(clipboard), settings(settings) {}
@@ -65,8 +67,39 @@ void CTavroDoc::Changed() {
 
 // --- Undo --------------------------------------------------------------------------------------
 
+namespace {
+
+// How many top-level objects precede `object` in the list; -1 when it is not a listed
+// top-level object.
+int TopLevelPosition(const CObjectList& objects, const CSceneObject& object) {
+    if (object.parent)
+        return -1;
+    int position = 0;
+    for (const CSceneObject* o : objects) {
+        if (o == &object)
+            return position;
+        position += o->parent == nullptr;
+    }
+    return -1;
+}
+
+// List index of the top-level object at `position`; the end of the list when there are not
+// that many (or the position is unknown).
+std::size_t IndexOfTopLevel(const CObjectList& objects, int position) {
+    if (position < 0)
+        return objects.size();
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        if (!objects[i]->parent && position-- == 0)
+            return i;
+    return objects.size();
+}
+
+} // namespace
+
 void CTavroDoc::PushUndo(int kind, const CSceneObject& object) {
-    PushUndoRecord(std::make_unique<CUndoRecord>(kind, object));
+    auto record = std::make_unique<CUndoRecord>();
+    record->Add(kind, object, TopLevelPosition(objects, object));
+    PushUndoRecord(std::move(record));
 }
 
 void CTavroDoc::PushUndoRecord(std::unique_ptr<CUndoRecord> record) {
@@ -97,17 +130,22 @@ void DeleteLive(CSceneObject* live, CObjectList& objects) {
     live->RemoveAndDelete(objects);
 }
 
-// Lists `copy` under `parent` (null for top level); deletes it when its id is already listed.
-void Relist(CSceneObject* copy, CSceneObject* parent, CObjectList& objects) {
+// Lists `copy` under `parent` (null for top level), from list index `at` on, so that a restored
+// object keeps its place in the scene (and in the saved file); deletes it when its id is
+// already listed.
+void Relist(CSceneObject* copy, CSceneObject* parent, CObjectList& objects, std::size_t at) {
     copy->parent = nullptr;
     if (parent)
         parent->AddChild(copy);
     copy->Invalidate();
+    const std::size_t end = objects.size();
     if (!copy->AddToList(objects)) {
         if (parent)
             parent->DetachChild(copy);
         delete copy;
+        return;
     }
+    objects.MoveTailTo(end, std::min(at, end));
 }
 
 } // namespace
@@ -122,7 +160,8 @@ void CTavroDoc::UndoRecord(CUndoRecord& record) {
                 DeleteLive(live, objects);
             break;
         case kUndoRemoved:
-            Relist(CloneObject(stored, true), nullptr, objects);
+            Relist(CloneObject(stored, true), nullptr, objects,
+                   IndexOfTopLevel(objects, entry.topLevelPosition));
             break;
         case kUndoChanged:
             if (!live)
@@ -131,8 +170,10 @@ void CTavroDoc::UndoRecord(CUndoRecord& record) {
                 RestoreBodyPart(*live, stored);
             } else {
                 CSceneObject* parent = live->parent;
+                const int at = objects.IndexOf(live);
                 DeleteLive(live, objects);
-                Relist(CloneObject(stored, true), parent, objects);
+                Relist(CloneObject(stored, true), parent, objects,
+                       at < 0 ? objects.size() : static_cast<std::size_t>(at));
             }
             break;
         default:

@@ -86,7 +86,8 @@ public:
     void SetPathName(const std::string& path) { pathName = path; }
     // How figures read from scene files are rebuilt (see SceneReadContext); null builds them
     // from the data directory.
-    void SetFigureBuilder(std::function<CMannequin*(const CAnthropometry&)> builder) {
+    void SetFigureBuilder(
+        std::function<CMannequin*(const CAnthropometry&, int representation)> builder) {
         figureBuilder = std::move(builder);
     }
     SceneReadContext ReadContext() const;
@@ -304,5 +305,5 @@ private:
     std::unique_ptr<CPosture> finalPosture;
     bool modified = false;
     std::string pathName;
-    std::function<CMannequin*(const CAnthropometry&)> figureBuilder;
+    std::function<CMannequin*(const CAnthropometry&, int representation)> figureBuilder;
 };

@@ -6,6 +6,12 @@
 #include "document/SceneFileWriter.h"
 
 int CTavroDoc::SaveTo(const std::string& path) {
+    // Refused rather than cut short: the user's texts and groups stay as they are.
+    const std::string problem = SceneFileLimitProblem(objects);
+    if (!problem.empty()) {
+        ReportError(problem);
+        return 0;
+    }
     std::string failure;
     if (!WriteSceneFile(path, objects, &failure)) {
         ReportError("Failed to save file.\n" + failure);

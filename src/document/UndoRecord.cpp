@@ -5,6 +5,7 @@
 
 CUndoRecord::~CUndoRecord() = default;
 
-void CUndoRecord::Add(int kind, const CSceneObject& object) {
-    entries.push_back({kind, std::unique_ptr<CSceneObject>(CloneObject(object, true))});
+void CUndoRecord::Add(int kind, const CSceneObject& object, int topLevelPosition) {
+    entries.push_back(
+        {kind, std::unique_ptr<CSceneObject>(CloneObject(object, true)), topLevelPosition});
 }

@@ -19,6 +19,9 @@ public:
     struct Entry {
         int kind;
         std::unique_ptr<CSceneObject> copy;
+        // Where a removed top-level object stood: how many top-level objects preceded it in the
+        // scene list (-1: unknown, it goes back at the end).
+        int topLevelPosition = -1;
     };
 
     CUndoRecord() = default;
@@ -28,7 +31,7 @@ public:
     CUndoRecord& operator=(const CUndoRecord&) = delete;
 
     // Stores a deep copy of `object` (same id) with this kind.
-    void Add(int kind, const CSceneObject& object);
+    void Add(int kind, const CSceneObject& object, int topLevelPosition = -1);
 
     // In the order they were added.
     std::vector<Entry> entries;

@@ -83,7 +83,7 @@ void CPolyface::Build(int shape, const std::vector<Vec3>& clicks) {
     case kShapeCylinder:
     case kShapeTorus: {
         if (preview) {
-            vertices = CirclePoints(p0, p1);
+            BuildDisc(p0, p1);
             break;
         }
         const double second = Distance(clicks[1], clicks[2]);
@@ -95,8 +95,8 @@ void CPolyface::Build(int shape, const std::vector<Vec3>& clicks) {
         const int axis = (p0.x != p1.x && p0.y != p1.y) ? kAxisZ : (p0.x != p1.x ? kAxisY : kAxisX);
         if (shape == kShapeCylinder)
             BuildConeMesh(0.0, 0.0, second, radius, axis, true);
-        else // the Cone tool hands the rim distance over as both half-angles (degrees)
-            BuildConeMesh(radius, radius, second, 0.0, axis, false);
+        else // base of the picked radius around P0, tip at the picked height
+            BuildConeMesh(0.0, 0.0, second, radius, axis, false);
         for (Vec3& v : vertices)
             v = v + p0;
         break;
@@ -134,6 +134,17 @@ void CPolyface::BuildSphere(const Vec3& q, double r) {
     for (int j = 0; j < 19; ++j)
         faces.push_back({181, b + j, b + j + 1, b + j + 1});
     faces.push_back({181, b + 19, b, b});
+}
+
+void CPolyface::BuildDisc(const Vec3& centre, const Vec3& rim) {
+    vertices = CirclePoints(centre, rim);
+    const int ring = static_cast<int>(vertices.size());
+    vertices.push_back(centre);
+    faces.reserve(ring);
+    for (int i = 0; i < ring; ++i) {
+        const int next = (i + 1) % ring;
+        faces.push_back({ring, i, next, next});
+    }
 }
 
 void CPolyface::BuildRectangle(const Vec3& p0, const Vec3& p1) {

@@ -20,10 +20,11 @@ public:
     void CenterOrigin() override;
 
     // Replaces the mesh from the view's clicks and renames the object: kShapeSphere (centre,
-    // rim), kShapeRectangle and kShapeBox (two corners), kShapeCone and kShapeCylinder (centre,
-    // rim, height point; with two clicks the base circle only), kShapeTorus (centre, major
-    // rim, minor rim; no geometry when the minor radius exceeds the major one). Fewer than two
-    // clicks leave it empty.
+    // rim), kShapeRectangle and kShapeBox (two corners), kShapeCone (base centre, base rim,
+    // height point; the tip lies at that height above the centre) and kShapeCylinder (the
+    // same points), kShapeTorus (centre, major rim, minor rim; no geometry when the minor
+    // radius exceeds the major one). With two clicks these three show the filled base circle.
+    // Fewer than two clicks leave it empty.
     void Build(int shape, const std::vector<Vec3>& clicks);
 
     // Open cone or cylinder along `axis` (MeshAxis): 80 vertices, 40 faces. The base ring has
@@ -38,6 +39,8 @@ public:
 
 private:
     void BuildSphere(const Vec3& centre, double radius);
+    // The circle around `centre` through `rim`, filled: a fan of faces around the centre.
+    void BuildDisc(const Vec3& centre, const Vec3& rim);
     void BuildRectangle(const Vec3& p0, const Vec3& p1);
     void BuildBox(const Vec3& a, const Vec3& b);
     void BuildTorus(const Vec3& centre, double major, double minor);

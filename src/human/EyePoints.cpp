@@ -21,7 +21,9 @@ int EyePoints(const CMannequin& figure, Vec3& eye, Vec3& target, Vec3& up) {
     const Matrix4 world = figure.HeadWorldFrame();
     const Vec3 centre = (first + second) / 2.0;
     eye = TransformPoint(world, centre);
-    target = TransformPoint(world * RotationX(10.0), centre + Vec3(0.0, 0.0, 1.0));
+    // The line of sight dips 10 degrees below the head's forward axis, turned about the eyes
+    // themselves (turned about the head joint it would dip about 32 degrees).
+    target = TransformPoint(world * Translation(centre) * RotationX(10.0), Vec3(0.0, 0.0, 1.0));
     up = TransformPoint(world, centre + Vec3(0.0, 1.0, 0.0));
     return 1;
 }

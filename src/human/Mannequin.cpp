@@ -93,7 +93,8 @@ int CMannequin::RotateSegment(int index, double angle, int axis) {
 }
 
 int CMannequin::ShowsMassCentres() const {
-    return representation == 0 && anthropometry.gender == kMale && anthropometry.childTable == 0;
+    return representation == 0 && anthropometry.gender == kMale &&
+           !IsChildPopulation(anthropometry.population);
 }
 
 void CMannequin::SavePosture() {

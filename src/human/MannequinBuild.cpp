@@ -49,8 +49,10 @@ CMannequin::CMannequin(int representation, const CAnthropometry& stored, CUserRe
 CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(source, keepId) {
     if (!keepId)
         colour = id;
+    // A copy keeping the figure's id keeps its segments' and loads' ids too: undo records of a
+    // segment find it again after the figure was restored from a copy.
     for (int n = 0; n < kSegmentCount; ++n)
-        segments[n] = std::make_unique<CBodyPart>(*source.segments[n], false);
+        segments[n] = std::make_unique<CBodyPart>(*source.segments[n], keepId);
     LinkSegments();
     settings = source.settings;
     valid = source.valid;
@@ -60,7 +62,7 @@ CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(sou
     rightFootprint = source.rightFootprint;
     gaitFrame = source.gaitFrame;
     for (const CForce* f : source.forces) {
-        auto* copy = new CForce(*f, false);
+        auto* copy = new CForce(*f, keepId);
         copy->colour = colour;
         segments[copy->segment]->AddChild(copy);
         copy->parent = this;

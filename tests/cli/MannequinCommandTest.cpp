@@ -62,6 +62,9 @@ TEST_F(MannequinCommandTest, ChildrenAndBodyTypes) {
     ASSERT_EQ(child.status, 0) << child.err;
     EXPECT_NE(child.out.find("\"age\": \"7 yrs\""), std::string::npos);
     EXPECT_EQ(Numbers(child.out, "child_table"), std::vector<double>{4});
+    // The age group is the figure's population: 33 + 7 - 3.
+    EXPECT_EQ(Numbers(child.out, "population"), std::vector<double>{37});
+    EXPECT_NE(child.out.find("\"population_name\": \"USA\""), std::string::npos);
     const RunResult heavy = RunCli(data.Path(""), "mannequin --body heavy --sex female");
     ASSERT_EQ(heavy.status, 0) << heavy.err;
     // Female heavy: 80 kg x 1.23 = 98.4 kg.

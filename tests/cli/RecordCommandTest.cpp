@@ -25,7 +25,7 @@ TEST(RecordCommand, TransitionAndWalkBecomeFramesAtTenPerSecond) {
     const std::string video = (folder / "lift").string(); // the extension is added
     const RunResult run = RunCli(kData, "record '" + scene + "' -o '" + video +
                                             "' --initial-posture 1 --final-posture 10 "
-                                            "--codec h264 --size 321x243");
+                                            "--codec h264 --image 321x243");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(Numbers(run.out, "frames"), std::vector<double>{11});
     EXPECT_EQ(ProbeVideo(video + ".mp4"), "h264,320,240,10/1,11\n");
@@ -45,6 +45,11 @@ TEST(RecordCommand, TransitionAndWalkBecomeFramesAtTenPerSecond) {
                                 "' -o x.avi --initial-posture 1 --final-posture 2 --codec divx")
                   .status,
               2);
+    const RunResult pixels = RunCli(kData, "record '" + scene +
+                                               "' -o x.avi --initial-posture 1 --final-posture 2 "
+                                               "--size 320x240");
+    EXPECT_EQ(pixels.status, 2);
+    EXPECT_NE(pixels.err.find("--image 320x240"), std::string::npos) << pixels.err;
     const RunResult missing = RunCli(kData, "record '" + scene + "' -o '" + video +
                                                 "' --initial-posture 1 --final-posture 99");
     EXPECT_EQ(missing.status, 1);

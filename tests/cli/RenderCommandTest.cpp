@@ -56,7 +56,11 @@ TEST(RenderCommandTest, BadUsageExitsWithStatusTwo) {
     EXPECT_EQ(RunRender("-o x.png --view sideways").status, 2);
     EXPECT_EQ(RunRender("-o x.png --mode solid").status, 2);
     for (const char* size : {"0x10", "10x", "x10", "10*10x", "-5x5", "10x10x", "7"})
-        EXPECT_EQ(RunRender(std::string("-o x.png --size ") + size).status, 2) << size;
+        EXPECT_EQ(RunRender(std::string("-o x.png --image ") + size).status, 2) << size;
+    // The picture's pixels are not the figure's size row.
+    const Result old = RunRender("-o x.png --size 320x200");
+    EXPECT_EQ(old.status, 2);
+    EXPECT_NE(old.output.find("--image 320x200"), std::string::npos) << old.output;
     EXPECT_EQ(RunRender("-o x.png --bogus 1").status, 2);
     EXPECT_EQ(RunRender("a.tvr b.tvr -o x.png").status, 2);
     EXPECT_EQ(RunRender("a.tvr -o x.png --sex female").status, 2); // figure options need no file
@@ -70,7 +74,7 @@ TEST(RenderCommandTest, BadUsageExitsWithStatusTwo) {
 
 TEST(RenderCommandTest, FailedContextIsReportedAndExitsNonZero) {
     const std::string out = Temp("huge.png");
-    const Result r = RunRender("-o " + out + " --size 100000x100000");
+    const Result r = RunRender("-o " + out + " --image 100000x100000");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.output.find("Trace : wglCreateContext failed."), std::string::npos) << r.output;
     EXPECT_NE(r.output.find("Could not intialize OpenGL.\nPlease check your Display settings.\n"),
@@ -97,7 +101,7 @@ TEST(RenderCommandTest, SceneFileRendersAtTheRequestedSize) {
     for (const char* view : {"front", "top", "left", "right", "user", "orbit"}) {
         const std::string out = Temp(std::string("box_") + view + ".png");
         const Result r = RunRender(scene + " -o " + out +
-                                   " --size 320x200 --mode hidden --floor --axes --view " + view);
+                                   " --image 320x200 --mode hidden --floor --axes --view " + view);
         EXPECT_EQ(r.status, 0) << view << ": " << r.output;
         int w = 0, h = 0;
         ASSERT_TRUE(PngSize(out, w, h)) << view;
@@ -122,7 +126,7 @@ TEST(RenderCommandTest, FigureFromTheMannequinChoicesInEveryView) {
     const char* modes[] = {"wireframe", "hidden", "shaded"};
     for (int i = 0; i < 7; ++i) {
         const std::string options = std::string(" --view ") + views[i] + " --mode " + modes[i % 3];
-        r = RunRender("-o " + out + " --size 160x120 --floor --axes --figure stick" + options);
+        r = RunRender("-o " + out + " --image 160x120 --floor --axes --figure stick" + options);
         EXPECT_EQ(r.status, 0) << options << ": " << r.output;
         ASSERT_TRUE(PngSize(out, w, h));
         EXPECT_EQ(w, 160);
@@ -139,7 +143,7 @@ TEST(RenderCommandTest, FigureFromTheMannequinChoicesInEveryView) {
 // zoom takes it in.
 TEST(RenderCommandTest, ViewConesAndRangeVolumesShowInThePicture) {
     const std::string plain = Temp("plain.png"), cone = Temp("cone.png"), all = Temp("all.png");
-    const std::string common = " --size 160x120 --view right --figure stick";
+    const std::string common = " --image 160x120 --view right --figure stick";
     ASSERT_EQ(RunRender("-o " + plain + common).status, 0);
     Result r = RunRender("-o " + cone + common + " --cone optimum");
     ASSERT_EQ(r.status, 0) << r.output;

@@ -19,12 +19,12 @@ protected:
 
 TEST_F(SceneCommandTest, SceneThenInfoShowsEveryObject) {
     const std::string tvr = data.Path("out.tvr");
-    const RunResult made =
-        RunCli(data.Path(""), "scene '" + tvr +
-                                  "' --mannequin population=1,sex=male,size=2,posture=2,x=0,z=0"
-                                  " --mannequin sex=female,size=1,x=30,z=-12,facing=left"
-                                  " --box 0,0,0,10,20,30 --sphere 50,10,0,5"
-                                  " --line 0,0,0,10,0,0,10,10,0 --text '0,40,0,Hello'");
+    const RunResult made = RunCli(
+        data.Path(""), "scene '" + tvr +
+                           "' --mannequin population=1,sex=male,size=2,age=7,posture=2,x=0,z=0"
+                           " --mannequin sex=female,size=1,x=30,z=-12,facing=left"
+                           " --box 0,0,0,10,20,30 --sphere 50,10,0,5"
+                           " --line 0,0,0,10,0,0,10,10,0 --text '0,40,0,Hello'");
     ASSERT_EQ(made.status, 0) << made.err;
     const RunResult info = RunCli(data.Path(""), "info '" + tvr + "'");
     ASSERT_EQ(info.status, 0) << info.err;
@@ -36,6 +36,10 @@ TEST_F(SceneCommandTest, SceneThenInfoShowsEveryObject) {
     EXPECT_NE(info.out.find("\"colour\": \"#FF00FF\""), std::string::npos);
     EXPECT_NE(info.out.find("\"sex\": \"female\""), std::string::npos);
     EXPECT_EQ(Numbers(info.out, "size_row"), (std::vector<double>{2, 1}));
+    // The child keeps its age group through the file.
+    EXPECT_EQ(Numbers(info.out, "population"), (std::vector<double>{37, 1}));
+    EXPECT_NE(info.out.find("\"age\": \"7 yrs\""), std::string::npos);
+    EXPECT_EQ(Count(info.out, "\"figure\": \"Human\""), 2);
     EXPECT_NE(info.out.find("\"position_in\": [30, 0, -12]"), std::string::npos) << info.out;
     EXPECT_NE(info.out.find("\"rotation_deg\": [0, -90,"), std::string::npos);
     // Standard posture 2 of the fixture turns RARM to (10, 30, 20).

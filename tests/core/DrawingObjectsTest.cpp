@@ -107,21 +107,32 @@ TEST(PolyfaceBuilder, CylinderAndConeRings) {
     EXPECT_EQ(cyl.faces[0], (Quad{0, 1, 79, 78}));
     EXPECT_EQ(cyl.faces[1], (Quad{2, 3, 1, 0}));
 
-    // Cone: the rim distance (3) becomes both half-angles in degrees, the tip sits at P0.
+    // Cone: base radius 3 around P0, tip 8 above it. Picked like this (radius 14.1, height 20)
+    // it once came out with a radius of 5.04.
     CPolyface cone;
     cone.Build(kShapeCone, {p0, Vec3(4, 1, 1), Vec3(4, 9, 1)});
     ASSERT_EQ(cone.vertices.size(), 80u);
-    const double endRadius = 8 * std::tan(3 * 0.0174532925);
     for (int i = 0; i < 40; ++i) {
-        EXPECT_NEAR(Distance(cone.vertices[2 * i], p0), 0.0, 1e-12);
-        const Vec3 end = cone.vertices[2 * i + 1] - p0;
-        EXPECT_NEAR(std::hypot(end.x, end.z), endRadius, 1e-9);
+        const Vec3 base = cone.vertices[2 * i] - p0;
+        EXPECT_NEAR(std::hypot(base.x, base.z), 3.0, 1e-9);
+        EXPECT_NEAR(base.y, 0.0, 1e-12);
+        EXPECT_NEAR(Distance(cone.vertices[2 * i + 1], Vec3(1, 9, 1)), 0.0, 1e-12);
     }
-    // Two points: the base circle preview only.
-    CPolyface preview;
-    preview.Build(kShapeCone, {p0, Vec3(4, 1, 1)});
-    EXPECT_GE(preview.vertices.size(), 180u);
-    EXPECT_TRUE(preview.faces.empty());
+    CPolyface wide; // a radius beyond 90 is just a wide cone
+    wide.Build(kShapeCone, {Vec3(), Vec3(100, 0, 0), Vec3(100, 5, 0)});
+    EXPECT_NEAR(Distance(wide.vertices[0], Vec3()), 100.0, 1e-9);
+    EXPECT_NEAR(Distance(wide.vertices[1], Vec3(0, 5, 0)), 0.0, 1e-12);
+
+    // Two points: the filled base circle, every face a triangle at the centre.
+    for (int shape : {kShapeCone, kShapeCylinder, kShapeTorus}) {
+        CPolyface preview;
+        preview.Build(shape, {p0, Vec3(4, 1, 1)});
+        ASSERT_GE(preview.vertices.size(), 181u);
+        EXPECT_EQ(preview.faces.size(), preview.vertices.size() - 1);
+        EXPECT_EQ(preview.vertices.back(), p0);
+        for (const Quad& q : preview.faces)
+            EXPECT_EQ(q[0], static_cast<int>(preview.vertices.size()) - 1);
+    }
 }
 
 TEST(PolyfaceBuilder, ConeMeshAxes) {

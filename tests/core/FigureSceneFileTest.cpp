@@ -1,8 +1,12 @@
 #include "biomech/Force.h"
 #include "document/SceneFileReader.h"
 #include "document/SceneFileWriter.h"
+#include "draw/Dimension.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
+#include "draw/Polyline.h"
+#include "draw/Text3D.h"
+#include "human/Representation.h"
 
 #include "DocTestSupport.h"
 #include "FigureFixture.h"
@@ -11,11 +15,15 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <limits>
+
 namespace {
 
-CMannequin* FixtureFrom(const CAnthropometry& a) {
+CMannequin* FixtureFrom(const CAnthropometry& a, int representation) {
     CMannequin* figure = MakeFixtureFigure().release();
     figure->anthropometry = a;
+    figure->representation = representation;
     return figure;
 }
 
@@ -37,6 +45,19 @@ CMannequin* PosedFigure() {
     figure->transform = Translation(Vec3(12.5, 0, -30)) * RotationY(90);
     figure->UpdatePosture();
     return figure;
+}
+
+// The id part of every segment record's name ("CHEST12" gives "12"), blanking the name field.
+std::vector<std::string> TakeSegmentNames(std::vector<std::uint8_t>& bytes) {
+    std::vector<std::string> ids;
+    for (std::size_t at = 219; at + 152 <= bytes.size(); at += I32At(bytes, at)) {
+        if (bytes[at + 4] != kTypeBodyPart)
+            continue;
+        std::string name(reinterpret_cast<const char*>(&bytes[at + 72]));
+        ids.push_back(name.substr(name.find_first_of("0123456789")));
+        std::fill_n(bytes.begin() + static_cast<std::ptrdiff_t>(at + 72), 12, 0);
+    }
+    return ids;
 }
 
 struct FigureDoc : DocFixture {
@@ -84,7 +105,8 @@ TEST(FigureSceneFile, RecordsAndTheirLayout) {
     const std::size_t chest = at + 1917;
     EXPECT_EQ(b[chest + 4], 6);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(&b[chest + 72])),
-              "CHEST" + std::to_string(figure->colour));
+              "CHEST" + std::to_string(figure->id));
+    EXPECT_EQ(b[closing - 24], kRepresentationHuman);
 
     // With a load, one block of 38-byte entries follows.
     figure->AddForce(kRightPalm, kForceExternal, Vec3(0, -1, 0), Vec3(0, -20, 0), Vec3(1, 2, 3),
@@ -148,17 +170,23 @@ TEST(FigureSceneFile, RoundTripKeepsPostureLoadsWheelchairAndBytes) {
     ASSERT_EQ(g.doc.ImportTvr(dir.Path("one.tvr")), 1);
     EXPECT_EQ(g.doc.PathName(), dir.Path("one.tvr"));
     ASSERT_EQ(g.doc.SaveTo(dir.Path("two.tvr")), 1);
-    const std::vector<std::uint8_t> one = ReadAll(dir.Path("one.tvr"));
-    const std::vector<std::uint8_t> two = ReadAll(dir.Path("two.tvr"));
-    ASSERT_EQ(one.size(), two.size());
-    const auto diff = std::mismatch(one.begin(), one.end(), two.begin());
-    EXPECT_TRUE(diff.first == one.end()) << "first difference at " << (diff.first - one.begin());
-
     CMannequin* read = nullptr;
     for (CSceneObject* o : g.doc.Objects())
         if (o->type == kTypeMannequin)
             read = static_cast<CMannequin*>(o);
     ASSERT_NE(read, nullptr);
+
+    std::vector<std::uint8_t> one = ReadAll(dir.Path("one.tvr"));
+    std::vector<std::uint8_t> two = ReadAll(dir.Path("two.tvr"));
+    // Segment records are named by the figure's id, which a read figure gets anew (its colour
+    // value keeps the stored one); apart from that the bytes are the same.
+    ASSERT_NE(read->id, read->colour);
+    EXPECT_EQ(TakeSegmentNames(one), std::vector<std::string>(46, std::to_string(figure->id)));
+    EXPECT_EQ(TakeSegmentNames(two), std::vector<std::string>(46, std::to_string(read->id)));
+    ASSERT_EQ(one.size(), two.size());
+    const auto diff = std::mismatch(one.begin(), one.end(), two.begin());
+    EXPECT_TRUE(diff.first == one.end()) << "first difference at " << (diff.first - one.begin());
+
     for (int j = 0; j < kSegmentCount; ++j)
         for (int k = 0; k < 3; ++k)
             EXPECT_NEAR(read->GetSegment(j)->angles[k], figure->GetSegment(j)->angles[k], 1e-4);
@@ -223,6 +251,121 @@ TEST(FigureSceneFile, HostileFigureRecordsAreHarmless) {
         bad[i] = 0xFF; // NaN placement and sizes
     bad[219 + 5] = 7;  // and a group number
     EXPECT_EQ(decode(bad), 1);
+}
+
+TEST(FigureSceneFile, ChildrenRepresentationsAndManyGroupsRoundTrip) {
+    FigureDoc f;
+    for (int age = 3; age <= 12; ++age) {
+        CMannequin* child = MakeFixtureFigure().release();
+        child->anthropometry.population = static_cast<std::uint8_t>(33 + age - 3);
+        child->anthropometry.childTable = age - 3;
+        f.doc.AddObject(child);
+    }
+    for (int representation = 0; representation < kRepresentationCount; ++representation) {
+        CMannequin* figure = MakeFixtureFigure().release();
+        figure->representation = representation;
+        f.doc.AddObject(figure);
+    }
+    // 300 groups of one line each, the line at x = its group's number.
+    for (int n = 1; n <= 300; ++n) {
+        auto* group = new CSceneObject();
+        auto* line = new CPolyline();
+        line->points = {Vec3(n, 0, 0), Vec3(n, 1, 0)};
+        group->AddChild(line);
+        f.doc.AddObject(group);
+    }
+    ScopedDataDirectory dir;
+    ASSERT_EQ(f.doc.SaveTo(dir.Path("many.tvr")), 1);
+    FigureDoc g;
+    ASSERT_EQ(g.doc.ImportTvr(dir.Path("many.tvr")), 1);
+    std::vector<const CMannequin*> figures;
+    std::vector<const CSceneObject*> groups;
+    for (const CSceneObject* o : g.doc.Objects()) {
+        if (o->type == kTypeMannequin)
+            figures.push_back(static_cast<const CMannequin*>(o));
+        if (!o->parent && o->type == kTypeGroup)
+            groups.push_back(o);
+    }
+    ASSERT_EQ(figures.size(), 15u);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_EQ(figures[k]->anthropometry.population, 33 + k);
+        EXPECT_EQ(figures[k]->anthropometry.childTable, k);
+    }
+    for (int r = 0; r < kRepresentationCount; ++r) {
+        EXPECT_EQ(figures[10 + r]->representation, r);
+        EXPECT_EQ(figures[10 + r]->anthropometry.population, 1);
+    }
+    ASSERT_EQ(groups.size(), 300u);
+    for (std::size_t n = 0; n < groups.size(); ++n) {
+        ASSERT_EQ(groups[n]->children.size(), 1u) << n;
+        BoundingBox box;
+        groups[n]->children[0]->ExtendBounds(box, WorldMatrix(*groups[n]->children[0]));
+        EXPECT_NEAR(box.min.x, n + 1.0, 1e-4);
+    }
+}
+
+TEST(FigureSceneFile, TurnedFigureStoresItsOwnBox) {
+    // The box's edges are the figure's own extents, however it is turned.
+    std::unique_ptr<CMannequin> figure(MakeFixtureFigure().release());
+    CObjectList list;
+    figure->AddToList(list);
+    const std::size_t at = 219 + 24;
+    const std::vector<std::uint8_t> upright = EncodeScene(list);
+    auto corner = [](const std::vector<std::uint8_t>& b, int k) {
+        return Vec3(F32At(b, at + 12 * k), F32At(b, at + 12 * k + 4), F32At(b, at + 12 * k + 8));
+    };
+    figure->transform = Translation(Vec3(5, 0, 7)) * RotationY(40) * RotationX(25);
+    figure->UpdatePosture();
+    const std::vector<std::uint8_t> turned = EncodeScene(list);
+    for (int k = 0; k < 4; ++k) {
+        const Vec3 expected = TransformPoint(figure->transform, corner(upright, k));
+        EXPECT_NEAR(Distance(corner(turned, k), expected), 0.0, 1e-4) << k;
+    }
+}
+
+TEST(FigureSceneFile, StoredJointsAreClampedAndDamageIsReported) {
+    CObjectList list;
+    std::unique_ptr<CMannequin> figure(MakeFixtureFigure().release());
+    figure->AddToList(list);
+    std::vector<std::uint8_t> b = EncodeScene(list);
+    // Upper limit minus angle of RFARM x: 180 - 400 asks for a 400-degree elbow.
+    const std::size_t elbow = 219 + 159 + 4 + 24 * kRightForearm;
+    ExpectedBytes value;
+    value.f32(180.0f - 400.0f);
+    value.f32(std::numeric_limits<float>::quiet_NaN()); // and the y angle is no number
+    std::copy(value.b.begin(), value.b.end(), b.begin() + static_cast<std::ptrdiff_t>(elbow));
+    RecordingReporter reporter;
+    const SceneReadContext context{&reporter, nullptr, FixtureFrom};
+    CObjectList read;
+    ASSERT_EQ(DecodeScene(b.data(), b.size(), read, context), 1);
+    const auto* back = static_cast<const CMannequin*>(read[0]);
+    EXPECT_EQ(back->GetSegment(kRightForearm)->angles, Vec3(180, 0, 0));
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find("damaged"), std::string::npos);
+    DeleteTopLevelObjects(read);
+}
+
+TEST(FigureSceneFile, TextsTheFormatCannotHoldAreRefusedByName) {
+    FigureDoc f;
+    auto* text = new CText3D();
+    text->text = std::string(254, 'a');
+    f.doc.AddObject(text);
+    auto* label = new CDimension();
+    label->label = "Door width";
+    f.doc.AddObject(label);
+    ScopedDataDirectory dir;
+    ASSERT_EQ(f.doc.SaveTo(dir.Path("fits.tvr")), 1);
+
+    label->label = "Clearance " + std::string(250, 'b');
+    f.doc.SetModified();
+    EXPECT_EQ(f.doc.SaveTo(dir.Path("long.tvr")), 0);
+    ASSERT_EQ(f.reporter.messages.size(), 1u);
+    EXPECT_NE(f.reporter.messages[0].find("dimension label \"Clearance bbbb"), std::string::npos)
+        << f.reporter.messages[0];
+    EXPECT_NE(f.reporter.messages[0].find("260 characters"), std::string::npos);
+    EXPECT_FALSE(std::ifstream(dir.Path("long.tvr")).good());
+    EXPECT_TRUE(f.doc.IsModified());
+    EXPECT_EQ(label->label.size(), 260u); // nothing was cut
 }
 
 TEST(FigureSceneFile, SaveFailureIsReportedAndKeepsTheDocumentModified) {

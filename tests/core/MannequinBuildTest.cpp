@@ -1,3 +1,4 @@
+#include "anthro/AnthropometrySummary.h"
 #include "human/Mannequin.h"
 
 #include "../support/FixtureData.h"
@@ -109,10 +110,22 @@ TEST_F(MannequinBuildTest, FemaleFiguresUseTheFemaleMeshAndReferenceTable) {
     EXPECT_EQ(figure->anthropometry.gender, 0);
 }
 
-TEST_F(MannequinBuildTest, ChildrenReadTheChildTable) {
+TEST_F(MannequinBuildTest, ChildrenReadTheChildTableAndKeepTheirAge) {
     auto figure = Build(1, 2, 1, 1, 4);
     ASSERT_EQ(figure->valid, 1);
     EXPECT_EQ(figure->anthropometry.childTable, 4);
+    // The age group is the population code 33 + age - 3, whatever database was chosen.
+    EXPECT_EQ(figure->anthropometry.population, 37);
+    EXPECT_NE(AnthropometrySummaryText(figure->anthropometry).find("Type: \t7 yrs\n"),
+              std::string::npos);
+    EXPECT_EQ(figure->ShowsMassCentres(), 0);
+    // A 3-year-old reads child table 0, as adults keep it: still no adult analyses.
+    fixture::WriteFile(data.Path(""), "mch2_35.dat", fixture::ScaleFile());
+    auto youngest = Build(1, 2, 1, 1, 0);
+    ASSERT_EQ(youngest->valid, 1);
+    EXPECT_EQ(youngest->anthropometry.population, 33);
+    EXPECT_EQ(youngest->ShowsMassCentres(), 0);
+    EXPECT_EQ(Build()->ShowsMassCentres(), 1);
 }
 
 TEST_F(MannequinBuildTest, MissingFilesMakeInvalidFigures) {

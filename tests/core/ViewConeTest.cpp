@@ -153,11 +153,12 @@ TEST(ViewConeTest, EyePointsLookTenDegreesDownFromTheEyeCentre) {
     Vec3 eye, target, up;
     ASSERT_EQ(EyePoints(*figure, eye, target, up), 1);
     ExpectVecNear(eye, {10, 34, 3});
-    // (0, 4, 4) under RotationX(10): y = 4 cos 10 - 4 sin 10, z = 4 sin 10 + 4 cos 10.
-    ExpectVecNear(target,
-                  {10, 30 + 4 * std::cos(10 * kDeg) - 4 * std::sin(10 * kDeg),
-                   4 * std::sin(10 * kDeg) + 4 * std::cos(10 * kDeg)},
-                  1e-6);
+    // One unit ahead of the eyes, turned 10 degrees down about the eye centre: the normal line
+    // of sight, 10 to 15 degrees below the horizontal. Turned about the head joint it looked
+    // about 32 degrees down.
+    ExpectVecNear(target, {10, 34 - std::sin(10 * kDeg), 3 + std::cos(10 * kDeg)}, 1e-6);
+    const Vec3 sight = target - eye;
+    EXPECT_NEAR(std::atan2(-sight.y, sight.z) / kDeg, 10.0, 1e-6);
     ExpectVecNear(up, {10, 35, 3});
 }
 

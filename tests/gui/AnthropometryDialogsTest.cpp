@@ -127,6 +127,21 @@ TEST(ManualDialog, LengthOfAThighChangesOnlyItAndTheHeight) {
     EXPECT_NEAR(record.stature, 182.2, 1e-3);
 }
 
+TEST(ManualDialog, UneditedDimensionsStayExactInCoarseUnits) {
+    // A left palm 7.52 cm wide and 6.08 cm deep shows "0.08" and "0.06" in metres.
+    CAnthropometry record = ReferenceMale();
+    record.scale[kLeftPalm] = Vec3(7.52 / 7.55, 1.0, 6.08 / 6.1);
+    CManualDialog dialog(record, kMetres);
+    dialog.SelectSegment(kLeftPalm);
+    EXPECT_EQ(dialog.fields[0]->text(), "0.08");
+    dialog.fields[1]->setText("0.2");
+    Q_EMIT dialog.fields[1]->editingFinished();
+    const Vec3 palm = record.GetSegmentDimensions(kLeftPalm);
+    EXPECT_NEAR(palm.y, 20.0, 1e-4);
+    EXPECT_NEAR(palm.x, 7.52, 1e-6);
+    EXPECT_NEAR(palm.z, 6.08, 1e-6);
+}
+
 TEST(SummaryDialog, CopiesTheReportToTheClipboard) {
     const CAnthropometry record = ReferenceMale();
     CSummaryDialog dialog(record);

@@ -1,8 +1,11 @@
 #include "GuiTestSupport.h"
 
 #include "app/AppDoc.h"
+#include "app/CustomizationDialog.h"
 #include "app/MainFrame.h"
+#include "app/PostureDialogs.h"
 #include "core/GlobalSettings.h"
+#include "core/UserReporter.h"
 #include "document/TavroDoc.h"
 #include "draw/DrawingShapes.h"
 #include "draw/Polyface.h"
@@ -13,10 +16,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
 #include <QMdiArea>
 #include <QMimeData>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QTest>
 #include <QUrl>
@@ -256,4 +261,79 @@ TEST(DocumentCommands, DroppedSceneFileOpens) {
     ASSERT_EQ(app->Documents().size(), 2u);
     EXPECT_EQ(app->Documents()[1]->Title(), "tavrona-dropped.tvr");
     EXPECT_EQ(app->Documents()[1]->Objects().size(), 47u);
+}
+
+TEST(DocumentCommands, PostureAndBodyDialogsOfAChosenFigure) {
+    if (!HaveMeshes())
+        GTEST_SKIP() << "body meshes are not in the data directory";
+    auto app = StartApp();
+    CMainFrame* frame = app->MainFrame();
+    CMannequin* figure = AddFigure(frame->ActiveDocument(), frame);
+    figure->Select();
+    // Apply New Posture keeps the placement: "Facing:" is not offered.
+    bool asked = false;
+    WhenModal([&asked](QWidget* modal) {
+        auto* postures = qobject_cast<CBodyPostureDialog*>(modal);
+        ASSERT_NE(postures, nullptr);
+        for (QRadioButton* facing : postures->facings)
+            EXPECT_FALSE(facing->isEnabled());
+        asked = true;
+        postures->reject();
+    });
+    frame->RunCommand(ID_PEOPLE_APPLY_POSTURE);
+    EXPECT_TRUE(asked);
+
+    // Change Body opens on a 7-year-old's own choice.
+    CStderrReporter reporter;
+    ASSERT_EQ(figure->anthropometry.Customize(kMale, 1, 4, 2, kAverage, 0, kSizeAutomatic,
+                                              CAnthropometryContext{reporter}),
+              1);
+    asked = false;
+    WhenModal([&asked](QWidget* modal) {
+        auto* body = qobject_cast<CCustomizationDialog*>(modal);
+        ASSERT_NE(body, nullptr);
+        EXPECT_TRUE(body->child->isChecked());
+        EXPECT_EQ(body->childAge->currentText(), "7");
+        asked = true;
+        body->reject();
+    });
+    frame->RunCommand(ID_PEOPLE_CHANGE_BODY);
+    EXPECT_TRUE(asked);
+}
+
+TEST_F(ViewFixture, ConeToolPreviewsItsBaseAndBuildsTheCone) {
+    const QPoint centre(view->width() / 2, view->height() / 2);
+    frame->RunCommand(ID_DRAW_CONE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(view, centre + QPoint(120, 0));
+    Pump();
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre + QPoint(120, 0));
+    QTest::mouseMove(view, centre + QPoint(120, -150));
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre + QPoint(120, -150));
+    Pump();
+    auto* cone = static_cast<CPolyface*>(doc->Model().FindById(doc->Model().DrawnObjectId()));
+    ASSERT_NE(cone, nullptr);
+    ASSERT_EQ(cone->vertices.size(), 80u);
+    // One tip above the base centre; in the front view the picked height (150 px) is 1.25
+    // times the picked radius (120 px).
+    for (int i = 3; i < 80; i += 2)
+        EXPECT_NEAR(Distance(cone->vertices[i], cone->vertices[1]), 0.0, 1e-9);
+    const Vec3 baseCentre = (cone->vertices[0] + cone->vertices[40]) / 2.0;
+    const double radius = Distance(cone->vertices[0], cone->vertices[40]) / 2.0;
+    EXPECT_NEAR(Distance(baseCentre, cone->vertices[1]) / radius, 1.25, 0.02);
+    frame->RunCommand(ID_VIEW_USER);
+    Pump();
+    Screenshot(view, "cone-built");
+
+    // From the top the base circle lies face on: after the first click it shows filled.
+    frame->RunCommand(ID_VIEW_TOP);
+    frame->RunCommand(ID_MODE_SELECT);
+    frame->RunCommand(ID_DRAW_CONE);
+    QTest::mouseClick(view, Qt::LeftButton, {}, centre);
+    QTest::mouseMove(view, centre + QPoint(90, 60));
+    Pump();
+    auto* preview = static_cast<CPolyface*>(doc->Model().FindById(doc->Model().DrawnObjectId()));
+    ASSERT_NE(preview, nullptr);
+    EXPECT_FALSE(preview->faces.empty());
+    Screenshot(view, "cone-preview");
 }
