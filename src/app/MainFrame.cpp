@@ -5,6 +5,7 @@
 #include "app/CommandTable.h"
 #include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
+#include "human/Mannequin.h"
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
 
@@ -389,6 +390,8 @@ bool CMainFrame::OnCommand(int id) {
             doc->InvalidateAllObjects();
             doc->UpdateAllViews();
         }
+        if (id == ID_BIO_CENTRE_OF_GRAVITY)
+            ExplainMissingMassCentres();
         return true;
     }
     case ID_WINDOW_CASCADE:
@@ -521,4 +524,19 @@ void CMainFrame::OpenDroppedFiles(const QMimeData& data) {
         if (url.isLocalFile())
             app.OpenDocument(url.toLocalFile());
     }
+}
+
+void CMainFrame::ExplainMissingMassCentres() {
+    // Only the adult male Human mesh carries the segment mass data the markers show.
+    bool without = false;
+    if (CAppDoc* doc = ActiveDocument())
+        for (const CSceneObject* object : doc->Objects())
+            if (object->type == kTypeMannequin &&
+                !static_cast<const CMannequin*>(object)->ShowsMassCentres())
+                without = true;
+    SetStatusText(settings.displayCentreOfGravity && without
+                      ? "Centers of gravity are shown only on adult male figures in the Human "
+                        "representation."
+                      : "",
+                  0);
 }

@@ -112,8 +112,13 @@ public:
 
     // --- Drawing tools ----------------------------------------------------------------------
     // A drawing command (DrawingTool): unless the view is already in the tool's mode, creates
-    // the empty object, lists it (with an undo record) and enters the mode.
+    // the empty object, lists it and enters the mode. An object left unfinished by an earlier
+    // tool is kept as it is (see FinishDrawing).
     void OnDrawingTool(int tool);
+    // The object under construction is finished: its creation becomes one undo step.
+    void FinishDrawing();
+    // The tool was cancelled: the object under construction goes, leaving no undo step.
+    void CancelDrawing();
     // The view's point list changed. kind 0 and 1 rebuild the polyline or polyface under
     // construction from the shape code and points (a new object with the same id); kind 2
     // rebuilds the text, kind 3 the dimension.
@@ -213,6 +218,7 @@ private:
     int pendingOperation = kPendingNone;
     std::vector<std::unique_ptr<CUndoRecord>> undoStack; // newest at the back
     int drawnObjectId = 0;
+    bool drawingOpen = false; // the drawn object has no undo record yet
     std::unique_ptr<CMannequin> pendingFigure;
     int wheelchairFacing = 2;
     int wheelchairPercentile = 2;

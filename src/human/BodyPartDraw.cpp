@@ -1,7 +1,6 @@
 #include "human/BodyPart.h"
 
 #include "biomech/Force.h"
-#include "core/GLPrimitives.h"
 #include "core/GeometryCache.h"
 #include "core/GlobalSettings.h"
 #include "core/Overlay.h"
@@ -12,9 +11,6 @@
 
 namespace {
 constexpr int kSelectedColour = 0x9B9B;
-constexpr int kMassCentreColour = 0x9B00;
-constexpr double kMassCentreRadius = 0.5; // in
-constexpr int kMarkerTessellation = 8;
 // Corner pairs of the twelve box edges.
 constexpr int kBoxEdges[12][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {4, 5}, {5, 6},
                                   {6, 7}, {7, 4}, {0, 4}, {1, 5}, {2, 6}, {3, 7}};
@@ -25,16 +21,9 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
     glPushMatrix();
     GLMultMatrix(jointRotation);
 
+    // The mass-centre markers are drawn by the figure, over the body (they lie inside it).
     const CGlobalSettings defaults;
     const CGlobalSettings& switches = figure && figure->settings ? *figure->settings : defaults;
-    if (switches.displayCentreOfGravity && figure && figure->ShowsMassCentres() &&
-        segmentIndex < kMainSegmentCount) {
-        GLSetColour(kMassCentreColour);
-        glPushMatrix();
-        glTranslated(massCentre.x, massCentre.y, massCentre.z);
-        GLSolidSphere(kMassCentreRadius, kMarkerTessellation, kMarkerTessellation);
-        glPopMatrix();
-    }
     if (switches.displayExternalForces && figure) {
         // Each arrow is drawn turned back by the segment's base orientation.
         Matrix4 base(true);

@@ -1,6 +1,9 @@
 #include "human/Mannequin.h"
 
+#include "core/GLPrimitives.h"
+#include "core/GlobalSettings.h"
 #include "core/ViewTypes.h"
+#include "human/BodyPart.h"
 
 #include <GL/gl.h>
 
@@ -15,6 +18,45 @@ void CMannequin::Draw(bool whiteFill, int viewType) {
             child->Draw(whiteFill, viewType);
     glPopMatrix();
     DrawShapes(whiteFill, viewType);
+    DrawMassCentres();
+}
+
+void CMannequin::DrawMassCentres() {
+    constexpr int kSegmentMarkerColour = 0x9B00;
+    constexpr int kBodyMarkerColour = 0x0000FF; // red
+    constexpr int kTessellation = 8;
+    if (!settings || !settings->displayCentreOfGravity || !ShowsMassCentres())
+        return;
+    // The mass centres lie inside the closed body: the markers are drawn over it, in every
+    // render pass, so that the hidden-surface fill does not cover them either.
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const auto marker = [](const Vec3& at, int colour, double radius) {
+        GLSetColour(colour);
+        glPushMatrix();
+        glTranslated(at.x, at.y, at.z);
+        GLSolidSphere(radius, kTessellation, kTessellation);
+        glPopMatrix();
+    };
+    Vec3 weighted;
+    double mass = 0.0;
+    for (int index = 0; index < kMainSegmentCount; ++index) {
+        const CBodyPart& part = *segments[index];
+        Matrix4 base(true);
+        if (!GetSegmentFrame(index, base))
+            continue;
+        const Vec3 centre = TransformPoint(base * part.jointRotation, part.GetMassCenter());
+        glLoadName(static_cast<GLuint>(part.id));
+        marker(centre, kSegmentMarkerColour, 0.5);
+        weighted = weighted + centre * part.GetMass();
+        mass += part.GetMass();
+    }
+    if (mass > 0.0) {
+        glLoadName(static_cast<GLuint>(id));
+        marker(weighted / mass, kBodyMarkerColour, 1.0);
+    }
+    glPopAttrib();
 }
 
 void CMannequin::DrawShapes(bool whiteFill, int viewType) {

@@ -48,8 +48,8 @@ void DrawAxes(double scale, CGLRender* labels) {
     gluDeleteQuadric(quadric);
 }
 
-void DrawFloor(double tileSize, int tileCount) {
-    SetColour(0.3f, 0.3f, 0.3f);
+void DrawFloor(double tileSize, int tileCount, float grey) {
+    SetColour(grey, grey, grey);
     const double s = tileSize;
     glNormal3d(0.0, 1.0, 0.0);
     glBegin(GL_QUADS);

@@ -55,7 +55,7 @@ void CTavroView::initializeGL() {
 
 void CTavroView::resizeGL(int w, int h) {
     const qreal ratio = devicePixelRatioF();
-    renderer.SetViewRect(static_cast<int>(w * ratio), static_cast<int>(h * ratio));
+    renderer.SetViewRect(qRound(w * ratio), qRound(h * ratio));
     makeCurrent();
     viewChanged = true;
     overlayOnlyPaint = false;
@@ -64,7 +64,7 @@ void CTavroView::resizeGL(int w, int h) {
 void CTavroView::paintGL() {
     if (printing)
         return;
-    const int w = width(), h = height();
+    const int w = DeviceSize().width(), h = DeviceSize().height();
     if (overlayOnlyPaint) {
         // Erase what was drawn over the scene, then draw the new lines.
         overlayOnlyPaint = false;
@@ -77,12 +77,8 @@ void CTavroView::paintGL() {
         ShowEyeView();
     if (zoomExtentsPending) {
         zoomExtentsPending = false;
-        Vec3 boxMin, boxMax;
-        SceneBounds(boxMin, boxMax);
-        renderer.SetViewType(viewType);
-        renderer.ZoomToExtents(boxMin, boxMax);
+        FrameScene();
         makeCurrent();
-        viewChanged = true;
     }
     renderer.SetViewType(viewType);
     renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
@@ -113,8 +109,8 @@ void CTavroView::paintGL() {
 void CTavroView::DrawOverlays() {
     // The zoom window's rubber band: blue where drawn on white (NOT-XOR of pen and screen).
     if (rubberBandActive)
-        DrawXorLines(RectangleLines(rubberBand.normalized()), width(), height(), GL_EQUIV, 0, 0,
-                     255);
+        DrawXorLines(RectangleLines(rubberBand.normalized()), DeviceSize().width(),
+                     DeviceSize().height(), GL_EQUIV, 0, 0, 255);
 }
 
 void CTavroView::WhenFirstFrameDrawn(std::function<void()> callback) {
@@ -147,7 +143,7 @@ void CTavroView::RebuildOverlay() {
 }
 
 void CTavroView::RecomputePixelVectors() {
-    const int cx = width() / 2, cy = height() / 2;
+    const int cx = DeviceSize().width() / 2, cy = DeviceSize().height() / 2;
     Vec3 p0, p1, p2, d0, d;
     renderer.SetViewType(viewType);
     renderer.Get3DPlacement(doc->Objects(), cx, cy, p0, d0);
@@ -156,6 +152,14 @@ void CTavroView::RecomputePixelVectors() {
     pixelX = (p1 - p0) / 5.0;
     pixelY = (p2 - p0) / 5.0;
     pixelDepth = Normalize(d0) * Length(pixelX);
+}
+
+QPoint CTavroView::DevicePoint(QPointF logical) const {
+    return (logical * devicePixelRatioF()).toPoint();
+}
+
+QSize CTavroView::DeviceSize() const {
+    return QSize(renderer.camera.ViewportWidth(), renderer.camera.ViewportHeight());
 }
 
 void CTavroView::SetPrompt(const QString& text) {
@@ -230,5 +234,7 @@ void CTavroView::SetMode(int newMode) {
 
 void CTavroView::focusInEvent(QFocusEvent* event) {
     QOpenGLWidget::focusInEvent(event);
-    SetPrompt(ModePrompt(mode));
+    // A mode without a prompt leaves the idle message of the status bar.
+    const QString prompt = ModePrompt(mode);
+    frame.SetStatusText(prompt.isEmpty() ? "Ready" : prompt, 0);
 }
