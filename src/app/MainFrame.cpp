@@ -535,8 +535,7 @@ void CMainFrame::ExplainMissingMassCentres() {
                 !static_cast<const CMannequin*>(object)->ShowsMassCentres())
                 without = true;
     SetStatusText(settings.displayCentreOfGravity && without
-                      ? "Centers of gravity are shown only on adult male figures in the Human "
-                        "representation."
+                      ? "Centers of gravity show on adult male Human figures only."
                       : "",
                   0);
 }

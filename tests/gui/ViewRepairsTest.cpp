@@ -271,8 +271,7 @@ TEST(CentreOfGravity, MarkersShowOnAShadedFigureAndTheStatusSaysWhoHasNone) {
     EXPECT_GT(ChangedPixels(without, with), 150);
     // The demo's woman has none: the status bar says why.
     EXPECT_EQ(frame->StatusText(0).toStdString(),
-              "Centers of gravity are shown only on adult male figures in the Human "
-              "representation.");
+              "Centers of gravity show on adult male Human figures only.");
     frame->RunCommand(ID_BIO_CENTRE_OF_GRAVITY);
     EXPECT_EQ(frame->StatusText(0), "");
 }
