@@ -10,7 +10,7 @@ packages=(
   libfreetype-dev libfontconfig-dev fonts-liberation libftgl-dev libpng-dev
   qt6-base-dev libqt6opengl6-dev qt6-svg-dev qt6-image-formats-plugins libx11-dev
   lib3ds-dev libavformat-dev libavcodec-dev libavutil-dev libswscale-dev
-  xvfb xauth clang libclang-rt-14-dev
+  xvfb xauth clang libclang-rt-14-dev ffmpeg
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include "app/PostureDialogs.h"
 #include "app/SizeDialogs.h"
 #include "app/TavroApp.h"
+#include "app/VideoRecording.h"
 #include "core/GlobalSettings.h"
 #include "core/SceneObject.h"
 #include "document/TavroDoc.h"
@@ -272,6 +273,10 @@ bool CAppDoc::OnCommand(int id) {
     case ID_POSE_SET_FINAL:
         model->OnSetPosture(id == ID_POSE_SET_FINAL);
         break;
+    case ID_ANIM_RECORD_AVI:
+        if (CTavroView* view = ActiveView())
+            RecordPostureTransitionVideo(*this, *view);
+        return true;
     case ID_POSE_VIEW_INITIAL:
     case ID_POSE_VIEW_FINAL:
         model->OnViewPosture(id == ID_POSE_VIEW_FINAL);
@@ -354,6 +359,10 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
         return true;
     case ID_POSE_VIEW_FINAL:
         state.enabled = !printing && model->FinalPosture() != nullptr;
+        return true;
+    case ID_ANIM_RECORD_AVI:
+        state.enabled = !printing && mannequin && model->InitialPosture() != nullptr &&
+                        model->FinalPosture() != nullptr;
         return true;
     case ID_EDIT_UNDO:
         state.enabled = !printing && model->UndoDepth() > 0;

@@ -214,7 +214,7 @@ const std::vector<CommandInfo>& CommandTable() {
         {ID_ANIM_PLAY, "Animate Poses Transition",
          "Play the transition from the initial to the final pose\nAnimate", "", "", true},
         {ID_ANIM_RECORD_AVI, "Record AVI",
-         "Record the transition from the initial to the final pose\nRecord AVI", "", "", true},
+         "Record the transition from the initial to the final pose\nRecord AVI", "", "", false},
 
         // Window
         {ID_WINDOW_NEW, "&New Window", "Open another window for the active document\nNew Window",

@@ -10,3 +10,5 @@ int RunSceneCommand(int argc, char** argv);
 // tavrona-cli posture save|apply FILE.pos [figure options]: posture files.
 int RunPostureCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
+// tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
+int RunRecordCommand(int argc, char** argv);

@@ -3,13 +3,13 @@
 #include "anthro/AnthropometryDialogs.h"
 #include "anthro/PopulationTables.h"
 #include "cli/FigureOptions.h"
+#include "cli/SceneInput.h"
 #include "core/BoundingBox.h"
 #include "core/DataDirectory.h"
 #include "core/GlobalSettings.h"
 #include "core/ObjectList.h"
 #include "core/SceneBounds.h"
 #include "core/UserReporter.h"
-#include "document/SceneFileReader.h"
 #include "human/EyePoints.h"
 #include "human/Mannequin.h"
 #include "render/EglContext.h"
@@ -61,43 +61,19 @@ struct RenderOptions {
     bool figureOptionGiven = false;
 };
 
-int Index(const std::string& word, std::initializer_list<const char*> words) {
-    int i = 0;
-    for (const char* w : words) {
-        if (word == w)
-            return i;
-        ++i;
-    }
-    return -1;
-}
-
 // "left-hand,right-leg" -> range volume numbers; false on an unknown or empty name.
 bool ParseRangeVolumes(const std::string& text, std::vector<int>& numbers) {
     std::size_t start = 0;
     while (start <= text.size()) {
         const std::size_t comma = std::min(text.find(',', start), text.size());
         // In RangeVolumeNumber order.
-        const int number = Index(text.substr(start, comma - start),
-                                 {"left-hand", "right-hand", "left-leg", "right-leg"});
+        const int number = WordIndex(text.substr(start, comma - start),
+                                     {"left-hand", "right-hand", "left-leg", "right-leg"});
         if (number < 0)
             return false;
         numbers.push_back(number);
         start = comma + 1;
     }
-    return true;
-}
-
-bool ParseSize(const std::string& text, int& width, int& height) {
-    char* end = nullptr;
-    const long w = std::strtol(text.c_str(), &end, 10);
-    if (end == text.c_str() || (*end != 'x' && *end != 'X'))
-        return false;
-    const char* rest = end + 1;
-    const long h = std::strtol(rest, &end, 10);
-    if (end == rest || *end != '\0' || w <= 0 || h <= 0 || w > 1000000 || h > 1000000)
-        return false;
-    width = static_cast<int>(w);
-    height = static_cast<int>(h);
     return true;
 }
 
@@ -136,16 +112,16 @@ int ParseOptions(int argc, char** argv, RenderOptions& options) {
         } else if (name == "--view") {
             // In ViewType order from front.
             const int view =
-                Index(value, {"front", "top", "right", "left", "user", "eye", "orbit"});
+                WordIndex(value, {"front", "top", "right", "left", "user", "eye", "orbit"});
             if (view < 0)
                 error = "bad value for --view: \"" + value + "\"";
             options.view = view;
         } else if (name == "--mode") {
-            options.mode = Index(value, {"wireframe", "hidden", "shaded"});
+            options.mode = WordIndex(value, {"wireframe", "hidden", "shaded"});
             if (options.mode < 0)
                 error = "bad value for --mode: \"" + value + "\"";
         } else if (name == "--cone") {
-            options.viewCone = 1 + Index(value, {"optimum", "maximum"});
+            options.viewCone = 1 + WordIndex(value, {"optimum", "maximum"});
             if (options.viewCone == kViewConeNone)
                 error = "bad value for --cone: \"" + value + "\"";
         } else if (name == "--range") {
@@ -181,32 +157,10 @@ int ParseOptions(int argc, char** argv, RenderOptions& options) {
     return 0;
 }
 
-// The scene's objects; deletes the top-level ones (which own the rest) at the end.
-struct Scene {
-    ~Scene() {
-        for (CSceneObject* object : owned)
-            delete object;
-    }
-    CObjectList objects;
-    std::vector<CSceneObject*> owned;
-};
-
 bool LoadScene(const RenderOptions& options, const CGlobalSettings& settings,
-               CUserReporter& reporter, Scene& scene) {
-    if (!options.input.empty()) {
-        SceneReadContext context;
-        context.reporter = &reporter;
-        context.settings = &settings;
-        if (!ReadSceneFile(options.input, scene.objects, context)) {
-            std::fprintf(stderr, "tavrona-cli render: cannot read scene file %s\n",
-                         options.input.c_str());
-            return false;
-        }
-        for (CSceneObject* object : scene.objects)
-            if (object->IsTopLevel())
-                scene.owned.push_back(object);
-        return true;
-    }
+               CUserReporter& reporter, CommandScene& scene) {
+    if (!options.input.empty())
+        return ReadCommandScene("render", options.input, settings, reporter, scene);
     const FigureChoice& c = options.figure;
     const CAnthropometryContext context{reporter};
     auto figure =
@@ -257,13 +211,6 @@ void ShowAnalysisShapes(const RenderOptions& options, const CObjectList& objects
     max = box.max;
 }
 
-const CMannequin* FirstFigure(const CObjectList& objects) {
-    for (const CSceneObject* object : objects)
-        if (object->type == kTypeMannequin)
-            return static_cast<const CMannequin*>(object);
-    return nullptr;
-}
-
 } // namespace
 
 int RunRenderCommand(int argc, char** argv) {
@@ -275,7 +222,7 @@ int RunRenderCommand(int argc, char** argv) {
     settings.showSceneFloor = options.floor;
     settings.showSceneReferential = options.axes;
     CStderrReporter reporter;
-    Scene scene;
+    CommandScene scene;
     if (!LoadScene(options, settings, reporter, scene))
         return 1;
 

@@ -19,6 +19,7 @@ constexpr Command kCommands[] = {
     {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
     {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
+    {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
 };
 
 int Usage(std::FILE* out, int status) {

@@ -480,3 +480,13 @@ int CGLRender::ReadImage(CImage& image) {
         std::memcpy(image.rgb.data() + y * row, bottomUp.data() + (h - 1 - y) * row, row);
     return 1;
 }
+
+int CGLRender::ReadFramePixels(std::uint8_t* bgrBottomUp, int width, int height) {
+    if (width <= 0 || height <= 0 || !MakeCurrent())
+        return 0;
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(camera.viewport[0], camera.viewport[1], width, height, GL_BGR, GL_UNSIGNED_BYTE,
+                 bgrBottomUp);
+    ReleaseCurrent();
+    return 1;
+}

@@ -86,6 +86,9 @@ public:
     void OnVScroll(int code, int position) { camera.OnVScroll(code, position); }
     // Reads the image of the last frame (the context's draw buffer).
     int ReadImage(CImage& image);
+    // Reads the lower-left width x height pixels of the last frame as blue-green-red bytes,
+    // rows from the bottom up, each padded to 4 bytes: the frames of a video recording.
+    int ReadFramePixels(std::uint8_t* bgrBottomUp, int width, int height);
 
     const char* message = nullptr; // last error text
     CGLCamera camera;
