@@ -1,6 +1,7 @@
 #include "view/TavroView.h"
 
 #include "biomech/Units.h"
+#include "core/GlobalSettings.h"
 #include "core/SceneBounds.h"
 #include "core/SceneObject.h"
 #include "human/Mannequin.h"
@@ -170,9 +171,15 @@ void CTavroView::ShowCoordinates(QPoint p) {
     Vec3 point, direction;
     if (!Placement(p, point, direction))
         return;
-    frame.SetStatusText(" X : " + QString::fromStdString(FormatTrimmed(point.x, 2)), 1);
-    frame.SetStatusText(" Y : " + QString::fromStdString(FormatTrimmed(point.y, 2)), 2);
-    frame.SetStatusText(" Z : " + QString::fromStdString(FormatTrimmed(point.z, 2)), 3);
+    // In the display length unit, named unless it is the model's own inches.
+    const int unit = frame.Settings().lengthUnit;
+    const QString suffix = unit == kInches ? QString() : QString(" ") + kLengthUnitNames[unit];
+    const char* names[3] = {" X : ", " Y : ", " Z : "};
+    for (int axis = 0; axis < 3; ++axis) {
+        const double value = ConvertLength(kInches, point[axis], unit);
+        frame.SetStatusText(names[axis] + QString::fromStdString(FormatTrimmed(value, 2)) + suffix,
+                            axis + 1);
+    }
 }
 
 bool CTavroView::Placement(QPoint p, Vec3& point, Vec3& direction) {

@@ -2,6 +2,7 @@
 
 #include "biomech/Units.h"
 #include "core/BoundingBox.h"
+#include "core/GlobalSettings.h"
 #include "core/SceneObject.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
@@ -400,7 +401,7 @@ void CTavroView::OnF3() {
         (mode >= MODE_REACH_RIGHT && mode <= MODE_DIMENSION && mode != MODE_ADD_FORCE);
     if (!pointModes)
         return;
-    CPointDialog dialog(this);
+    CPointDialog dialog(this, frame.Settings().lengthUnit);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const Vec3 point = dialog.Point();

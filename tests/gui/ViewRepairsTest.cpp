@@ -4,6 +4,7 @@
 #include "app/MainFrame.h"
 #include "app/PostureDialogs.h"
 #include "app/PosturePictures.h"
+#include "biomech/Units.h"
 #include "core/GlobalSettings.h"
 #include "document/TavroDoc.h"
 #include "draw/DrawingShapes.h"
@@ -15,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QSet>
 #include <QStandardPaths>
@@ -274,4 +276,27 @@ TEST(CentreOfGravity, MarkersShowOnAShadedFigureAndTheStatusSaysWhoHasNone) {
               "Centers of gravity show on adult male Human figures only.");
     frame->RunCommand(ID_BIO_CENTRE_OF_GRAVITY);
     EXPECT_EQ(frame->StatusText(0), "");
+}
+
+TEST_F(ViewFixture, CoordinatesShowAndReadInTheDisplayUnit) {
+    CPolyface* box = AddBox(doc, Vec3(20, 0, -5), Vec3(40, 40, 5));
+    frame->RunCommand(ID_ZOOM_EXTENTS);
+    Pump(50);
+    frame->Settings().lengthUnit = kCentimetres;
+    // The box's middle is at x = 30 in = 76.2 cm.
+    const QPointF centre = ProjectedBounds(view, *box).center() / view->devicePixelRatioF();
+    QTest::mouseMove(view, centre.toPoint());
+    Pump();
+    const QString x = frame->StatusText(1);
+    EXPECT_TRUE(x.endsWith(" cm")) << x.toStdString();
+    EXPECT_NEAR(x.section(':', 1).remove("cm").trimmed().toDouble(), 76.2, 2.0);
+    EXPECT_EQ(frame->StatusText(3), "Z : 0 cm");
+
+    CPointDialog dialog(frame, kCentimetres);
+    dialog.Field(0)->setText("2.54");
+    dialog.Field(1)->setText("-25.4");
+    dialog.Field(2)->setText("0");
+    dialog.accept();
+    EXPECT_NEAR(dialog.Point().x, 1.0, 1e-6);
+    EXPECT_NEAR(dialog.Point().y, -10.0, 1e-5);
 }
