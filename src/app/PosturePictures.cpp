@@ -209,10 +209,17 @@ void CPosturePictures::RenderAll(Kind kind) {
     // Bodies are drawn whole; hands alone, so that the thigh does not hide them.
     CObjectList list;
     CPartOfFigure hand(*figure, kRightPalm);
-    if (kind == kBody)
+    if (kind == kBody) {
         figure->AddToList(list);
-    else
+    } else {
+        // The palette's pure blue saturates under the lights at this size and the hand shows as
+        // a flat silhouette; a softer blue keeps its shading, so the fingers read.
+        constexpr int kHandPictureColour = 0xD28C50; // red 0x50, green 0x8C, blue 0xD2
+        for (int i = kFirstRightFinger; i < kSegmentCount; ++i)
+            figure->GetSegment(i)->colour = kHandPictureColour;
+        figure->GetSegment(kRightPalm)->colour = kHandPictureColour;
         list.Append(&hand);
+    }
     const int count = kind == kBody ? kBodyPostureCount : kHandPostureCount;
     const QString folder = QFileInfo(CacheFile(kind, 1)).path();
     QDir().mkpath(folder);
