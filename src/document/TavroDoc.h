@@ -204,7 +204,9 @@ private:
     CSceneObject* TopmostOf(CSceneObject* object) const;
     void PasteAt(const Vec3& point);
     void CancelPending();
-    void PlacePendingMannequin(const Vec3& point);
+    // At the picked point; a click on the shown floor (the viewing ray `direction` meets it)
+    // stands the figure's feet on the floor there.
+    void PlacePendingMannequin(const Vec3& point, const Vec3& direction);
     void PlaceWheelchair(const Vec3& point);
     void RestoreBodyPart(CSceneObject& live, const CSceneObject& stored);
     CMannequin* RequireCurrentMannequin() const;
