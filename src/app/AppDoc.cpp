@@ -152,6 +152,7 @@ void CAppDoc::SetLayout(int windowCount) {
         child->showNormal();
         child->setGeometry(0, 0, w, h);
         child->View()->SetViewType(VIEW_USER);
+        FrameNewView(child->View());
     } else {
         const ViewType types[4] = {VIEW_LEFT, VIEW_RIGHT, VIEW_TOP, VIEW_USER};
         for (int i = 0; i < 4; ++i) {
@@ -159,10 +160,17 @@ void CAppDoc::SetLayout(int windowCount) {
             child->showNormal();
             child->setGeometry((i % 2) * (w / 2), (i / 2) * (h / 2), w / 2, h / 2);
             child->View()->SetViewType(types[i]);
+            FrameNewView(child->View());
         }
     }
     changingLayout = false;
     UpdateAllViews();
+}
+
+void CAppDoc::FrameNewView(CTavroView* view) {
+    // A new window shows the whole scene, as the first one did; an empty one keeps the origin.
+    if (!model->Objects().empty())
+        view->RequestZoomExtents();
 }
 
 bool CAppDoc::BuildDemoScene() {
@@ -265,17 +273,15 @@ void CAppDoc::DrawingStep(int kind, int shape, const std::vector<Vec3>& points) 
 }
 
 void CAppDoc::FinishDrawnObject(bool recordUndo) {
-    // The tool recorded the object's creation when it started; finishing keeps it.
-    (void)recordUndo;
+    if (recordUndo)
+        model->FinishDrawing();
     SetModifiedFlag();
     UpdateAllViews();
 }
 
 void CAppDoc::RemoveDrawnObject() {
-    if (CSceneObject* drawn = model->FindById(model->DrawnObjectId())) {
-        drawn->RemoveAndDelete(model->Objects());
-        UpdateAllViews();
-    }
+    model->CancelDrawing();
+    UpdateAllViews();
 }
 
 bool CAppDoc::IsAngleDimensionUnderConstruction() const {
@@ -295,6 +301,9 @@ void CAppDoc::PlaceText(const std::vector<Vec3>& points) {
         text->size = dialog.Size();
         text->fontChosen = 1;
         model->DrawingStep(2, 5, points);
+        model->FinishDrawing();
+    } else {
+        model->CancelDrawing();
     }
     SetModifiedFlag();
     UpdateAllViews();

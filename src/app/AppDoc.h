@@ -60,6 +60,8 @@ public:
     // Closes every window of the document and opens one (in the user view) or four (left,
     // right, top, user) filling the main window's client area.
     void SetLayout(int windowCount);
+    // A window just opened on this document zooms to the scene's extents.
+    void FrameNewView(CTavroView* view);
     // The start-up scene: a 50th-percentile US man and woman side by side on the floor.
     bool BuildDemoScene();
 

@@ -1,6 +1,7 @@
 // The document's menu and toolbar commands: what each does and when it is enabled.
 #include "app/AppDoc.h"
 
+#include "app/ChildFrame.h"
 #include "app/CustomizationDialog.h"
 #include "app/MainFrame.h"
 #include "app/PostureDialogs.h"
@@ -324,7 +325,7 @@ bool CAppDoc::OnCommand(int id) {
         SetLayout(4);
         break;
     case ID_WINDOW_NEW:
-        Frame().CreateChildFrame(this);
+        FrameNewView(Frame().CreateChildFrame(this)->View());
         break;
     case ID_FILE_CLOSE:
         app.CloseDocument(this);

@@ -7,6 +7,7 @@
 #include "app/TavroApp.h"
 #include "core/SceneObject.h"
 #include "human/BodyPart.h"
+#include "human/Mannequin.h"
 #include "view/CommandIds.h"
 #include "view/TavroView.h"
 
@@ -392,6 +393,8 @@ bool CMainFrame::OnCommand(int id) {
             doc->InvalidateAllObjects();
             doc->UpdateAllViews();
         }
+        if (id == ID_BIO_CENTRE_OF_GRAVITY)
+            ExplainMissingMassCentres();
         return true;
     }
     case ID_SEGMENT_PROPERTIES: {
@@ -536,4 +539,18 @@ void CMainFrame::OpenDroppedFiles(const QMimeData& data) {
         if (url.isLocalFile())
             app.OpenDocument(url.toLocalFile());
     }
+}
+
+void CMainFrame::ExplainMissingMassCentres() {
+    // Only the adult male Human mesh carries the segment mass data the markers show.
+    bool without = false;
+    if (CAppDoc* doc = ActiveDocument())
+        for (const CSceneObject* object : doc->Objects())
+            if (object->type == kTypeMannequin &&
+                !static_cast<const CMannequin*>(object)->ShowsMassCentres())
+                without = true;
+    SetStatusText(settings.displayCentreOfGravity && without
+                      ? "Centers of gravity show on adult male Human figures only."
+                      : "",
+                  0);
 }

@@ -101,6 +101,8 @@ private:
     void RefreshRecentMenu();
     void RefreshWindowMenu();
     void ShowPrintSetup();
+    // Says in the status bar why figures of the active document show no centre of gravity.
+    void ExplainMissingMassCentres();
 
     CTavroApp& app;
     CGlobalSettings settings;

@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QOpenGLContext>
 #include <QPainter>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -40,19 +41,40 @@ QString DataFile(const char* name) {
     return QString::fromStdString(DataPath(name));
 }
 
-// Identifies the data a set of pictures was made from.
+// Identifies the data a set of pictures was made from by its content: copied or restored files
+// keep their pictures, and changed ones get new pictures whatever their dates say.
 QString DataKey() {
     QCryptographicHash hash(QCryptographicHash::Sha1);
     for (const char* name : {"perpost.dat", "rhand.dat", "limit.dat", "usa_m.per"}) {
-        const QFileInfo info(DataFile(name));
-        hash.addData(QString("%1|%2|%3;")
-                         .arg(name)
-                         .arg(info.size())
-                         .arg(info.lastModified().toMSecsSinceEpoch())
-                         .toUtf8());
+        hash.addData(QByteArray(name) + '|');
+        QFile file(DataFile(name));
+        if (file.open(QIODevice::ReadOnly))
+            hash.addData(&file);
     }
     return QString::fromLatin1(hash.result().toHex().left(16));
 }
+
+// A toolkit window's context (GLX on X11) cannot stay current on the thread while an EGL
+// context is made current; this one is set aside while the pictures are drawn.
+class CWindowContextAside {
+public:
+    CWindowContextAside() : context(QOpenGLContext::currentContext()) {
+        if (context) {
+            surface = context->surface();
+            context->doneCurrent();
+        }
+    }
+    ~CWindowContextAside() {
+        if (context && surface)
+            context->makeCurrent(surface);
+    }
+    CWindowContextAside(const CWindowContextAside&) = delete;
+    CWindowContextAside& operator=(const CWindowContextAside&) = delete;
+
+private:
+    QOpenGLContext* context;
+    QSurface* surface = nullptr;
+};
 
 QPixmap Placeholder(QSize size, int index) {
     QPixmap pixmap(size);
@@ -146,8 +168,10 @@ QString CPosturePictures::Name(Kind kind, int index) {
 
 QString CPosturePictures::CacheFile(Kind kind, int index) const {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (dataKey.isEmpty())
+        dataKey = DataKey();
     return QString("%1/postures-%2/%3-%4.png")
-        .arg(folder, DataKey(), kind == kBody ? "body" : "hand")
+        .arg(folder, dataKey, kind == kBody ? "body" : "hand")
         .arg(index);
 }
 
@@ -174,6 +198,7 @@ void CPosturePictures::RenderAll(Kind kind) {
     if (!figure)
         return;
     const QSize size = kind == kBody ? kBodySize : kHandSize;
+    const CWindowContextAside aside;
     CEglContext context(size.width() * kOversample, size.height() * kOversample);
     CGlobalSettings settings;
     CGLRender renderer(settings, reporter);
@@ -184,10 +209,17 @@ void CPosturePictures::RenderAll(Kind kind) {
     // Bodies are drawn whole; hands alone, so that the thigh does not hide them.
     CObjectList list;
     CPartOfFigure hand(*figure, kRightPalm);
-    if (kind == kBody)
+    if (kind == kBody) {
         figure->AddToList(list);
-    else
+    } else {
+        // The palette's pure blue saturates under the lights at this size and the hand shows as
+        // a flat silhouette; a softer blue keeps its shading, so the fingers read.
+        constexpr int kHandPictureColour = 0xD28C50; // red 0x50, green 0x8C, blue 0xD2
+        for (int i = kFirstRightFinger; i < kSegmentCount; ++i)
+            figure->GetSegment(i)->colour = kHandPictureColour;
+        figure->GetSegment(kRightPalm)->colour = kHandPictureColour;
         list.Append(&hand);
+    }
     const int count = kind == kBody ? kBodyPostureCount : kHandPostureCount;
     const QString folder = QFileInfo(CacheFile(kind, 1)).path();
     QDir().mkpath(folder);

@@ -24,6 +24,7 @@ private:
     void RenderAll(Kind kind);
     QString CacheFile(Kind kind, int index) const;
 
+    mutable QString dataKey;         // names the cache folder; made at the first use
     std::map<int, QPixmap> pictures; // key kind * 100 + index
     bool rendered[2] = {false, false};
 };

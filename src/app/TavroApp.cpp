@@ -30,7 +30,7 @@ constexpr int kMissing = -32000; // the framework's "no value" for a window coor
 CTavroApp::CTavroApp() {
     QCoreApplication::setOrganizationName(kOrganisation);
     QCoreApplication::setApplicationName(kApplication);
-    QGuiApplication::setApplicationDisplayName(kAppTitle);
+    // No display name: the window system would append it to every window's title.
 }
 
 CTavroApp::~CTavroApp() {

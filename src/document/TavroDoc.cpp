@@ -261,7 +261,7 @@ void CTavroDoc::PointPicked(int result, const Vec3& point, const Vec3& second) {
     }
     switch (operation) {
     case kPendingPlaceMannequin:
-        PlacePendingMannequin(point);
+        PlacePendingMannequin(point, second);
         break;
     case kPendingPlaceWheelchair:
         PlaceWheelchair(point);

@@ -114,8 +114,13 @@ public:
 
     // --- Drawing tools ----------------------------------------------------------------------
     // A drawing command (DrawingTool): unless the view is already in the tool's mode, creates
-    // the empty object, lists it (with an undo record) and enters the mode.
+    // the empty object, lists it and enters the mode. An object left unfinished by an earlier
+    // tool is kept as it is (see FinishDrawing).
     void OnDrawingTool(int tool);
+    // The object under construction is finished: its creation becomes one undo step.
+    void FinishDrawing();
+    // The tool was cancelled: the object under construction goes, leaving no undo step.
+    void CancelDrawing();
     // The view's point list changed. kind 0 and 1 rebuild the polyline or polyface under
     // construction from the shape code and points (a new object with the same id); kind 2
     // rebuilds the text, kind 3 the dimension.
@@ -278,7 +283,9 @@ private:
     CSceneObject* TopmostOf(CSceneObject* object) const;
     void PasteAt(const Vec3& point);
     void CancelPending();
-    void PlacePendingMannequin(const Vec3& point);
+    // At the picked point; a click on the shown floor (the viewing ray `direction` meets it)
+    // stands the figure's feet on the floor there.
+    void PlacePendingMannequin(const Vec3& point, const Vec3& direction);
     void PlaceWheelchair(const Vec3& point);
     void ReachPicked(const Vec3& point, const Vec3& direction);
     void RestoreBodyPart(CSceneObject& live, const CSceneObject& stored);
@@ -295,6 +302,7 @@ private:
     int pendingOperation = kPendingNone;
     std::vector<std::unique_ptr<CUndoRecord>> undoStack; // newest at the back
     int drawnObjectId = 0;
+    bool drawingOpen = false; // the drawn object has no undo record yet
     std::unique_ptr<CMannequin> pendingFigure;
     int reachMode = 0;       // MODE_REACH_LEFT or MODE_REACH_RIGHT while reaching
     int walkingFigureId = 0; // id of the walking figure, 0 when none walks

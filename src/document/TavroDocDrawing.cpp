@@ -55,13 +55,28 @@ void CTavroDoc::OnDrawingTool(int drawingTool) {
             continue;
         if (views.ActiveViewMode() == tool.mode)
             return;
+        FinishDrawing();
         CSceneObject* object = NewDrawingObject(tool);
         drawnObjectId = object->id;
         AddObject(object);
-        PushUndo(kUndoAdded, *object);
+        drawingOpen = true;
         views.SetActiveViewMode(tool.mode);
         return;
     }
+}
+
+void CTavroDoc::FinishDrawing() {
+    if (!drawingOpen)
+        return;
+    drawingOpen = false;
+    if (CSceneObject* drawn = FindById(drawnObjectId))
+        PushUndo(kUndoAdded, *drawn);
+}
+
+void CTavroDoc::CancelDrawing() {
+    drawingOpen = false;
+    if (CSceneObject* drawn = FindById(drawnObjectId))
+        drawn->RemoveAndDelete(objects);
 }
 
 void CTavroDoc::DrawingStep(int kind, int shape, const std::vector<Vec3>& points) {

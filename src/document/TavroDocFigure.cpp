@@ -1,13 +1,18 @@
 #include "document/TavroDoc.h"
 
 #include "biomech/Force.h"
+#include "biomech/Units.h"
+#include "core/BoundingBox.h"
 #include "core/DataDirectory.h"
+#include "core/GlobalSettings.h"
 #include "core/UserReporter.h"
 #include "core/ViewModes.h"
 #include "document/DocumentViews.h"
 #include "document/SceneFileReader.h"
 #include "human/Mannequin.h"
 #include "io/PostureFile.h"
+
+#include <cmath>
 
 namespace {
 
@@ -115,12 +120,39 @@ void CTavroDoc::CancelPending() {
     pendingOperation = kPendingNone;
 }
 
-void CTavroDoc::PlacePendingMannequin(const Vec3& point) {
+namespace {
+
+// Where a viewing ray through `point` meets the floor (y = 0) within its tiles; false when the
+// floor is hidden, seen edge-on or missed.
+bool FloorPointOnRay(const CGlobalSettings& settings, const Vec3& point, const Vec3& direction,
+                     Vec3& onFloor) {
+    if (!settings.showSceneFloor || std::fabs(direction.y) < 1e-9)
+        return false;
+    onFloor = point - direction * (point.y / direction.y);
+    onFloor.y = 0.0;
+    const double half =
+        ConvertLength(settings.lengthUnit, settings.tileUnit, kInches) * settings.numberOfTiles;
+    return std::fabs(onFloor.x) <= half && std::fabs(onFloor.z) <= half;
+}
+
+} // namespace
+
+void CTavroDoc::PlacePendingMannequin(const Vec3& point, const Vec3& direction) {
     CMannequin* figure = pendingFigure.release();
     if (!figure)
         return;
-    figure->transform = Translation(point) * figure->transform;
+    Vec3 onFloor;
+    const bool standing = FloorPointOnRay(settings, point, direction, onFloor);
+    figure->transform = Translation(standing ? onFloor : point) * figure->transform;
     figure->UpdatePosture();
+    if (standing) {
+        BoundingBox box;
+        figure->CollectBounds(box);
+        if (box.valid) {
+            figure->transform = Translation(Vec3(0.0, -box.min.y, 0.0)) * figure->transform;
+            figure->UpdatePosture();
+        }
+    }
     figure->AddToList(objects);
     PushUndo(kUndoAdded, *figure);
     views.RedrawAllViews();

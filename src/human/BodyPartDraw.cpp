@@ -1,7 +1,6 @@
 #include "human/BodyPart.h"
 
 #include "biomech/Force.h"
-#include "core/GLPrimitives.h"
 #include "core/GeometryCache.h"
 #include "core/GlobalSettings.h"
 #include "core/Overlay.h"
@@ -12,9 +11,6 @@
 
 namespace {
 constexpr int kSelectedColour = 0x9B9B;
-constexpr int kMassCentreColour = 0x9B00;
-constexpr double kMassCentreRadius = 0.5; // in
-constexpr int kMarkerTessellation = 8;
 // Length of CForce's arrow (shaft 3 in, head 2 in).
 constexpr double kForceArrowLength = 5.0;
 // Corner pairs of the twelve box edges.
@@ -27,16 +23,9 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
     glPushMatrix();
     GLMultMatrix(jointRotation);
 
+    // The mass-centre markers are drawn by the figure, over the body (they lie inside it).
     const CGlobalSettings defaults;
     const CGlobalSettings& switches = figure && figure->settings ? *figure->settings : defaults;
-    if (switches.displayCentreOfGravity && figure && figure->ShowsMassCentres() &&
-        segmentIndex < kMainSegmentCount) {
-        GLSetColour(kMassCentreColour);
-        glPushMatrix();
-        glTranslated(massCentre.x, massCentre.y, massCentre.z);
-        GLSolidSphere(kMassCentreRadius, kMarkerTessellation, kMarkerTessellation);
-        glPopMatrix();
-    }
     if (switches.displayExternalForces && figure) {
         // Location, force and torque are in this segment's own frame (the frame the joint
         // loads take them in), which is the current one: each arrow points the way its force

@@ -289,6 +289,8 @@ private:
     // Places the shown shapes in the scene (UpdatePosture) and draws them.
     void PlaceShapes();
     void DrawShapes(bool whiteFill, int viewType);
+    // The segments' mass centres and the whole body's centre of gravity, when shown.
+    void DrawMassCentres();
 
     // Names, tree links, counterparts and child-list entries of all segments.
     void LinkSegments();

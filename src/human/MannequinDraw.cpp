@@ -3,35 +3,55 @@
 #include "core/GLPrimitives.h"
 #include "core/GlobalSettings.h"
 #include "core/ViewTypes.h"
+#include "human/BodyPart.h"
 
 #include <GL/gl.h>
-
-namespace {
-constexpr int kCentreOfGravityColour = 0x0000FF; // red
-constexpr double kCentreOfGravityRadius = 1.0;   // in
-constexpr int kMarkerTessellation = 8;
-} // namespace
 
 void CMannequin::Draw(bool whiteFill, int viewType) {
     // World data is refreshed on every draw so that picking and analysis see what is shown.
     GetSegment(kAbdomen)->UpdateWorld(transform);
     glPushMatrix();
     GLMultMatrix(transform);
-    if (settings && settings->displayCentreOfGravity && ShowsMassCentres()) {
-        const Vec3 centre = GetCenterOfGravity();
-        GLSetColour(whiteFill ? 0xFFFFFF : kCentreOfGravityColour);
-        glLoadName(static_cast<GLuint>(id)); // a click on the marker picks the figure
-        glPushMatrix();
-        glTranslated(centre.x, centre.y, centre.z);
-        GLSolidSphere(kCentreOfGravityRadius, kMarkerTessellation, kMarkerTessellation);
-        glPopMatrix();
-    }
     GetSegment(kAbdomen)->Draw(whiteFill, viewType);
     for (CSceneObject* child : children)
         if (child->type != kTypeBodyPart)
             child->Draw(whiteFill, viewType);
     glPopMatrix();
     DrawShapes(whiteFill, viewType);
+    DrawMassCentres();
+}
+
+void CMannequin::DrawMassCentres() {
+    constexpr int kSegmentMarkerColour = 0x9B00;
+    constexpr int kBodyMarkerColour = 0x0000FF; // red
+    constexpr int kTessellation = 8;
+    if (!settings || !settings->displayCentreOfGravity || !ShowsMassCentres())
+        return;
+    // The mass centres lie inside the closed body: the markers are drawn over it, in every
+    // render pass, so that the hidden-surface fill does not cover them either.
+    glPushAttrib(GL_ENABLE_BIT | GL_DEPTH_BUFFER_BIT | GL_POLYGON_BIT);
+    glDisable(GL_DEPTH_TEST);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    const auto marker = [](const Vec3& at, int colour, double radius) {
+        GLSetColour(colour);
+        glPushMatrix();
+        glTranslated(at.x, at.y, at.z);
+        GLSolidSphere(radius, kTessellation, kTessellation);
+        glPopMatrix();
+    };
+    for (int index = 0; index < kMainSegmentCount; ++index) {
+        const CBodyPart& part = *segments[index];
+        Matrix4 base(true);
+        if (!GetSegmentFrame(index, base))
+            continue;
+        const Vec3 centre = TransformPoint(base * part.jointRotation, part.GetMassCenter());
+        glLoadName(static_cast<GLuint>(part.id));
+        marker(centre, kSegmentMarkerColour, 0.5);
+    }
+    // The whole body's centre of gravity; a click on it picks the figure.
+    glLoadName(static_cast<GLuint>(id));
+    marker(TransformPoint(transform, GetCenterOfGravity()), kBodyMarkerColour, 1.0);
+    glPopAttrib();
 }
 
 void CMannequin::DrawShapes(bool whiteFill, int viewType) {

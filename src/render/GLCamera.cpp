@@ -144,10 +144,15 @@ void CGLCamera::SetEyePoints(const Vec3& eyePosition, const Vec3& target, const 
 Matrix4 CGLCamera::ModelViewMatrix() const {
     if (viewType != VIEW_ORBIT)
         return LookAt(eye, centre, up);
-    const double x = currentRotation[0], y = currentRotation[1], z = currentRotation[2],
-                 w = currentRotation[3];
-    const Vec3 orbitEye(2.0 * (z * x + y * w), 2.0 * (y * z - x * w), 1.0 - 2.0 * (x * x + y * y));
-    return LookAt(orbitEye, centre, up);
+    // The rotation turns the eye (0, 0, 1) and the up (0, 1, 0) of the view the orbit began
+    // from, so the view turns with the drag and never looks along its own up.
+    const Matrix4 turn = QuaternionMatrix(currentRotation);
+    const auto toWorld = [this](const Vec3& v) {
+        return orbitRight * v.x + orbitUp * v.y + orbitBack * v.z;
+    };
+    const Vec3 orbitEye = toWorld(TransformDirection(turn, Vec3(0.0, 0.0, 1.0)));
+    const Vec3 orbitUpWorld = toWorld(TransformDirection(turn, Vec3(0.0, 1.0, 0.0)));
+    return LookAt(centre + orbitEye, centre, orbitUpWorld);
 }
 
 void CGLCamera::ComputeOrthoVolume(double volume[6]) const {
@@ -215,6 +220,22 @@ void CGLCamera::Placement(int x, int y, Vec3& point, Vec3& direction) const {
 void CGLCamera::ZoomInAt(const Vec3& point, const Vec3& direction) {
     viewCentre = ClosestPointOnLine(point, direction, viewCentre);
     zoom *= zoomStep;
+}
+
+void CGLCamera::ZoomAbout(double windowX, double windowY, double factor) {
+    if (factor <= 0.0)
+        return;
+    // In an orthographic view the point under the cursor keeps its place when the centre
+    // moves towards it by the part of the way the zoom takes away.
+    const double depth = Project(viewCentre).z;
+    const Vec3 under = UnProject({windowX, windowY, depth});
+    viewCentre = under + (viewCentre - under) / factor;
+    zoom *= factor;
+}
+
+void CGLCamera::PanBy(double dx, double dy) {
+    const Vec3 centreWindow = Project(viewCentre);
+    viewCentre = UnProject({centreWindow.x - dx, centreWindow.y + dy, centreWindow.z});
 }
 
 void CGLCamera::ZoomOut() {
@@ -371,7 +392,13 @@ void CGLCamera::OnVScroll(int code, int position) {
 }
 
 void CGLCamera::BeginOrbit() {
-    std::copy(committedRotation, committedRotation + 4, currentRotation);
+    // The orbit starts from the view now shown: its screen axes become the orbit's frame.
+    const Matrix4 view = ModelViewMatrix();
+    orbitRight = Normalize(Vec3(view(0, 0), view(0, 1), view(0, 2)));
+    orbitUp = Normalize(Vec3(view(1, 0), view(1, 1), view(1, 2)));
+    orbitBack = Normalize(Vec3(view(2, 0), view(2, 1), view(2, 2)));
+    ResetQuaternion(committedRotation);
+    ResetQuaternion(currentRotation);
 }
 
 void CGLCamera::DragOrbit(int w, int h, int x0, int y0, int x, int y) {
@@ -413,4 +440,7 @@ void CGLCamera::CopyViewFrom(const CGLCamera& s) {
     viewCentre = s.viewCentre;
     std::copy(s.currentRotation, s.currentRotation + 4, currentRotation);
     std::copy(s.committedRotation, s.committedRotation + 4, committedRotation);
+    orbitRight = s.orbitRight;
+    orbitUp = s.orbitUp;
+    orbitBack = s.orbitBack;
 }

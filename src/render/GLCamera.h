@@ -67,6 +67,10 @@ public:
     // Ray under a cursor point (pixels, y down), taken five pixels below the mirrored row.
     void Placement(int x, int y, Vec3& point, Vec3& direction) const;
 
+    // Zooms by `factor` keeping the model point under the window point (pixels, y up) in place.
+    void ZoomAbout(double windowX, double windowY, double factor);
+    // Moves the picture by (dx, dy) window pixels (y down), as a hand dragging it would.
+    void PanBy(double dx, double dy);
     // Zoom commands. Rays come from Placement.
     void ZoomInAt(const Vec3& point, const Vec3& direction);
     void ZoomOut();
@@ -84,7 +88,8 @@ public:
     void OnHScroll(int code, int position);
     void OnVScroll(int code, int position);
 
-    // 3D orbit: drag from the press point (x0, y0) to (x, y) in a client area of w x h pixels.
+    // 3D orbit: begins from the view now shown (its eye and up); then drags from the press
+    // point (x0, y0) to (x, y) in a client area of w x h pixels turn it.
     void BeginOrbit();
     void DragOrbit(int w, int h, int x0, int y0, int x, int y);
     void CommitOrbit();
@@ -114,6 +119,8 @@ public:
     Vec3 screenMin, screenMax;
     float currentRotation[4] = {0.0f, 0.0f, 0.0f, 1.0f};
     float committedRotation[4] = {0.0f, 0.0f, 0.0f, 1.0f};
+    // Screen axes (world directions) of the view the orbit began from.
+    Vec3 orbitRight{1.0, 0.0, 0.0}, orbitUp{0.0, 1.0, 0.0}, orbitBack{0.0, 0.0, 1.0};
 
 private:
     // Window-space bounds of the eight projected corners of the box.

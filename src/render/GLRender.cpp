@@ -271,7 +271,7 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SetViewMatrix(pickMode);
     SetLighting();
-    Draw(objects);
+    Draw(objects, pickMode != PICK_NONE);
     if (pickMode != PICK_NONE) {
         FinishPick(objects, pickMode);
     } else {
@@ -300,28 +300,33 @@ void CGLRender::FinishPick(const CObjectList& objects, int pickMode) {
         SelectGroup(objects, id);
 }
 
-void CGLRender::Draw(const CObjectList& objects) {
+void CGLRender::Draw(const CObjectList& objects, bool picking) {
     glLoadName(0);
     const bool wire = renderMode == RENDER_WIREFRAME;
     glPolygonMode(GL_FRONT_AND_BACK, wire ? GL_LINE : GL_FILL);
-    if (settings.showSceneReferential)
+    // The referential cannot be picked, and its glyph lists must not run in selection mode.
+    if (settings.showSceneReferential && !picking)
         DrawAxes(1.0, this);
     if (settings.showSceneFloor) {
         // The tile setting is in the display length unit; the model is in inches (code 0).
         const double tile = ConvertLength(settings.lengthUnit, settings.tileUnit, kInches);
-        if (renderMode != RENDER_SHADED) {
-            glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
-            DrawFloor(tile, settings.numberOfTiles);
-        }
+        constexpr float kLineGrey = 0.45f, kFillGrey = 0.86f;
+        // Unlit, so that the floor looks the same from every side and in every mode, with its
+        // lines darker than its fill.
+        glPushAttrib(GL_ENABLE_BIT);
+        glDisable(GL_LIGHTING);
         if (renderMode != RENDER_WIREFRAME) {
+            // The fill lies a little behind its own lines and the soles standing on it, so
+            // neither flickers with it.
             glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
-            if (renderMode == RENDER_HIDDEN) {
-                glEnable(GL_POLYGON_OFFSET_FILL);
-                glPolygonOffset(1.0f, 1.0f);
-            }
-            DrawFloor(tile, settings.numberOfTiles);
+            glEnable(GL_POLYGON_OFFSET_FILL);
+            glPolygonOffset(1.0f, 1.0f);
+            DrawFloor(tile, settings.numberOfTiles, kFillGrey);
             glDisable(GL_POLYGON_OFFSET_FILL);
         }
+        glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+        DrawFloor(tile, settings.numberOfTiles, kLineGrey);
+        glPopAttrib();
     }
     auto handedOff = std::chrono::steady_clock::now();
     for (CSceneObject* object : objects) {

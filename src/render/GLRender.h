@@ -100,7 +100,7 @@ private:
     void ApplyViewport();
     void SetViewMatrix(int pickMode);
     void SetLighting();
-    void Draw(const CObjectList& objects);
+    void Draw(const CObjectList& objects, bool picking);
     void DrawEyeOverlay();
     void FinishPick(const CObjectList& objects, int pickMode);
 

@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr double kLabelSize = 2.5; // glyph height of the axis letters, in referential units
+
 void SetColour(float r, float g, float b) {
     const float rgba[4] = {r, g, b, 1.0f};
     glColor4fv(rgba);
@@ -40,16 +42,25 @@ void DrawAxes(double scale, CGLRender* labels) {
         glTranslated(0.0, 0.0, 5.0);
         GLSolidCone(1.0, 3.0, 8);
         glTranslated(0.0, 0.0, 4.0);
-        if (labels)
+        if (labels) {
+            // The label faces the viewer, whichever way its axis points: the rotation is
+            // dropped from the model-view matrix at the label's place.
+            double m[16];
+            glGetDoublev(GL_MODELVIEW_MATRIX, m);
+            for (int column = 0; column < 3; ++column)
+                for (int row = 0; row < 3; ++row)
+                    m[column * 4 + row] = column == row ? kLabelSize * scale : 0.0;
+            glLoadMatrixd(m);
             labels->DrawText("%s", axis.label);
+        }
         glPopMatrix();
     }
     glPopMatrix();
     gluDeleteQuadric(quadric);
 }
 
-void DrawFloor(double tileSize, int tileCount) {
-    SetColour(0.3f, 0.3f, 0.3f);
+void DrawFloor(double tileSize, int tileCount, float grey) {
+    SetColour(grey, grey, grey);
     const double s = tileSize;
     glNormal3d(0.0, 1.0, 0.0);
     glBegin(GL_QUADS);

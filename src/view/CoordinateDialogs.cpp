@@ -1,5 +1,6 @@
 #include "view/CoordinateDialogs.h"
 
+#include "biomech/Units.h"
 #include "view/DialogFields.h"
 
 #include <QDialogButtonBox>
@@ -22,13 +23,17 @@ QDialogButtonBox* OkCancel(QDialog* dialog) {
 
 } // namespace
 
-CPointDialog::CPointDialog(QWidget* parent) : QDialog(parent) {
+CPointDialog::CPointDialog(QWidget* parent, int lengthUnit)
+    : QDialog(parent),
+      unit(lengthUnit >= kInches && lengthUnit <= kMillimetres ? lengthUnit : kInches) {
     setWindowTitle("Enter the point coordinates");
     auto* form = new QFormLayout;
-    const char* labels[3] = {"X :", "Y :", "Z :"};
+    const char* labels[3] = {"X", "Y", "Z"};
+    const QString named =
+        unit == kInches ? QString() : QString(" (%1)").arg(kLengthUnitNames[unit]);
     for (int i = 0; i < 3; ++i) {
         fields[i] = NewNumberField(this, "0");
-        form->addRow(labels[i], fields[i]);
+        form->addRow(labels[i] + named + " :", fields[i]);
     }
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -40,7 +45,8 @@ void CPointDialog::accept() {
     for (int i = 0; i < 3; ++i) {
         if (!ReadNumber(fields[i], p[i]))
             return;
-        p[i] = static_cast<float>(p[i]); // the values are kept in single precision
+        // The values are kept in single precision, in inches.
+        p[i] = static_cast<float>(ConvertLength(unit, p[i], kInches));
     }
     point = p;
     QDialog::accept();

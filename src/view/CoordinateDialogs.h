@@ -10,13 +10,15 @@ class QLineEdit;
 class CPointDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit CPointDialog(QWidget* parent = nullptr);
+    // The fields are in `lengthUnit` (a display unit code); Point() is in inches.
+    explicit CPointDialog(QWidget* parent = nullptr, int lengthUnit = 0);
     Vec3 Point() const { return point; }
     QLineEdit* Field(int axis) const { return fields[axis]; }
     void accept() override;
 
 private:
     QLineEdit* fields[3];
+    int unit;
     Vec3 point;
 };
 

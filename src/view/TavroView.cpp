@@ -1,6 +1,7 @@
 #include "view/TavroView.h"
 
 #include "biomech/Units.h"
+#include "core/GlobalSettings.h"
 #include "core/SceneBounds.h"
 #include "core/SceneObject.h"
 #include "human/Mannequin.h"
@@ -60,7 +61,7 @@ void CTavroView::initializeGL() {
 
 void CTavroView::resizeGL(int w, int h) {
     const qreal ratio = devicePixelRatioF();
-    renderer.SetViewRect(static_cast<int>(w * ratio), static_cast<int>(h * ratio));
+    renderer.SetViewRect(qRound(w * ratio), qRound(h * ratio));
     makeCurrent();
     viewChanged = true;
     overlayOnlyPaint = false;
@@ -69,7 +70,7 @@ void CTavroView::resizeGL(int w, int h) {
 void CTavroView::paintGL() {
     if (printing)
         return;
-    const int w = width(), h = height();
+    const int w = DeviceSize().width(), h = DeviceSize().height();
     if (overlayOnlyPaint) {
         // Erase what was drawn over the scene, then draw the new lines.
         overlayOnlyPaint = false;
@@ -82,12 +83,8 @@ void CTavroView::paintGL() {
         ShowEyeView();
     if (zoomExtentsPending) {
         zoomExtentsPending = false;
-        Vec3 boxMin, boxMax;
-        SceneBounds(boxMin, boxMax);
-        renderer.SetViewType(viewType);
-        renderer.ZoomToExtents(boxMin, boxMax);
+        FrameScene();
         makeCurrent();
-        viewChanged = true;
     }
     renderer.SetViewType(viewType);
     renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
@@ -118,8 +115,8 @@ void CTavroView::paintGL() {
 void CTavroView::DrawOverlays() {
     // The zoom window's rubber band: blue where drawn on white (NOT-XOR of pen and screen).
     if (rubberBandActive)
-        DrawXorLines(RectangleLines(rubberBand.normalized()), width(), height(), GL_EQUIV, 0, 0,
-                     255);
+        DrawXorLines(RectangleLines(rubberBand.normalized()), DeviceSize().width(),
+                     DeviceSize().height(), GL_EQUIV, 0, 0, 255);
 }
 
 void CTavroView::WhenFirstFrameDrawn(std::function<void()> callback) {
@@ -152,7 +149,7 @@ void CTavroView::RebuildOverlay() {
 }
 
 void CTavroView::RecomputePixelVectors() {
-    const int cx = width() / 2, cy = height() / 2;
+    const int cx = DeviceSize().width() / 2, cy = DeviceSize().height() / 2;
     Vec3 p0, p1, p2, d0, d;
     renderer.SetViewType(viewType);
     renderer.Get3DPlacement(doc->Objects(), cx, cy, p0, d0);
@@ -163,6 +160,14 @@ void CTavroView::RecomputePixelVectors() {
     pixelDepth = Normalize(d0) * Length(pixelX);
 }
 
+QPoint CTavroView::DevicePoint(QPointF logical) const {
+    return (logical * devicePixelRatioF()).toPoint();
+}
+
+QSize CTavroView::DeviceSize() const {
+    return QSize(renderer.camera.ViewportWidth(), renderer.camera.ViewportHeight());
+}
+
 void CTavroView::SetPrompt(const QString& text) {
     frame.SetStatusText(text, 0);
 }
@@ -171,9 +176,15 @@ void CTavroView::ShowCoordinates(QPoint p) {
     Vec3 point, direction;
     if (!Placement(p, point, direction))
         return;
-    frame.SetStatusText(" X : " + QString::fromStdString(FormatTrimmed(point.x, 2)), 1);
-    frame.SetStatusText(" Y : " + QString::fromStdString(FormatTrimmed(point.y, 2)), 2);
-    frame.SetStatusText(" Z : " + QString::fromStdString(FormatTrimmed(point.z, 2)), 3);
+    // In the display length unit, named unless it is the model's own inches.
+    const int unit = frame.Settings().lengthUnit;
+    const QString suffix = unit == kInches ? QString() : QString(" ") + kLengthUnitNames[unit];
+    const char* names[3] = {" X : ", " Y : ", " Z : "};
+    for (int axis = 0; axis < 3; ++axis) {
+        const double value = ConvertLength(kInches, point[axis], unit);
+        frame.SetStatusText(names[axis] + QString::fromStdString(FormatTrimmed(value, 2)) + suffix,
+                            axis + 1);
+    }
 }
 
 bool CTavroView::Placement(QPoint p, Vec3& point, Vec3& direction) {
@@ -238,5 +249,7 @@ void CTavroView::SetMode(int newMode) {
 
 void CTavroView::focusInEvent(QFocusEvent* event) {
     QOpenGLWidget::focusInEvent(event);
-    SetPrompt(ModePrompt(mode));
+    // A mode without a prompt leaves the idle message of the status bar.
+    const QString prompt = ModePrompt(mode);
+    frame.SetStatusText(prompt.isEmpty() ? "Ready" : prompt, 0);
 }

@@ -94,6 +94,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
@@ -105,6 +106,12 @@ private:
     void OnDrag(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
     void OnRelease(QPoint p, Qt::MouseButton button);
     void OnF3();
+    // Navigation in every mode (ViewNavigation.cpp): the middle button pans (a click still
+    // steps the mode), Shift+middle or the right button in the select mode orbits. Each
+    // returns true when it took the event.
+    bool BeginNavigation(Qt::MouseButton button, QPoint p, Qt::KeyboardModifiers modifiers);
+    bool ContinueNavigation(QPoint p);
+    bool EndNavigation(Qt::MouseButton button, QPoint p);
     void RotateSelection(double angle, int axis);
     void TranslateSelection(const Vec3& delta);
     void ScaleSelection(double factor);
@@ -131,12 +138,19 @@ private:
 
     // View, zoom and orbit commands (ViewCommands.cpp).
     void ZoomExtents();
+    // Zooms to the scene's extents with a margin round them.
+    void FrameScene();
     void BeginOrbitMode();
+    // Switches the view to the orbit view, starting from what it shows now.
+    void StartOrbitView();
     void ShowEyeView();
     void SetUserView();
     void ShowPreferences();
     void RestoreSavedViewType();
 
+    // The renderer works in device pixels; mouse points come in the widget's logical pixels.
+    QPoint DevicePoint(QPointF logical) const;
+    QSize DeviceSize() const;
     void ShowCoordinates(QPoint p);
     void SetPrompt(const QString& text);
     void RebuildOverlay();
@@ -161,7 +175,6 @@ private:
     Vec3 userFrom{1.0, 1.0, 1.0};
     Vec3 userUp{0.0, 1.0, 0.0};
     CMannequin* eyeMannequin = nullptr;
-    int eyeMannequinId = 0;
     QPoint last;
     QPoint orbitStart;
     Vec3 rotationAngles;
@@ -177,4 +190,9 @@ private:
     bool zoomExtentsPending = false;
     bool firstFrameDrawn = false;
     std::function<void()> onFirstFrame;
+    enum class Navigation { None, Pan, Orbit };
+    Navigation navigation = Navigation::None;
+    Qt::MouseButton navigationButton = Qt::NoButton;
+    QPoint navigationStart;
+    bool navigationMoved = false;
 };

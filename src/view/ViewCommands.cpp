@@ -34,12 +34,20 @@ void CTavroView::SetUserVectors(const Vec3& from, const Vec3& up) {
 }
 
 void CTavroView::ZoomExtents() {
+    FrameScene();
+    Redraw();
+}
+
+void CTavroView::FrameScene() {
+    // A margin of 5 % on each side: the box grows about its middle so that it fills 90 % of
+    // the view (an orthographic picture scales with the box).
+    constexpr double kFilled = 0.9;
     Vec3 boxMin, boxMax;
     SceneBounds(boxMin, boxMax);
+    const Vec3 middle = (boxMin + boxMax) * 0.5, half = (boxMax - boxMin) * (0.5 / kFilled);
     renderer.SetViewType(viewType);
-    renderer.ZoomToExtents(boxMin, boxMax);
+    renderer.ZoomToExtents(middle - half, middle + half);
     viewChanged = true;
-    Redraw();
 }
 
 void CTavroView::UpdateScrollBars() {
@@ -70,14 +78,20 @@ QMdiSubWindow* CTavroView::SubWindow() const {
 }
 
 void CTavroView::BeginOrbitMode() {
+    StartOrbitView();
+    SetMode(MODE_ORBIT);
+}
+
+void CTavroView::StartOrbitView() {
     if (viewType == VIEW_EYE)
         renderer.SetOverlayDirty(1);
+    // The orbit takes over the eye and up of the view shown now.
+    renderer.SetViewType(viewType);
+    renderer.camera.BeginOrbit();
     viewType = VIEW_ORBIT;
     renderer.SetViewType(VIEW_ORBIT);
-    renderer.camera.BeginOrbit();
     viewChanged = true;
     UpdateAllViews();
-    SetMode(MODE_ORBIT);
 }
 
 void CTavroView::ShowEyeView() {

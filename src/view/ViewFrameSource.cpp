@@ -15,6 +15,6 @@ int CViewFrameSource::RenderFrame(std::uint8_t* bgrBottomUp, int width, int heig
 
 void CViewFrameSource::FrameSize(const CTavroView& view, int& width, int& height) {
     const qreal ratio = view.devicePixelRatioF();
-    width = static_cast<int>(view.width() * ratio);
-    height = static_cast<int>(view.height() * ratio);
+    width = qRound(view.width() * ratio);
+    height = qRound(view.height() * ratio);
 }

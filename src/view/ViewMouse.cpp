@@ -2,6 +2,7 @@
 
 #include "biomech/Units.h"
 #include "core/BoundingBox.h"
+#include "core/GlobalSettings.h"
 #include "core/SceneObject.h"
 #include "human/BodyPart.h"
 #include "human/Mannequin.h"
@@ -24,7 +25,9 @@ bool IsDrawingMode(int mode) {
 } // namespace
 
 void CTavroView::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = DevicePoint(event->position());
+    if (BeginNavigation(event->button(), p, event->modifiers()))
+        return;
     switch (event->button()) {
     case Qt::LeftButton:
         last = p;
@@ -45,7 +48,7 @@ void CTavroView::mousePressEvent(QMouseEvent* event) {
 
 void CTavroView::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && mode == MODE_SELECT) {
-        PickAt(event->position().toPoint(), PICK_SELECT_GROUP);
+        PickAt(DevicePoint(event->position()), PICK_SELECT_GROUP);
         return;
     }
     mousePressEvent(event);
@@ -164,10 +167,8 @@ void CTavroView::OnRightPress(QPoint p) {
         FinishConstruction(true);
         break;
     default:
-        if (mode >= MODE_SPHERE && mode <= MODE_CYLINDER) {
-            doc->SetModifiedFlag();
-            SetMode(MODE_SELECT);
-        }
+        if (mode >= MODE_SPHERE && mode <= MODE_CYLINDER)
+            FinishConstruction(true);
         break;
     }
 }
@@ -182,7 +183,9 @@ void CTavroView::OnMiddlePress(QPoint p) {
 }
 
 void CTavroView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = DevicePoint(event->position());
+    if (ContinueNavigation(p))
+        return;
     if (mode != MODE_ROTATE && mode != MODE_ORBIT)
         ShowCoordinates(p);
     OnDrag(p, event->buttons(), event->modifiers());
@@ -224,15 +227,16 @@ void CTavroView::OnDrag(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifier
         }
         break;
     case MODE_ZOOM_WINDOW_SECOND:
-        if (p.x() > 0 && p.y() > 0 && p.x() < width() && p.y() < height()) {
+        if (p.x() > 0 && p.y() > 0 && p.x() < DeviceSize().width() &&
+            p.y() < DeviceSize().height()) {
             rubberBand.setBottomRight(p);
             Redraw();
         }
         break;
     case MODE_ORBIT:
         if (left) {
-            renderer.camera.DragOrbit(width(), height(), orbitStart.x(), orbitStart.y(), p.x(),
-                                      p.y());
+            renderer.camera.DragOrbit(DeviceSize().width(), DeviceSize().height(), orbitStart.x(),
+                                      orbitStart.y(), p.x(), p.y());
             viewChanged = true;
             UpdateAllViews();
         }
@@ -275,7 +279,9 @@ void CTavroView::RemoveConstruction() {
 }
 
 void CTavroView::mouseReleaseEvent(QMouseEvent* event) {
-    OnRelease(event->position().toPoint(), event->button());
+    if (EndNavigation(event->button(), DevicePoint(event->position())))
+        return;
+    OnRelease(DevicePoint(event->position()), event->button());
 }
 
 void CTavroView::OnRelease(QPoint p, Qt::MouseButton button) {
@@ -439,7 +445,7 @@ void CTavroView::OnF3() {
         (mode >= MODE_REACH_RIGHT && mode <= MODE_DIMENSION && mode != MODE_ADD_FORCE);
     if (!pointModes)
         return;
-    CPointDialog dialog(this);
+    CPointDialog dialog(this, frame.Settings().lengthUnit);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const Vec3 point = dialog.Point();

@@ -23,10 +23,16 @@ constexpr std::pair<int, int> kStepCodes[] = {
 // The bar's state in the windowing system's terms: positions run from min to max − page.
 void SetBar(QScrollBar* bar, int min, int max, int page, int position, bool pannable) {
     const QSignalBlocker quiet(bar);
+    if (!pannable) {
+        // An empty range: a bar that cannot pan shows no thumb either.
+        bar->setRange(0, 0);
+        bar->setEnabled(false);
+        return;
+    }
     bar->setRange(min, std::max(min, max - page));
     bar->setPageStep(page);
     bar->setValue(position);
-    bar->setEnabled(pannable && page < max - min);
+    bar->setEnabled(page < max - min);
 }
 
 } // namespace

@@ -33,6 +33,6 @@ bool CWidgetSurface::ReleaseCurrent() {
 
 void CWidgetSurface::ClientSize(int& width, int& height) const {
     const qreal ratio = widget.devicePixelRatioF();
-    width = static_cast<int>(widget.width() * ratio);
-    height = static_cast<int>(widget.height() * ratio);
+    width = qRound(widget.width() * ratio);
+    height = qRound(widget.height() * ratio);
 }

@@ -435,3 +435,29 @@ TEST(FigureSceneFile, WheelchairPlacement) {
 }
 
 } // namespace
+
+TEST(FigurePlacement, AClickOnTheFloorStandsTheFeetOnIt) {
+    DocFixture f;
+    f.settings.showSceneFloor = 1; // 20 tiles of 10 in each way: the floor spans +-200 in
+    const auto place = [&](const Vec3& point, const Vec3& direction) {
+        f.doc.BeginPlaceMannequin(MakeFixtureFigure().release());
+        f.doc.PointPicked(1, point, direction);
+        CMannequin* placed = nullptr;
+        for (CSceneObject* o : f.doc.Objects())
+            if (o->type == kTypeMannequin)
+                placed = static_cast<CMannequin*>(o);
+        return placed;
+    };
+    // Looking down along (0, -1, -1) from (10, 30, 5): the ray meets y = 0 at (10, 0, -25).
+    CMannequin* standing = place(Vec3(10, 30, 5), Vec3(0, -1, -1));
+    BoundingBox box;
+    standing->CollectBounds(box);
+    EXPECT_NEAR(box.min.y, 0.0, 1e-9);
+    EXPECT_NEAR(TranslationOf(standing->transform).x, 10.0, 1e-9);
+    EXPECT_NEAR(TranslationOf(standing->transform).z, -25.0, 1e-9);
+    // Seen edge-on, off the tiles or with the floor hidden: the hips go to the clicked point.
+    EXPECT_EQ(TranslationOf(place(Vec3(1, 30, 2), Vec3(0, 0, -1))->transform), Vec3(1, 30, 2));
+    EXPECT_EQ(TranslationOf(place(Vec3(300, 30, 2), Vec3(0, -1, 0))->transform), Vec3(300, 30, 2));
+    f.settings.showSceneFloor = 0;
+    EXPECT_EQ(TranslationOf(place(Vec3(10, 30, 5), Vec3(0, -1, -1))->transform), Vec3(10, 30, 5));
+}

@@ -93,9 +93,20 @@ TEST(DocumentDrawing, ToolStepsRebuildUnderOneIdAndUndo) {
     f.doc.OnDrawingTool(kToolSphere);
     EXPECT_EQ(f.doc.Objects().size(), 1u);
 
+    // Another tool keeps the sphere as one step; the dimension is a step once finished, and a
+    // cancelled tool leaves nothing behind.
     f.doc.OnDrawingTool(kToolDimensionAligned);
     f.doc.DrawingStep(3, 0, {Vec3(), Vec3(3, 4, 0)});
     EXPECT_EQ(f.views.mode, MODE_DIMENSION);
+    EXPECT_EQ(f.doc.UndoDepth(), 1u);
+    f.doc.FinishDrawing();
+    f.doc.FinishDrawing();
+    EXPECT_EQ(f.doc.UndoDepth(), 2u);
+    f.views.mode = MODE_SELECT;
+    f.doc.OnDrawingTool(kToolLine);
+    f.doc.CancelDrawing();
+    EXPECT_EQ(f.doc.Objects().size(), 2u);
+    EXPECT_EQ(f.doc.UndoDepth(), 2u);
     f.doc.OnUndo();
     f.doc.OnUndo();
     EXPECT_TRUE(f.doc.Objects().empty());

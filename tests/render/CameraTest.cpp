@@ -269,31 +269,43 @@ TEST(TrackballTest, EveryNinetyEighthAdditionRenormalises) {
     EXPECT_EQ(renormalised, 1);
 }
 
-TEST(CameraOrbitTest, DragBackToThePressPointRestoresTheRotation) {
+TEST(CameraOrbitTest, BeginsAtTheViewShownAndDragBackRestoresIt) {
+    const Vec3 probes[] = {{3, 4, 5}, {-20, 60, 7}, {0, 0, -30}};
+    const auto expectSameView = [&](const Matrix4& a, const Matrix4& b) {
+        for (const Vec3& p : probes)
+            ExpectVecNear(TransformPoint(a, p), TransformPoint(b, p), 1e-6);
+    };
     CGLCamera c = Camera400x300();
+    c.SetViewType(VIEW_TOP);
+    const Matrix4 top = c.ModelViewMatrix();
+    c.BeginOrbit();
     c.SetViewType(VIEW_ORBIT);
-    c.BeginOrbit();
-    c.DragOrbit(400, 300, 200, 150, 260, 150);
-    c.CommitOrbit();
-    float committed[4];
-    std::copy(c.committedRotation, c.committedRotation + 4, committed);
-    c.BeginOrbit();
+    expectSameView(c.ModelViewMatrix(), top); // not the last orbit, not a blank picture
+
     c.DragOrbit(400, 300, 100, 100, 250, 40);
-    EXPECT_NE(c.currentRotation[3], committed[3]);
-    c.DragOrbit(400, 300, 100, 100, 100, 100);
-    for (int i = 0; i < 4; ++i)
-        EXPECT_NEAR(c.currentRotation[i], committed[i], 1e-6);
-    // The eye of the orbit view is (0, 0, 1) turned by the rotation.
-    const Matrix4 r = QuaternionMatrix(c.currentRotation);
-    const Vec3 eye = TransformPoint(r, Vec3(0, 0, 1));
-    const Vec3 lookAtOrigin = TransformPoint(c.ModelViewMatrix(), Vec3(0, 0, 0));
-    EXPECT_NEAR(lookAtOrigin.z, -Length(eye), 1e-6);
-    const Vec3 eyeInEye = TransformPoint(c.ModelViewMatrix(), eye);
-    ExpectVecNear(eyeInEye, Vec3(0, 0, 0), 1e-6);
-    // Another view type drops the drag but keeps the committed rotation.
+    const Matrix4 turned = c.ModelViewMatrix();
+    c.CommitOrbit();
+    // A second orbit resumes from the turned view; a drag back to the press point restores it.
+    c.BeginOrbit();
+    expectSameView(c.ModelViewMatrix(), turned);
+    c.DragOrbit(400, 300, 200, 150, 320, 60);
+    c.DragOrbit(400, 300, 200, 150, 200, 150);
+    expectSameView(c.ModelViewMatrix(), turned);
+
+    // From the front, a drag of 60 pixels through the middle of a 400 pixel wide view moves
+    // the ball (radius 0.8) from (0, 0, 0.8) to (0.3, 0, z): a turn about the vertical by the
+    // angle between them, whose sine is 0.3 / 0.8.
     c.SetViewType(VIEW_FRONT);
-    EXPECT_EQ(c.currentRotation[3], 1.0f);
-    EXPECT_EQ(c.committedRotation[3], committed[3]);
+    c.BeginOrbit();
+    c.SetViewType(VIEW_ORBIT);
+    c.DragOrbit(400, 300, 200, 150, 260, 150);
+    const double angle = std::asin(0.3 / 0.8);
+    const Matrix4 view = c.ModelViewMatrix();
+    // The world's up stays the screen's up; the eye swings about it.
+    ExpectVecNear(TransformDirection(view, Vec3(0, 1, 0)), Vec3(0, 1, 0), 1e-6);
+    const Vec3 xOnScreen = TransformDirection(view, Vec3(1, 0, 0));
+    EXPECT_NEAR(std::fabs(xOnScreen.z), std::sin(angle), 1e-5);
+    EXPECT_NEAR(xOnScreen.x, std::cos(angle), 1e-5);
 }
 
 } // namespace
