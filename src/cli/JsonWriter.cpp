@@ -131,11 +131,6 @@ void CJsonWriter::String(const char* key, const std::string& value) {
     text += JsonString(value);
 }
 
-void CJsonWriter::Bool(const char* key, bool value) {
-    Member(key);
-    text += value ? "true" : "false";
-}
-
 void CJsonWriter::Null(const char* key) {
     Member(key);
     text += "null";

@@ -18,7 +18,6 @@ public:
     void Integer(const char* key, long long value);
     void Bool(const char* key, bool value);
     void String(const char* key, const std::string& value);
-    void Bool(const char* key, bool value);
     void Null(const char* key);
     // [x, y, z] on one line.
     void Triple(const char* key, const Vec3& value);

@@ -36,7 +36,7 @@ constexpr const char* kUsage =
     "  --final-posture N|FILE\n"
     "  --codec rgb|mjpeg|ffv1|h264  (default mjpeg)\n"
     "  --view front|top|right|left|user   (default front)\n"
-    "  --image WxH                  pixels, each rounded down to a multiple of 4 (default "
+    "  --image WxH, --size WxH      pixels, each rounded down to a multiple of 4 (default "
     "800x600)\n";
 
 // Margin left around the scene's extents.
@@ -96,14 +96,12 @@ int ParseOptions(int argc, char** argv, RecordOptions& options) {
             options.view = WordIndex(value, {"front", "top", "right", "left", "user"});
             if (options.view < 0)
                 return Usage("bad value for --view: \"" + value + "\"");
-        } else if (name == "--image") {
+        } else if (name == "--image" || name == "--size") {
+            // Recording takes no figure options: --size can only mean the frame size here.
             if (!ParseSize(value, options.width, options.height) || options.width < 4 ||
                 options.height < 4)
-                return Usage("bad value for --image: \"" + value + "\" (WxH in pixels, 4 or more)");
-        } else if (name == "--size") {
-            // --size is the figure's size row everywhere.
-            return Usage(
-                "--size is the figure's size row; give the picture's pixels with --image " + value);
+                return Usage("bad value for " + name + ": \"" + value +
+                             "\" (WxH in pixels, 4 or more)");
         } else {
             return Usage("unknown option " + name);
         }

@@ -23,13 +23,13 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tavrona-cli walk --path X,Z;X,Z;... [--steps N] [-o DIR | --sheet OUT.png]\n"
-    "                        [--size WxH] [--view front|top|right|left|user] [figure options]\n"
+    "                        [--image WxH] [--view front|top|right|left|user] [figure options]\n"
     "Builds the figure and walks it along the floor path (inches), one 6 in stride and one\n"
     "frame of the gait cycle of walk.dat per step, for N steps or to the end of the path.\n"
     "Prints every step's placement, heading and the 16 main joints' angles as JSON.\n"
     "  -o DIR         one picture per step, DIR/step-001.png ...\n"
     "  --sheet FILE   a contact sheet of all the steps in one picture\n"
-    "  --size WxH     pixels of each picture or sheet cell (default 480x360)\n"
+    "  --image WxH    pixels of each picture or sheet cell (default 480x360)\n"
     "  --view NAME    camera of the pictures (default user), the same for every step\n"
     "figure options:\n";
 
@@ -91,8 +91,11 @@ int ParseOptions(int argc, char** argv, WalkOptions& options) {
             options.folder = value;
         else if (name == "--sheet")
             options.sheet = value;
-        else if (name == "--size" && value.find_first_of("xX") != std::string::npos)
+        else if (name == "--image")
             ok = ParsePictureSize(value, options.width, options.height);
+        else if (name == "--size" && value.find_first_of("xX") != std::string::npos)
+            return Usage("--size is the figure's size row; give the picture's pixels with --image " +
+                         value);
         else if (name == "--view")
             ok = FixedViewNamed(value, options.view);
         else {

@@ -114,7 +114,7 @@ TEST(WalkCommandTest, StepsFollowThePathAndPicturesAreWritten) {
 
     const std::string sheet = ::testing::TempDir() + "walk_sheet.png";
     const RunResult pictured =
-        RunCli(kData, "walk --path '0,0;0,30;30,30' --sheet '" + sheet + "' --size 160x120");
+        RunCli(kData, "walk --path '0,0;0,30;30,30' --sheet '" + sheet + "' --image 160x120");
     ASSERT_EQ(pictured.status, 0) << pictured.err;
     int w = 0, h = 0;
     ASSERT_TRUE(PngSize(sheet, w, h));
@@ -123,13 +123,13 @@ TEST(WalkCommandTest, StepsFollowThePathAndPicturesAreWritten) {
 
     const std::string folder = ::testing::TempDir() + "walk_steps";
     std::filesystem::remove_all(folder);
-    ASSERT_EQ(RunCli(kData, "walk --path '0,0;0,13' -o '" + folder + "' --size 64x48").status, 0);
+    ASSERT_EQ(RunCli(kData, "walk --path '0,0;0,13' -o '" + folder + "' --image 64x48").status, 0);
     EXPECT_TRUE(std::filesystem::exists(folder + "/step-003.png"));
     EXPECT_FALSE(std::filesystem::exists(folder + "/step-004.png"));
 
     for (const char* args :
          {"walk", "walk --path ''", "walk --path '1,2;3'", "walk --path '1,2;;3,4'",
-          "walk --path '0,0;0,9' --steps -1", "walk --path '0,0;0,9' --size 5x5",
+          "walk --path '0,0;0,9' --steps -1", "walk --path '0,0;0,9' --image 5x5",
           "walk --path '0,0;0,9' --view eye", "walk --path '0,0;0,9' -o a --sheet b.png",
           "walk --path 0,0 --sheet b.png"})
         EXPECT_EQ(RunCli(kData, args).status, 2) << args;

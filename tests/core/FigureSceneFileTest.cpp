@@ -137,7 +137,7 @@ TEST(FigureSceneFile, AFigureThatCannotBeRebuiltIsReportedAndKept) {
     ASSERT_EQ(f.doc.SaveTo(dir.Path("one.tvr")), 1);
 
     DocFixture g;
-    g.doc.SetFigureBuilder([](const CAnthropometry&) -> CMannequin* { return nullptr; });
+    g.doc.SetFigureBuilder([](const CAnthropometry&, int) -> CMannequin* { return nullptr; });
     ASSERT_EQ(g.doc.ImportTvr(dir.Path("one.tvr")), 1);
     ASSERT_EQ(g.reporter.messages.size(), 1u);
     EXPECT_EQ(g.reporter.messages[0],
