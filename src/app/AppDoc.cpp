@@ -289,6 +289,21 @@ bool CAppDoc::CopySelection() {
     return model->OnCopy() != 0;
 }
 
+bool CAppDoc::BeginWalk(const std::vector<Vec3>& path) {
+    const bool started = model->BeginWalk(path) != 0;
+    SyncTitle();
+    return started;
+}
+
+bool CAppDoc::WalkStep() {
+    return model->WalkStep() != 0;
+}
+
+void CAppDoc::EndWalk() {
+    model->EndWalk();
+    SyncTitle();
+}
+
 // --- What the model document asks of the windows ---------------------------------------------
 
 void CAppDoc::RedrawAllViews() {

@@ -89,6 +89,9 @@ public:
     void PlaceText(const std::vector<Vec3>& points) override;
     // "&Copy" with a selection copies the object; false when nothing is selected.
     bool CopySelection() override;
+    bool BeginWalk(const std::vector<Vec3>& path) override;
+    bool WalkStep() override;
+    void EndWalk() override;
 
     // --- What the model document asks of the windows ------------------------------------------
     void RedrawAllViews() override;

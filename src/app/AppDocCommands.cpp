@@ -258,6 +258,16 @@ bool CAppDoc::OnCommand(int id) {
     case ID_EDIT_DELETE:
         model->OnDelete();
         break;
+    case ID_REACH_LEFT:
+        model->OnReach(MODE_REACH_LEFT);
+        break;
+    case ID_REACH_RIGHT:
+        model->OnReach(MODE_REACH_RIGHT);
+        break;
+    case ID_WALK_PATH:
+    case ID_WALK_RECORD:
+        model->OnWalkPath(id == ID_WALK_RECORD);
+        break;
     case ID_MODE_SELECT:
         if (CTavroView* view = ActiveView())
             view->SetMode(MODE_SELECT);
@@ -355,6 +365,16 @@ bool CAppDoc::OnUpdateCommand(int id, CommandState& state) {
     case ID_POSE_SET_INITIAL:
     case ID_POSE_SET_FINAL:
         state.enabled = !printing && mannequin;
+        return true;
+    case ID_REACH_LEFT:
+    case ID_REACH_RIGHT:
+        state.enabled = !printing && mannequin;
+        state.checked = mode == (id == ID_REACH_LEFT ? MODE_REACH_LEFT : MODE_REACH_RIGHT);
+        return true;
+    case ID_WALK_PATH:
+    case ID_WALK_RECORD:
+        // One walk at a time: the view's timer and path belong to the walk running.
+        state.enabled = !printing && mannequin && !model->WalkingFigure();
         return true;
     case ID_POSE_VIEW_INITIAL:
         state.enabled = !printing && model->InitialPosture() != nullptr;

@@ -10,5 +10,9 @@ int RunSceneCommand(int argc, char** argv);
 // tavrona-cli posture save|apply FILE.pos [figure options]: posture files.
 int RunPostureCommand(int argc, char** argv);
 int RunRenderCommand(int argc, char** argv);
+// tavrona-cli reach --hand left|right --target X,Y,Z [--direction ...]: a figure reaches a point.
+int RunReachCommand(int argc, char** argv);
+// tavrona-cli walk --path X,Z;... [--steps N] [-o DIR | --sheet FILE]: a figure walks a path.
+int RunWalkCommand(int argc, char** argv);
 // tavrona-cli record SCENE.tvr -o OUT.avi ...: records a posture transition to a video file.
 int RunRecordCommand(int argc, char** argv);

@@ -121,6 +121,11 @@ void CJsonWriter::Integer(const char* key, long long value) {
     text += std::to_string(value);
 }
 
+void CJsonWriter::Bool(const char* key, bool value) {
+    Member(key);
+    text += value ? "true" : "false";
+}
+
 void CJsonWriter::String(const char* key, const std::string& value) {
     Member(key);
     text += JsonString(value);

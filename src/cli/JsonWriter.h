@@ -16,6 +16,7 @@ public:
     void EndArray();
     void Number(const char* key, double value);
     void Integer(const char* key, long long value);
+    void Bool(const char* key, bool value);
     void String(const char* key, const std::string& value);
     // [x, y, z] on one line.
     void Triple(const char* key, const Vec3& value);

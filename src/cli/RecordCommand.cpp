@@ -4,6 +4,7 @@
 #include "anim/PostureRecording.h"
 #include "anim/RenderFrameSource.h"
 #include "cli/JsonWriter.h"
+#include "cli/NumberLists.h"
 #include "cli/SceneInput.h"
 #include "core/BoundingBox.h"
 #include "core/GlobalSettings.h"
@@ -19,14 +20,17 @@
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
 constexpr const char* kUsage =
     "usage: tavrona-cli record SCENE.tvr -o OUT.avi|OUT.mp4 --initial-posture N|FILE.pos\n"
     "                          --final-posture N|FILE.pos [options]\n"
-    "Records the transition of the scene's first figure from the initial to the final posture\n"
-    "(11 frames at 10 frames per second) off screen to a video file.\n"
+    "       tavrona-cli record SCENE.tvr -o OUT.avi|OUT.mp4 --walk X,Z;X,Z;... [options]\n"
+    "Records off screen to a video file the transition of the scene's first figure from the\n"
+    "initial to the final posture (11 frames at 10 frames per second), or its walk along a floor\n"
+    "path in inches (a frame per step at 10 frames per second).\n"
     "  -o, --output OUT             the video file (.avi, or .mp4 for h264; added when missing)\n"
     "  --initial-posture N|FILE     a standard posture number (1..37) or a posture file\n"
     "  --final-posture N|FILE\n"
@@ -37,12 +41,15 @@ constexpr const char* kUsage =
 
 // Margin left around the scene's extents.
 constexpr double kMargin = 0.9;
+// A walk longer than this many steps (over ten miles) is cut short.
+constexpr int kMaxWalkFrames = 100000;
 
 struct RecordOptions {
     std::string input;
     std::string output;
     std::string initialPosture;
     std::string finalPosture;
+    std::vector<Vec3> walk; // floor path, empty for a posture transition
     VideoCodec codec = VideoCodec::Mjpeg;
     int view = VIEW_FRONT;
     int width = 800;
@@ -77,6 +84,9 @@ int ParseOptions(int argc, char** argv, RecordOptions& options) {
             options.initialPosture = value;
         } else if (name == "--final-posture") {
             options.finalPosture = value;
+        } else if (name == "--walk") {
+            if (!ParseFloorPath(value, options.walk) || options.walk.size() < 2)
+                return Usage("bad value for --walk: \"" + value + "\" (two X,Z points or more)");
         } else if (name == "--codec") {
             const VideoCodecInfo* info = FindVideoCodec(value);
             if (!info)
@@ -98,7 +108,10 @@ int ParseOptions(int argc, char** argv, RecordOptions& options) {
         return Usage("no scene file");
     if (options.output.empty())
         return Usage("no output file (-o OUT.avi)");
-    if (options.initialPosture.empty() || options.finalPosture.empty())
+    const bool transition = !options.initialPosture.empty() || !options.finalPosture.empty();
+    if (transition == !options.walk.empty())
+        return Usage("either --walk or both --initial-posture and --final-posture");
+    if (transition && (options.initialPosture.empty() || options.finalPosture.empty()))
         return Usage("both --initial-posture and --final-posture are needed");
     return 0;
 }
@@ -127,6 +140,38 @@ bool ReadPostureArgument(const std::string& text, CMannequin& figure, CPosture& 
     return true;
 }
 
+// The scene in both postures, so that no frame cuts the figure off.
+BoundingBox TransitionExtent(CMannequin& figure, const CPosture& initial, const CPosture& final,
+                             const CObjectList& objects) {
+    BoundingBox both;
+    for (double percent : {100.0, 0.0}) {
+        InterpolatePosture(figure, percent, initial, final);
+        figure.UpdatePosture();
+        Vec3 min, max;
+        SceneBounds(objects, min, max);
+        both.Extend(min);
+        both.Extend(max);
+    }
+    return both;
+}
+
+// The scene and the figure's box moved to every point of the path.
+BoundingBox WalkExtent(const CMannequin& figure, const std::vector<Vec3>& path,
+                       const CObjectList& objects) {
+    Vec3 min, max;
+    SceneBounds(objects, min, max);
+    BoundingBox extent;
+    extent.Extend(min);
+    extent.Extend(max);
+    const Vec3 centre = TranslationOf(figure.transform);
+    for (const Vec3& point : path) {
+        const Vec3 shift(point.x - centre.x, 0.0, point.z - centre.z);
+        extent.Extend(min + shift);
+        extent.Extend(max + shift);
+    }
+    return extent;
+}
+
 } // namespace
 
 int RunRecordCommand(int argc, char** argv) {
@@ -150,8 +195,8 @@ int RunRecordCommand(int argc, char** argv) {
         return 1;
     }
     CPosture initial, final;
-    if (!ReadPostureArgument(options.initialPosture, *figure, initial) ||
-        !ReadPostureArgument(options.finalPosture, *figure, final))
+    if (options.walk.empty() && (!ReadPostureArgument(options.initialPosture, *figure, initial) ||
+                                 !ReadPostureArgument(options.finalPosture, *figure, final)))
         return 1;
 
     CAviWriter writer(reporter);
@@ -170,17 +215,10 @@ int RunRecordCommand(int argc, char** argv) {
     render.SetViewType(options.view);
     if (options.view == VIEW_USER)
         render.camera.SetUserVectors(Vec3(1, 1, 1), Vec3(0, 1, 0));
-    // Frame the scene in both postures, so that no frame cuts the figure off.
-    BoundingBox both;
-    for (double percent : {100.0, 0.0}) {
-        InterpolatePosture(*figure, percent, initial, final);
-        figure->UpdatePosture();
-        Vec3 min, max;
-        SceneBounds(scene.objects, min, max);
-        both.Extend(min);
-        both.Extend(max);
-    }
-    if (render.ZoomToExtents(both.min, both.max))
+    const BoundingBox extent = options.walk.empty()
+                                   ? TransitionExtent(*figure, initial, final, scene.objects)
+                                   : WalkExtent(*figure, options.walk, scene.objects);
+    if (render.ZoomToExtents(extent.min, extent.max))
         render.camera.zoom *= kMargin;
 
     const bool terminal = isatty(fileno(stderr));
@@ -190,8 +228,21 @@ int RunRecordCommand(int argc, char** argv) {
         return true;
     };
     CRenderFrameSource source(render, scene.objects);
-    const RecordingResult result =
-        RecordPostureTransition(*figure, initial, final, writer, source, progress);
+    RecordingResult result;
+    if (options.walk.empty()) {
+        result = RecordPostureTransition(*figure, initial, final, writer, source, progress);
+    } else {
+        writer.frameRate = CGlobalSettings().recordingSetting;
+        figure->StartWalk(options.walk);
+        auto step = [figure](int) {
+            if (!figure->WalkStep())
+                return false;
+            figure->UpdatePosture();
+            return true;
+        };
+        result = RecordFrames(kMaxWalkFrames, step, writer, source, progress);
+        figure->EndWalk();
+    }
     if (terminal)
         std::fputc('\n', stderr);
     if (result != RecordingResult::Recorded) {

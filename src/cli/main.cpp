@@ -19,6 +19,8 @@ constexpr Command kCommands[] = {
     {"scene", RunSceneCommand, "build a scene of figures and drawing objects and save it"},
     {"posture", RunPostureCommand, "write a figure's posture to a .pos file, or apply one"},
     {"render", RunRenderCommand, "render a scene file or a figure off screen to a PNG picture"},
+    {"reach", RunReachCommand, "reach a point with a figure's hand; print the joint angles"},
+    {"walk", RunWalkCommand, "walk a figure along a floor path; print or picture every step"},
     {"record", RunRecordCommand, "record a figure's posture transition to a video file"},
 };
 

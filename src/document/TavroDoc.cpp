@@ -228,6 +228,10 @@ void CTavroDoc::PointPicked(int result, const Vec3& point, const Vec3& second) {
     case kPendingPaste:
         PasteAt(point);
         break;
+    case kPendingReach:
+        // The view stays in its reach mode for the next point.
+        ReachPicked(point, second);
+        return;
     default:
         break;
     }

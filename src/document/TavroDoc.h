@@ -160,6 +160,31 @@ public:
     const CPosture* InitialPosture() const { return initialPosture.get(); }
     const CPosture* FinalPosture() const { return finalPosture.get(); }
 
+    // --- Reach and walking ------------------------------------------------------------------
+    // "Left Hand" / "Right Hand" of the Reach menu (mode MODE_REACH_LEFT or MODE_REACH_RIGHT):
+    // the current figure reaches each point picked in the view with that hand until the mode
+    // ends ("No current mannequin." when there is none).
+    void OnReach(int mode);
+    // Reaches with `hand` (kLeftPalm, kRightPalm) of the current figure towards the picking
+    // ray (point, direction; a zero direction reaches the point itself). An undo record is
+    // kept only when a joint changed; "Failed to Reach Point" leaves the figure as it was.
+    // Returns 1 when reached.
+    int ReachWith(int hand, const Vec3& point, const Vec3& direction);
+    // "Walk on path" (and, with `record`, "Walk and record AVI"): the view draws a new path,
+    // the object under construction, for the current figure ("No current mannequin." when
+    // there is none); the view removes it when the walk ends.
+    void OnWalkPath(bool record = false);
+    // A walk of the current figure along `path` (at least two points): one undo record of the
+    // figure, then StartWalk. WalkStep places the next step and redraws (0 at the end of the
+    // path); EndWalk restores the posture, leaving the figure where it stands. The view's timer
+    // drives them; a recorder may drive them frame by frame. BeginWalk returns 0 without a
+    // figure or with fewer than two points.
+    int BeginWalk(const std::vector<Vec3>& path);
+    int WalkStep();
+    void EndWalk();
+    // The figure walking now, or null.
+    CMannequin* WalkingFigure() const;
+
     // --- View cones and range volumes --------------------------------------------------------
     // "&Optimum" (mode 1) and "Maximum" (mode 2) of the View Cone menu: hides the current
     // figure's cones when those of `mode` are shown, else shows them in place of any others.
@@ -201,6 +226,7 @@ private:
     void CancelPending();
     void PlacePendingMannequin(const Vec3& point);
     void PlaceWheelchair(const Vec3& point);
+    void ReachPicked(const Vec3& point, const Vec3& direction);
     void RestoreBodyPart(CSceneObject& live, const CSceneObject& stored);
     CMannequin* RequireCurrentMannequin() const;
 
@@ -214,6 +240,8 @@ private:
     std::vector<std::unique_ptr<CUndoRecord>> undoStack; // newest at the back
     int drawnObjectId = 0;
     std::unique_ptr<CMannequin> pendingFigure;
+    int reachMode = 0;       // MODE_REACH_LEFT or MODE_REACH_RIGHT while reaching
+    int walkingFigureId = 0; // id of the walking figure, 0 when none walks
     int wheelchairFacing = 2;
     int wheelchairPercentile = 2;
     int wheelchairGender = 1;

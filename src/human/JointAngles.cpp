@@ -37,11 +37,25 @@ struct Choice {
     double error;
 };
 
-// The eight sign/branch variants of (x0, y0, z0); the accurate one with the smallest angle sum
-// wins, otherwise the least inaccurate. Earlier candidates win ties.
+// The same angle within (-pi, pi]: the branches below reach up to 3/2 pi, and a turn of
+// 220 degrees is the turn of -140 that joint limits are written for.
+double Wrapped(double radians) {
+    if (radians > kPi)
+        return radians - 2.0 * kPi;
+    if (radians <= -kPi)
+        return radians + 2.0 * kPi;
+    return radians;
+}
+
+Vec3 Wrapped(const Vec3& radians) {
+    return {Wrapped(radians.x), Wrapped(radians.y), Wrapped(radians.z)};
+}
+
+// The eight sign/branch variants of (x0, y0, z0), each within (-pi, pi]; the accurate one with
+// the smallest angle sum wins, otherwise the least inaccurate. Earlier candidates win ties.
 Choice BestCandidate(const Matrix4& m, double x0, double y0, double z0) {
     const double pi = kPi;
-    const Vec3 candidates[8] = {
+    Vec3 candidates[8] = {
         {x0, y0, z0},
         {x0, pi - y0, z0},
         {pi - x0, y0, z0},
@@ -51,6 +65,8 @@ Choice BestCandidate(const Matrix4& m, double x0, double y0, double z0) {
         {pi + x0, -y0, pi - z0},
         {pi + x0, pi + y0, pi - z0},
     };
+    for (Vec3& c : candidates)
+        c = Wrapped(c);
     int bestAccurate = -1;
     double bestSum = 0.0;
     int closest = 0;

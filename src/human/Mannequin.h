@@ -25,6 +25,12 @@ enum RotateMethod : int {
     kRotateOpposite = 2, // the twin turns by the opposite step
 };
 
+// The gait cycle: frames of joint increments, each with one entry per main segment and two
+// unused ones; the stride of one step (in).
+inline constexpr int kGaitFrames = 7;
+inline constexpr int kGaitEntries = 18;
+inline constexpr double kWalkStride = 6.0;
+
 // A human figure (type 5): 46 body segments in a fixed tree rooted at the pelvis. The figure's
 // `transform` places it in the scene; each segment's `transform` holds its world frame after
 // UpdatePosture(). All 46 segments are also in the child list, so the generic scene
@@ -143,6 +149,35 @@ public:
     void SavePosture();
     void RestoreSavedPosture();
 
+    // Reach (Reach.cpp); `hand` is kRightPalm or kLeftPalm, points are in the scene.
+    // Reaches the point of the picking ray (point, direction) nearest to the hand's current
+    // grip point (a zero direction: `point` itself) with ReachPoint; on failure shows "Failed
+    // to Reach Point". The caller then recomputes the figure (UpdatePosture).
+    int Reach(int hand, const Vec3& point, const Vec3& direction, CUserReporter& reporter);
+    // Puts the grip point on `target`: the arm alone with the trunk upright, else with the
+    // chest bent forward one degree at a time up to its upper limit, then backward from its
+    // lower limit. Returns 1 when reached: the chest keeps the bend (its y and z reset) and
+    // the wrist is straight. On failure (0) every joint is exactly as before.
+    int ReachPoint(int hand, const Vec3& target);
+    // Two-link solution for the arm of `hand` towards `local`, a point in the upper arm's base
+    // frame: turns the shoulder about its y then x axis and the elbow about x, each turn taken
+    // whole within the joint limits. 0 when the point is out of the arm's reach or a limit
+    // stops a turn (the joints then stay as far as they got).
+    int SolveArm(int hand, const Vec3& local);
+    // Grip point of `hand` in the scene: the palm's grip vertex placed as the palm is drawn
+    // (its wrist joint included); the origin for a bad hand or a palm without that vertex.
+    Vec3 GripPoint(int hand) const;
+
+    // Walking along a floor path (Walking.cpp). StartWalk keeps the path, reads the gait cycle
+    // of "walk.dat" (a missing or malformed file keeps the cycle as it was) and saves the
+    // posture. Each WalkStep turns the 16 main joints by the next gait frame and places the
+    // figure one stride further along the path, facing along it at the height it had when the
+    // walk started; 0 at the end of the path. The caller recomputes the figure after each step.
+    // EndWalk restores the saved posture; the figure stays where its last step placed it.
+    void StartWalk(const std::vector<Vec3>& points);
+    int WalkStep();
+    void EndWalk();
+
     // Attaches a new load to main segment `segment` (0..15) and lists it in `forces` and in the
     // segment's children. With `worldPoint` the location is a scene point, converted into the
     // segment's frame; otherwise it is already in that frame (in). Force in lbf, torque in
@@ -164,6 +199,16 @@ public:
     Footprint leftFootprint;  // sole outline in figure coordinates, in
     Footprint rightFootprint; // sole outline in figure coordinates, in
     CPosture savedPosture;
+    // Walking progress: the path, the segment being walked (index of its first point), the
+    // distance along it of the next step, the height of the placement, the gait cycle of
+    // joint increments (degrees; entries 16 and 17 of a frame are read but not used) and the
+    // next frame of it.
+    std::vector<Vec3> walkPath;
+    int walkSegment = 0;
+    double walkDistance = 0.0;
+    double walkHeight = 0.0;
+    std::array<std::array<Vec3, kGaitEntries>, kGaitFrames> gait{};
+    int gaitFrame = 0;
     // External loads and predicted foot forces in the order added. Each is also a child of the
     // segment it acts on, which owns it; its parent is the figure and its colour the figure's.
     std::vector<CForce*> forces;

@@ -57,6 +57,7 @@ CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(sou
     anthropometry = source.anthropometry;
     leftFootprint = source.leftFootprint;
     rightFootprint = source.rightFootprint;
+    gaitFrame = source.gaitFrame;
     for (const CForce* f : source.forces) {
         auto* copy = new CForce(*f, false);
         copy->colour = colour;

@@ -42,6 +42,11 @@ CTavroView::~CTavroView() {
     // The renderer releases its display lists in this view's context.
     makeCurrent();
     doc->RemoveView(this);
+    // A walk ends with the view whose timer drives it.
+    if (walkTimer != 0) {
+        RemoveConstruction();
+        doc->EndWalk();
+    }
 }
 
 void CTavroView::initializeGL() {
@@ -219,6 +224,9 @@ void CTavroView::SetMode(int newMode) {
             savedViewType = viewType;
         SetViewType(VIEW_TOP);
         break;
+    case MODE_WALK_MOVE:
+        StartWalking();
+        return;
     default:
         if (mode >= MODE_REACH_RIGHT)
             points.clear();

@@ -95,6 +95,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     // Mouse handling by mode (ViewMouse.cpp).
@@ -117,6 +118,14 @@ private:
     void RemoveConstruction();
     void PickAt(QPoint p, int pickMode);
     bool Placement(QPoint p, Vec3& point, Vec3& direction);
+
+    // Walking along the drawn path (ViewWalk.cpp): the start of the walk mode with its 100 ms
+    // timer, and its end by Esc or at the end of the path.
+    void StartWalking();
+    void StopWalking();
+    // Walk and record: the walk along the drawn path, step after step, into a video file
+    // (ViewWalkRecording.cpp).
+    void RecordWalk();
 
     // View, zoom and orbit commands (ViewCommands.cpp).
     void ZoomExtents();
@@ -156,6 +165,7 @@ private:
     Vec3 rotationAngles;
     int rotateMethod = 0;
     std::vector<Vec3> points;
+    int walkTimer = 0; // id of the running walk timer, 0 when none runs
     Vec3 pixelX, pixelY, pixelDepth;
     bool viewChanged = true;
     CSelectionOverlay overlay;

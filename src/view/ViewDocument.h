@@ -41,4 +41,10 @@ public:
     virtual void PlaceText(const std::vector<Vec3>& points) = 0;
     // Copies the selected object; false when nothing is selected.
     virtual bool CopySelection() = 0;
+    // Walking the current figure along a drawn path: the start (one undo record; false
+    // without a figure), one step (false at the end of the path) and the end (the posture is
+    // restored, the figure stays where it stands).
+    virtual bool BeginWalk(const std::vector<Vec3>& path) = 0;
+    virtual bool WalkStep() = 0;
+    virtual void EndWalk() = 0;
 };

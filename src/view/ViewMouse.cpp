@@ -103,9 +103,18 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
         SetMode(MODE_SELECT);
         break;
     case MODE_DIMENSION:
+    case MODE_WALK_PATH:
+    case MODE_WALK_RECORD_PATH:
         Placement(p, point, direction);
         points.push_back(point);
         UpdateConstruction();
+        break;
+    case MODE_REACH_RIGHT:
+    case MODE_REACH_LEFT:
+        SetPrompt("Select a point on the screen to reach to.");
+        Placement(p, point, direction);
+        doc->PointPicked(1, point, direction);
+        UpdateAllViews();
         break;
     default:
         if (IsDrawingMode(mode)) {
@@ -121,7 +130,16 @@ void CTavroView::OnLeftPress(QPoint p, Qt::KeyboardModifiers modifiers) {
 void CTavroView::OnRightPress(QPoint p) {
     switch (mode) {
     case MODE_PICK_POINT:
+    case MODE_WALK_MOVE:
         Cancel();
+        break;
+    case MODE_WALK_PATH:
+        RestoreSavedViewType();
+        SetMode(MODE_WALK_MOVE);
+        break;
+    case MODE_WALK_RECORD_PATH:
+        RestoreSavedViewType();
+        RecordWalk();
         break;
     case MODE_LINE:
     case MODE_CURVE:
@@ -362,6 +380,14 @@ void CTavroView::Cancel() {
         RemoveConstruction();
         SetMode(MODE_SELECT);
         break;
+    case MODE_WALK_MOVE:
+        StopWalking();
+        break;
+    case MODE_REACH_RIGHT:
+    case MODE_REACH_LEFT:
+        SetMode(MODE_SELECT);
+        doc->PointPicked(0, Vec3(), Vec3());
+        break;
     default:
         if (IsDrawingMode(mode) && mode != MODE_TEXT)
             RemoveConstruction();
@@ -413,7 +439,9 @@ void CTavroView::OnF3() {
     if (mode == MODE_TEXT) {
         doc->PlaceText(points);
         SetMode(MODE_SELECT);
-    } else if (mode != MODE_REACH_LEFT && mode != MODE_REACH_RIGHT) {
+    } else if (mode == MODE_REACH_LEFT || mode == MODE_REACH_RIGHT) {
+        doc->PointPicked(1, point, Vec3());
+    } else {
         UpdateConstruction();
     }
     UpdateAllViews();

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kData = TAVRONA_SOURCE_DIR "/data";
 
-TEST(RecordCommand, TransitionBecomesElevenFramesAtTenPerSecond) {
+TEST(RecordCommand, TransitionAndWalkBecomeFramesAtTenPerSecond) {
     const fs::path folder =
         fs::temp_directory_path() / ("tavrona-record-" + std::to_string(getpid()));
     fs::create_directories(folder);
@@ -30,8 +30,17 @@ TEST(RecordCommand, TransitionBecomesElevenFramesAtTenPerSecond) {
     EXPECT_EQ(Numbers(run.out, "frames"), std::vector<double>{11});
     EXPECT_EQ(ProbeVideo(video + ".mp4"), "h264,320,240,10/1,11\n");
 
+    // A walk of 30 in at 6 in a stride: five steps, a frame each.
+    const std::string walk = (folder / "walk.avi").string();
+    ASSERT_EQ(RunCli(kData, "record '" + scene + "' -o '" + walk +
+                                "' --walk '0,0;0,30' --codec ffv1 --size 320x240")
+                  .status,
+              0);
+    EXPECT_EQ(ProbeVideo(walk), "ffv1,320,240,10/1,5\n");
+
     // Bad requests are refused before anything is written.
     EXPECT_EQ(RunCli(kData, "record '" + scene + "' -o x.avi --initial-posture 1").status, 2);
+    EXPECT_EQ(RunCli(kData, "record '" + scene + "' -o x.avi --walk '0,0'").status, 2);
     EXPECT_EQ(RunCli(kData, "record '" + scene +
                                 "' -o x.avi --initial-posture 1 --final-posture 2 --codec divx")
                   .status,

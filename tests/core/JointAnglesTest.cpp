@@ -79,10 +79,10 @@ TEST(JointAnglesTest, SmallAnglesComeBackUnchanged) {
 }
 
 TEST(JointAnglesTest, PrefersSmallestAngleSum) {
-    // (10, 160, 170) equals (190, -20, 10): flip x and y by 180 and mirror z. The second has
-    // the smaller |x| + |y| + |z| (220 against 340).
+    // (10, 160, 170) equals (190, -20, 10), which is (-170, -20, 10) within (-180, 180]: flip
+    // x and y by 180 and mirror z. The second has the smaller |x| + |y| + |z| (200 against 340).
     const Vec3 d = DecomposeJointRotation(JointRotationFromAngles({10, 160, 170}));
-    EXPECT_NEAR(d.x, 190.0, 1e-6);
+    EXPECT_NEAR(d.x, -170.0, 1e-6);
     EXPECT_NEAR(d.y, -20.0, 1e-6);
     EXPECT_NEAR(d.z, 10.0, 1e-6);
 

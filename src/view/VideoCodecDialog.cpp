@@ -1,4 +1,4 @@
-#include "app/VideoCodecDialog.h"
+#include "view/VideoCodecDialog.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
