@@ -36,11 +36,11 @@ fuzz: deps
 	@CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DTAVRONA_FUZZ=ON -DTAVRONA_SANITIZE=ON \
 		-DTAVRONA_GUI=OFF >/dev/null
 	@cmake --build build-fuzz --target fuzz_body_files fuzz_data_tables fuzz_scene_file fuzz_posture_file \
-		fuzz_hand_postures fuzz_dxf_ascii fuzz_dxf_binary fuzz_imager_file -j $(JOBS)
-	@mkdir -p build-fuzz/corpus build-fuzz/corpus-tables build-fuzz/corpus-hands
+		fuzz_hand_and_gait_files fuzz_dxf_ascii fuzz_dxf_binary fuzz_imager_file -j $(JOBS)
+	@mkdir -p build-fuzz/corpus build-fuzz/corpus-tables build-fuzz/corpus-hands-gait
 	@build-fuzz/fuzz/fuzz_body_files -runs=$(FUZZ_RUNS) build-fuzz/corpus fuzz/seeds
 	@build-fuzz/fuzz/fuzz_data_tables -runs=$(FUZZ_FILE_RUNS) build-fuzz/corpus-tables fuzz/seeds-tables
-	@build-fuzz/fuzz/fuzz_hand_postures -runs=$(FUZZ_FILE_RUNS) build-fuzz/corpus-hands fuzz/seeds-hands
+	@build-fuzz/fuzz/fuzz_hand_and_gait_files -runs=$(FUZZ_FILE_RUNS) build-fuzz/corpus-hands-gait fuzz/seeds-hands-gait
 	@mkdir -p build-fuzz/corpus-scene build-fuzz/corpus-posture
 	@build-fuzz/fuzz/fuzz_scene_file -runs=$(FUZZ_RUNS) -max_len=16384 build-fuzz/corpus-scene fuzz/corpus/scene
 	@build-fuzz/fuzz/fuzz_posture_file -runs=$(FUZZ_RUNS) -max_len=4500 build-fuzz/corpus-posture fuzz/corpus/posture

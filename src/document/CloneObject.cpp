@@ -1,6 +1,7 @@
 #include "document/CloneObject.h"
 
 #include "biomech/Force.h"
+#include "document/SceneFileMannequin.h"
 #include "draw/Dimension.h"
 #include "draw/Polyface.h"
 #include "draw/Polyline.h"
@@ -27,6 +28,8 @@ CSceneObject* CopyOfClass(const CSceneObject& source, bool keepId) {
         return new CMannequin(static_cast<const CMannequin&>(source), keepId);
     case kTypeForce:
         return new CForce(static_cast<const CForce&>(source), keepId);
+    case kTypeUnreadFigure:
+        return new CUnreadFigure(static_cast<const CUnreadFigure&>(source), keepId);
     default:
         return new CSceneObject(source, keepId);
     }

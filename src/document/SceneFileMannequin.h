@@ -24,6 +24,8 @@ void WriteMannequinRecords(CByteWriter& w, CSceneObject& figure);
 class CUnreadFigure : public CSceneObject {
 public:
     CUnreadFigure() { type = kTypeUnreadFigure; }
+    CUnreadFigure(const CUnreadFigure& source, bool keepId)
+        : CSceneObject(source, keepId), records(source.records) {}
     std::vector<std::uint8_t> records;
 };
 

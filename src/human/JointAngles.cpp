@@ -29,9 +29,6 @@ double RotationError(const Matrix4& m, const Vec3& radians) {
     return sum;
 }
 
-// Angle sums (radians) closer than this are equal.
-constexpr double kSumTie = 1e-6;
-
 struct Choice {
     Vec3 radians;
     double error;
@@ -80,9 +77,7 @@ Choice BestCandidate(const Matrix4& m, double x0, double y0, double z0) {
             closestError = errors[i];
         }
         const double sum = std::fabs(c.x) + std::fabs(c.y) + std::fabs(c.z);
-        // Sums within rounding of each other are a tie (at y = +-90 degrees the candidates
-        // reach the same sum through different round-offs).
-        if (errors[i] < kAccurateError && (bestAccurate < 0 || sum < bestSum - kSumTie)) {
+        if (errors[i] < kAccurateError && (bestAccurate < 0 || sum < bestSum)) {
             bestAccurate = i;
             bestSum = sum;
         }

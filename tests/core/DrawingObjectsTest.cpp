@@ -239,6 +239,14 @@ TEST(DimensionBuilder, LinearDistancesInDisplayUnits) {
     EXPECT_EQ(h.label, "2.5");
     a.Build({Vec3(0, 0, 0), Vec3(1, 0, 0)}, 2);
     EXPECT_EQ(a.label, "0.03"); // 0.0254 m with 2 decimals
+
+    // Points at different depths: the horizontal distance runs in the floor plane (x and z,
+    // here 30 and 40: 50), the vertical one is the height difference alone.
+    const std::vector<Vec3> deep{Vec3(0, 0, 0), Vec3(30, 12, 40)};
+    h.Build(deep, 0);
+    v.Build(deep, 0);
+    EXPECT_EQ(h.label, "50");
+    EXPECT_EQ(v.label, "12");
 }
 
 TEST(DimensionBuilder, AngleCountsCounterClockwise) {

@@ -1,4 +1,5 @@
 #include "biomech/Force.h"
+#include "document/CloneObject.h"
 #include "document/SceneFileReader.h"
 #include "document/SceneFileWriter.h"
 #include "draw/Dimension.h"
@@ -146,6 +147,13 @@ TEST(FigureSceneFile, AFigureThatCannotBeRebuiltIsReportedAndKept) {
               "be read. It is kept as stored and saved again unchanged.");
     ASSERT_EQ(g.doc.SaveTo(dir.Path("two.tvr")), 1);
     EXPECT_EQ(ReadAll(dir.Path("two.tvr")), ReadAll(dir.Path("one.tvr")));
+    // A copy (as undo and the clipboard take) keeps the records too.
+    CObjectList copies;
+    for (CSceneObject* o : g.doc.Objects())
+        if (!o->parent)
+            CloneObject(*o, true)->AddToList(copies);
+    EXPECT_EQ(EncodeScene(copies), ReadAll(dir.Path("one.tvr")));
+    DeleteTopLevelObjects(copies);
 }
 
 TEST(FigureSceneFile, RoundTripKeepsPostureLoadsWheelchairAndBytes) {

@@ -178,6 +178,25 @@ TEST(DocumentDelete, DeleteAndUndoAGroupWithItsMembers) {
     EXPECT_EQ(f.doc.Objects()[1]->parent, f.doc.Objects()[0]);
 }
 
+TEST(DocumentUndo, AChangedGroupMemberComesBackUnderItsGroup) {
+    DocFixture f;
+    auto* group = new CSceneObject();
+    auto* member = new CPolyline();
+    member->points = {Vec3(), Vec3(1, 1, 1)};
+    group->AddChild(member);
+    f.doc.AddObject(group);
+    const int id = member->id;
+    f.doc.PushUndo(kUndoChanged, *member);
+    member->points[1] = Vec3(5, 5, 5);
+    f.doc.OnUndo();
+    auto* back = static_cast<CPolyline*>(f.doc.FindById(id));
+    ASSERT_NE(back, nullptr);
+    EXPECT_EQ(back->points[1], Vec3(1, 1, 1));
+    EXPECT_EQ(back->parent, group);
+    ASSERT_EQ(group->children.size(), 1u);
+    EXPECT_EQ(group->children[0], back);
+}
+
 TEST(DocumentFigures, StepRotationAndItsUndo) {
     DocFixture f;
     CMannequin* figure = AddFigure(f.doc, Vec3(10, 0, 0));

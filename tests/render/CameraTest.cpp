@@ -107,6 +107,8 @@ TEST(CameraTest, ZoomInAtARayThenOutReturnsToTheFormerZoom) {
     c.zoomStep = 3.0;
     c.ZoomInAt(Vec3(5, 5, 0), Vec3(0, 0, -1));
     EXPECT_DOUBLE_EQ(c.zoom, 3.0);
+    c.ZoomOut(); // by the changed step too
+    EXPECT_DOUBLE_EQ(c.zoom, 1.0);
     c.ResetZoom();
     EXPECT_EQ(c.viewCentre, Vec3(0, 0, 0));
     EXPECT_EQ(c.zoom, 1.0);
