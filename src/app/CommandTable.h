@@ -10,7 +10,6 @@ struct CommandInfo {
     const char* prompt;   // "status bar prompt\ntooltip"
     const char* shortcut; // portable QKeySequence text; "" for none
     const char* icon;     // file name in the icon resources, without ".svg"; "" for none
-    bool later;           // its work is not part of this version: shown, always disabled
 };
 
 const std::vector<CommandInfo>& CommandTable();

@@ -337,8 +337,6 @@ CChildFrame* CMainFrame::CreateChildFrame(CAppDoc* doc) {
 }
 
 void CMainFrame::RunCommand(int id) {
-    if (const CommandInfo* info = FindCommand(id); info && info->later)
-        return;
     CTavroView* view = ActiveView();
     CAppDoc* doc = ActiveDocument();
     const bool handled = (view && view->OnCommand(id)) || (doc && doc->OnCommand(id)) ||
@@ -352,16 +350,9 @@ void CMainFrame::UpdateCommandUI() {
     CAppDoc* doc = ActiveDocument();
     for (auto& [id, action] : actions) {
         CommandState state;
-        const CommandInfo* info = FindCommand(id);
-        bool handled = false;
-        if (info && info->later) {
-            state.enabled = false;
-            handled = true;
-        }
-        if (!handled)
-            handled = (view && view->OnUpdateCommand(id, state)) ||
-                      (doc && doc->OnUpdateCommand(id, state)) || OnUpdateCommand(id, state) ||
-                      app.OnUpdateCommand(id, state);
+        const bool handled = (view && view->OnUpdateCommand(id, state)) ||
+                             (doc && doc->OnUpdateCommand(id, state)) ||
+                             OnUpdateCommand(id, state) || app.OnUpdateCommand(id, state);
         // A command nobody handles in the current context is disabled, as with the framework.
         if (!handled)
             state = CommandState{false, false};

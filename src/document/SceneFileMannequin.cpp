@@ -418,29 +418,14 @@ bool CFigureRecordReader::CheckStoredJoints(const std::string& where) {
 }
 
 void CFigureRecordReader::ApplyStoredJoints() {
-    bool damaged = false;
     for (int j = 0; j < kSegmentCount; ++j) {
         CBodyPart& part = *figure->GetSegment(j);
         part.limitsEnabled = 1;
-        // Within the joint's limits, as every other way into the joints; a value that is not a
-        // number leaves the joint at rest and the file is reported as damaged.
-        for (int axis = 0; axis < 3; ++axis) {
-            const double angle = part.upperLimits[axis] - upperMinusAngle[j][axis];
-            damaged = damaged || !Finite(angle);
-            part.angles[axis] =
-                Finite(angle) ? std::clamp(angle, part.lowerLimits[axis],
-                                           std::max(part.lowerLimits[axis], part.upperLimits[axis]))
-                              : 0.0;
-        }
+        part.angles = part.upperLimits - upperMinusAngle[j];
         part.RebuildJointRotation();
         part.Invalidate();
     }
     figure->UpdatePosture();
-    if (damaged && !reportedDamage && context.reporter) {
-        reportedDamage = true;
-        context.reporter->Message("The scene file is damaged: a joint angle of a mannequin is "
-                                  "not a number. The joint was left at rest.");
-    }
 }
 
 void CFigureRecordReader::ReadForces(const SceneRecordHeader& h, CByteReader& payload,

@@ -63,5 +63,4 @@ private:
     std::string figureWhere;         // its record, for messages
     int segmentCount = 0;
     std::array<Vec3, 46> upperMinusAngle; // degrees
-    bool reportedDamage = false;          // a damaged file is reported once
 };

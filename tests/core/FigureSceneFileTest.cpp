@@ -343,13 +343,14 @@ TEST(FigureSceneFile, StoredJointsAreClampedAndDamageIsReported) {
     value.f32(std::numeric_limits<float>::quiet_NaN()); // and the y angle is no number
     std::copy(value.b.begin(), value.b.end(), b.begin() + static_cast<std::ptrdiff_t>(elbow));
     RecordingReporter reporter;
-    const SceneReadContext context{&reporter, nullptr, FixtureFrom};
+    SceneReadReport report;
+    const SceneReadContext context{&reporter, nullptr, FixtureFrom, &report};
     CObjectList read;
     ASSERT_EQ(DecodeScene(b.data(), b.size(), read, context), 1);
     const auto* back = static_cast<const CMannequin*>(read[0]);
     EXPECT_EQ(back->GetSegment(kRightForearm)->angles, Vec3(180, 0, 0));
-    ASSERT_EQ(reporter.messages.size(), 1u);
-    EXPECT_NE(reporter.messages[0].find("damaged"), std::string::npos);
+    ASSERT_EQ(report.problems.size(), 1u);
+    EXPECT_NE(report.problems[0].find("RFARM"), std::string::npos) << report.problems[0];
     DeleteTopLevelObjects(read);
 }
 

@@ -31,6 +31,7 @@
 #include <QTest>
 #include <QTimer>
 #include <cmath>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -481,9 +482,10 @@ TEST_F(Biomechanics, NioshDialogOfALift) {
         dialog->accept();
     });
     frame->RunCommand(ID_NIOSH_COMPUTE);
-    EXPECT_NEAR(shown[0], hOrigin, 1e-3);
+    // The dialog shows H raised to the equation's least 10 in.
+    EXPECT_NEAR(shown[0], std::max(hOrigin, 10.0), 1e-3);
     EXPECT_NEAR(shown[1], vOrigin, 1e-3);
-    EXPECT_NEAR(shown[2], hDestination, 1e-3);
+    EXPECT_NEAR(shown[2], std::max(hDestination, 10.0), 1e-3);
     EXPECT_NEAR(shown[3], vDestination, 1e-3);
     EXPECT_EQ(figure->GetSegment(kRightForearm)->angles, elbow); // the posture is restored
 

@@ -101,7 +101,8 @@ TEST(MainFrame, DisplaySwitchesStartWithTheirDefaults) {
     EXPECT_EQ(frame->Settings().numberOfTiles, 20);
 }
 
-TEST(MainFrame, CommandsOfLaterVersionsArePresentAndDisabled) {
+// Commands on a figure or on stored postures wait for them, but are in their menus.
+TEST(MainFrame, FigureCommandsAreListedAndDisabledWithoutAFigure) {
     auto app = StartApp();
     CMainFrame* frame = app->MainFrame();
     for (int id : {ID_REACH_LEFT, ID_REACH_RIGHT, ID_WALK_PATH, ID_FORCE_ADD, ID_NIOSH_COMPUTE,
