@@ -26,31 +26,6 @@
 
 namespace {
 
-const char* TypeName(int type) {
-    switch (type) {
-    case kTypePolyline:
-        return "polyline";
-    case kTypePolyface:
-        return "polyface";
-    case kTypeText:
-        return "text";
-    case kTypeDimension:
-        return "dimension";
-    case kTypeDashedPolyline:
-        return "dashed polyline";
-    case kTypeMannequin:
-        return "mannequin";
-    case kTypeGroup:
-        return "group";
-    case kTypeWheelchair:
-        return "wheelchair";
-    case kTypeUnreadFigure:
-        return "unread mannequin";
-    default:
-        return "other";
-    }
-}
-
 std::string HexColour(int colour) {
     char text[8];
     std::snprintf(text, sizeof text, "#%02X%02X%02X", RedOf(colour), GreenOf(colour),
@@ -253,7 +228,7 @@ int RunInfoCommand(int argc, char** argv) {
         if (o->type == kTypeBodyPart || o->type == kTypeForce)
             continue;
         json.BeginObject();
-        json.String("type", TypeName(o->type));
+        json.String("type", ObjectTypeName(o->type));
         json.String("name", o->name);
         if (o->type == kTypeMannequin)
             WriteFigure(json, static_cast<const CMannequin&>(*o));

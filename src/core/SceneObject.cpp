@@ -160,3 +160,28 @@ Matrix4 WorldMatrix(const CSceneObject& object) {
         world = p->transform * world;
     return world;
 }
+
+const char* ObjectTypeName(int type) {
+    switch (type) {
+    case kTypePolyline:
+        return "polyline";
+    case kTypePolyface:
+        return "polyface";
+    case kTypeText:
+        return "text";
+    case kTypeDimension:
+        return "dimension";
+    case kTypeDashedPolyline:
+        return "dashed polyline";
+    case kTypeMannequin:
+        return "mannequin";
+    case kTypeGroup:
+        return "group";
+    case kTypeWheelchair:
+        return "wheelchair";
+    case kTypeUnreadFigure:
+        return "unread mannequin";
+    default:
+        return "other";
+    }
+}

@@ -24,6 +24,9 @@ enum SceneObjectType : std::int8_t {
     kTypeUnreadFigure = 11,
 };
 
+// A kind's name for messages and reports: "polyline", "mannequin", ...; "other" for the rest.
+const char* ObjectTypeName(int type);
+
 // Packed colours: red in bits 0-7, green 8-15, blue 16-23.
 inline constexpr int PackRGB(int r, int g, int b) {
     return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16);

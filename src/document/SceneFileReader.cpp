@@ -58,21 +58,6 @@ bool ReadPoints(CByteReader& r, std::int64_t count, std::vector<Vec3>& points) {
     return true;
 }
 
-const char* KindName(int type) {
-    switch (type) {
-    case kTypePolyline:
-        return "polyline";
-    case kTypePolyface:
-        return "polyface";
-    case kTypeText:
-        return "text";
-    case kTypeDimension:
-        return "dimension";
-    default:
-        return "object";
-    }
-}
-
 bool IsObjectRecordType(int type) {
     return type <= kTypeDimension || type == kTypeMannequin || type == kTypeBodyPart ||
            type == kTypeForce;
@@ -267,7 +252,7 @@ int DecodeScene(const std::uint8_t* data, std::size_t size, CObjectList& objects
             ++report.objects;
             CSceneObject* object = ReadDrawingObject(h, payload);
             if (!object) {
-                report.problems.push_back(where + " (" + KindName(h.type) + " \"" + h.name +
+                report.problems.push_back(where + " (" + ObjectTypeName(h.type) + " \"" + h.name +
                                           "\"): its contents do not fit its length or hold "
                                           "values out of range; skipped");
                 break;

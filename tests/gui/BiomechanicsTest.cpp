@@ -30,8 +30,8 @@
 #include <QTableWidget>
 #include <QTest>
 #include <QTimer>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace {

@@ -3,6 +3,8 @@
 #include "app/AppDoc.h"
 #include "app/MainFrame.h"
 #include "core/DataDirectory.h"
+#include "draw/DrawingShapes.h"
+#include "draw/Polyface.h"
 #include "human/Mannequin.h"
 #include "view/TavroView.h"
 
@@ -90,6 +92,13 @@ QString Screenshot(QWidget* widget, const QString& name) {
 
 bool HaveMeshes() {
     return QFileInfo::exists(QString::fromStdString(DataPath("usa_m.per")));
+}
+
+CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b) {
+    auto* box = new CPolyface;
+    box->Build(kShapeBox, {a, b});
+    doc->AddObject(box);
+    return box;
 }
 
 CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/TavroApp.h"
+#include "core/Vec3.h"
 
 #include <QString>
 #include <functional>
@@ -10,6 +11,7 @@
 class CAppDoc;
 class CMainFrame;
 class CMannequin;
+class CPolyface;
 class CTavroView;
 class QWidget;
 
@@ -31,6 +33,8 @@ void AnswerMessageBoxesFor(const std::function<void()>& body);
 QString Screenshot(QWidget* widget, const QString& name);
 // Whether the body meshes are in the data directory (figures can be built).
 bool HaveMeshes();
+// A box between corners a and b (in), added to the document.
+CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b);
 // A 50th percentile man standing at the origin, added to the document.
 CMannequin* AddFigure(CAppDoc* doc, CMainFrame* frame);
 

@@ -19,13 +19,6 @@
 
 namespace {
 
-CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b) {
-    auto* box = new CPolyface;
-    box->Build(kShapeBox, {a, b});
-    doc->AddObject(box);
-    return box;
-}
-
 // Where the centre of an object's box shows, in the widget's own (logical) coordinates.
 QPointF LogicalCentre(CTavroView* view, const CSceneObject& object) {
     BoundingBox box;

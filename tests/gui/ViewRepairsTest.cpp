@@ -27,13 +27,6 @@
 
 namespace {
 
-CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b) {
-    auto* box = new CPolyface;
-    box->Build(kShapeBox, {a, b});
-    doc->AddObject(box);
-    return box;
-}
-
 // Window rectangle (device pixels, y down) that the object's bounding box covers in the view.
 QRectF ProjectedBounds(CTavroView* view, const CSceneObject& object) {
     BoundingBox box;

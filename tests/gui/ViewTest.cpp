@@ -22,13 +22,6 @@
 
 namespace {
 
-CPolyface* AddBox(CAppDoc* doc, Vec3 a, Vec3 b) {
-    auto* box = new CPolyface;
-    box->Build(kShapeBox, {a, b});
-    doc->AddObject(box);
-    return box;
-}
-
 QPoint CentreOf(CTavroView* view, const CSceneObject& object) {
     BoundingBox box;
     object.CollectBounds(box);
