@@ -97,6 +97,25 @@ TEST(JointAnglesTest, PrefersSmallestAngleSum) {
     EXPECT_NEAR(g.z, 90.0, 1e-5);
 }
 
+// The half turn about (1, -1, 0), written exactly: x -> -y, y -> -x, z -> -z. It has z = 90, where
+// only x - y is defined (here 180), so the decomposition sets x0 = 0, y0 = asin(M(1,2)) = 0 and
+// z0 = 90. Two different candidates rebuild it and tie on the angle sum:
+//   the second candidate, (0, 180 - 0, 90):  |0| + |180| + |90| = 270
+//   the third candidate,  (180 - 0, 0, 90):  |180| + |0| + |90| = 270
+// (the same sums in radians, bit for bit). The earlier one wins.
+TEST(JointAnglesTest, EarlierCandidateWinsTie) {
+    Matrix4 m(true);
+    m(0, 0) = 0.0;
+    m(0, 1) = -1.0;
+    m(1, 0) = -1.0;
+    m(1, 1) = 0.0;
+    m(2, 2) = -1.0;
+    const Vec3 d = DecomposeJointRotation(m);
+    EXPECT_NEAR(d.x, 0.0, 1e-6);
+    EXPECT_NEAR(d.y, 180.0, 1e-6);
+    EXPECT_NEAR(d.z, 90.0, 1e-6);
+}
+
 TEST(JointAnglesTest, IgnoresTranslationAndSurvivesRoundingPastOne) {
     Matrix4 m = Translation(Vec3(4, 5, 6)) * JointRotationFromAngles({0, 0, -90});
     m(0, 1) = 1.0 + 1e-15; // -sin z rounded just past 1

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -195,6 +196,97 @@ TEST(DocumentUndo, AChangedGroupMemberComesBackUnderItsGroup) {
     EXPECT_EQ(back->parent, group);
     ASSERT_EQ(group->children.size(), 1u);
     EXPECT_EQ(group->children[0], back);
+}
+
+// Every command that records an undo step leaves a clean document modified: each row prepares a
+// scene, the document is marked clean, and the command must add one undo step and mark it.
+TEST(DocumentUndo, EveryUndoStepMarksTheDocumentModified) {
+    struct Row {
+        const char* command;
+        std::function<void(DocFixture&)> prepare;
+        std::function<void(DocFixture&)> run;
+    };
+    const auto figure = [](DocFixture& f) { AddFigure(f.doc, Vec3())->Select(); };
+    const auto line = [](DocFixture& f) { AddLine(f.doc, Vec3(), Vec3(1, 1, 1))->Select(); };
+    const auto load = [](DocFixture& f) {
+        CMannequin* m = AddFigure(f.doc, Vec3());
+        f.doc.AddExternalForce(*m, kRightPalm, Vec3(), true, Vec3(0, -20, 0), Vec3())->Select();
+    };
+    const auto loadOwner = [](DocFixture& f) {
+        return static_cast<CMannequin*>(f.doc.Objects()[0]);
+    };
+    ScopedDataDirectory dir;
+    const Row rows[] = {
+        {"Set Initial Posture", figure, [](DocFixture& f) { f.doc.OnSetPosture(false); }},
+        {"Set Final Posture", figure, [](DocFixture& f) { f.doc.OnSetPosture(true); }},
+        {"View Initial Posture",
+         [&](DocFixture& f) {
+             figure(f);
+             f.doc.OnSetPosture(false);
+         },
+         [](DocFixture& f) { f.doc.OnViewPosture(false); }},
+        {"Step rotation of a figure", figure, [](DocFixture& f) { f.doc.OnStepRotation(1, 1); }},
+        {"Step rotation of a joint",
+         [](DocFixture& f) { AddFigure(f.doc, Vec3())->GetSegment(kRightForearm)->Select(); },
+         [](DocFixture& f) { f.doc.OnStepRotation(0, 1); }},
+        {"Reach", figure,
+         [](DocFixture& f) { f.doc.ReachWith(kRightPalm, Vec3(-8, 10, 15), Vec3()); }},
+        {"Walk", figure,
+         [](DocFixture& f) {
+             f.doc.BeginWalk({Vec3(0, 0, 0), Vec3(0, 0, 60)});
+         }},
+        {"Add external load", figure,
+         [](DocFixture& f) {
+             f.doc.AddExternalForce(*f.doc.CurrentMannequin(), kRightPalm, Vec3(), true,
+                                    Vec3(0, -20, 0), Vec3());
+         }},
+        {"Edit external load", load,
+         [&](DocFixture& f) {
+             f.doc.EditExternalForce(*loadOwner(f)->forces[0], Vec3(), Vec3(0, -30, 0), Vec3());
+         }},
+        {"Delete external load", load, [](DocFixture& f) { f.doc.OnDeleteForce(); }},
+        {"Delete", line, [](DocFixture& f) { f.doc.OnDelete(); }},
+        {"Cut", line, [](DocFixture& f) { f.doc.OnCut(); }},
+        {"Paste",
+         [&](DocFixture& f) {
+             line(f);
+             f.doc.OnCopy();
+             f.doc.OnPaste();
+         },
+         [](DocFixture& f) { f.doc.PointPicked(1, Vec3(5, 0, 0), Vec3()); }},
+        {"New Mannequin placed",
+         [](DocFixture& f) { f.doc.BeginPlaceMannequin(MakeFixtureFigure().release()); },
+         [](DocFixture& f) { f.doc.PointPicked(1, Vec3(3, 0, 4), Vec3()); }},
+        {"Drawing finished",
+         [](DocFixture& f) {
+             f.doc.OnDrawingTool(kToolDimensionAligned);
+             f.doc.DrawingStep(3, 0, {Vec3(), Vec3(3, 4, 0)});
+         },
+         [](DocFixture& f) { f.doc.FinishDrawing(); }},
+        {"Apply posture file",
+         [&](DocFixture& f) {
+             figure(f);
+             f.views.nextPath = dir.Path("p.pos");
+             f.doc.OnSavePosture();
+         },
+         [&](DocFixture& f) { f.doc.ApplyPostureFile(dir.Path("p.pos")); }},
+        {"Import TVR",
+         [&](DocFixture& f) {
+             line(f);
+             f.doc.SaveTo(dir.Path("s.tvr"));
+         },
+         [&](DocFixture& f) { f.doc.ImportTvr(dir.Path("s.tvr")); }},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.command);
+        DocFixture f;
+        row.prepare(f);
+        f.doc.SetModified(false);
+        const std::size_t depth = f.doc.UndoDepth();
+        row.run(f);
+        EXPECT_EQ(f.doc.UndoDepth(), depth + 1);
+        EXPECT_TRUE(f.doc.IsModified());
+    }
 }
 
 TEST(DocumentFigures, StepRotationAndItsUndo) {
