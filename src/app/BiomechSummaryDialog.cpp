@@ -1,12 +1,11 @@
 #include "app/BiomechSummaryDialog.h"
 
-#include <QApplication>
-#include <QClipboard>
+#include "view/DialogFields.h"
+
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -52,16 +51,7 @@ CBiomechSummaryDialog::CBiomechSummaryDialog(BiomechSummary shown, QWidget* pare
     }
     table->setMinimumSize(width, (table->fontMetrics().height() + 4) * 17 + 4);
 
-    auto* copy = new QPushButton("Copy to clipboard", this);
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(ReportText()); });
-    auto* close = new QPushButton("OK", this);
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copy);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    auto* buttons = NewReportButtons(this, "OK", [this] { return ReportText(); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(balance);

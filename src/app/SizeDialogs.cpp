@@ -6,8 +6,6 @@
 #include "human/SegmentTable.h"
 #include "view/DialogFields.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -259,16 +257,7 @@ CSummaryDialog::CSummaryDialog(const CAnthropometry& record, QWidget* parent)
     auto* dimLayout = new QVBoxLayout(dimensions);
     dimLayout->addWidget(table);
 
-    auto* copy = new QPushButton("Copy to clipboard", this);
-    connect(copy, &QPushButton::clicked, this,
-            [this] { QApplication::clipboard()->setText(report); });
-    auto* close = new QPushButton("Close", this);
-    close->setDefault(true);
-    connect(close, &QPushButton::clicked, this, &QDialog::accept);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copy);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    auto* buttons = NewReportButtons(this, "Close", [this] { return report; });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(facts);

@@ -40,6 +40,12 @@ struct ArmEnds {
     Vec3 grip;  // t, in the palm's frame
 };
 
+bool ArmEndsOf(const CMannequin& figure, const ArmChain& arm, ArmEnds& ends) {
+    return SegmentEnd(*figure.GetSegment(arm.upperArm), ends.elbow) &&
+           SegmentEnd(*figure.GetSegment(arm.forearm), ends.wrist) &&
+           SegmentEnd(*figure.GetSegment(arm.palm), ends.grip);
+}
+
 // The joints a reach may change, kept bit for bit so that a failed reach leaves no trace.
 class JointBackup {
 public:
@@ -101,9 +107,7 @@ int CMannequin::Reach(int hand, const Vec3& point, const Vec3& direction, CUserR
 int CMannequin::ReachPoint(int hand, const Vec3& target) {
     ArmChain arm;
     ArmEnds ends;
-    if (!ArmOf(hand, arm) || !SegmentEnd(*segments[arm.upperArm], ends.elbow) ||
-        !SegmentEnd(*segments[arm.forearm], ends.wrist) ||
-        !SegmentEnd(*segments[arm.palm], ends.grip))
+    if (!ArmOf(hand, arm) || !ArmEndsOf(*this, arm, ends))
         return 0;
     JointBackup backup(*this, {kChest, arm.upperArm, arm.forearm, arm.palm});
     const double armLength = Length(ends.grip) + Length(ends.wrist) + Length(ends.elbow);
@@ -138,9 +142,7 @@ int CMannequin::ReachPoint(int hand, const Vec3& target) {
 int CMannequin::SolveArm(int hand, const Vec3& local) {
     ArmChain arm;
     ArmEnds ends;
-    if (!ArmOf(hand, arm) || !SegmentEnd(*segments[arm.upperArm], ends.elbow) ||
-        !SegmentEnd(*segments[arm.forearm], ends.wrist) ||
-        !SegmentEnd(*segments[arm.palm], ends.grip))
+    if (!ArmOf(hand, arm) || !ArmEndsOf(*this, arm, ends))
         return 0;
     const Vec3& h = ends.elbow;
     const Vec3& m = ends.wrist;

@@ -2,8 +2,13 @@
 
 #include "biomech/Units.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -54,4 +59,19 @@ QLineEdit* NewNumberField(QWidget* parent, const QString& text) {
     field->setAlignment(Qt::AlignRight);
     field->setMinimumWidth(80);
     return field;
+}
+
+QHBoxLayout* NewReportButtons(QDialog* dialog, const QString& closeText,
+                              std::function<QString()> report) {
+    auto* copy = new QPushButton("Copy to clipboard", dialog);
+    QObject::connect(copy, &QPushButton::clicked, dialog,
+                     [report] { QApplication::clipboard()->setText(report()); });
+    auto* close = new QPushButton(closeText, dialog);
+    close->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::accept);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(copy);
+    buttons->addStretch();
+    buttons->addWidget(close);
+    return buttons;
 }

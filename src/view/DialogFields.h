@@ -2,7 +2,10 @@
 
 #include <QString>
 #include <climits>
+#include <functional>
 
+class QDialog;
+class QHBoxLayout;
 class QLineEdit;
 class QWidget;
 
@@ -16,3 +19,7 @@ bool ReadInteger(QLineEdit* field, int& value, int min = INT_MIN, int max = INT_
 QString NumberText(double value, int decimals = 6);
 // A right-aligned edit field for numbers.
 QLineEdit* NewNumberField(QWidget* parent, const QString& text = QString());
+// The buttons under a report: "Copy to clipboard" on the left, copying `report()`, and the
+// default button on the right, with `closeText`, accepting the dialog.
+QHBoxLayout* NewReportButtons(QDialog* dialog, const QString& closeText,
+                              std::function<QString()> report);

@@ -4,6 +4,7 @@
 #include "human/Mannequin.h"
 
 #include "../support/TestFiles.h"
+#include "FloorHull.h"
 
 #include <gtest/gtest.h>
 
@@ -61,28 +62,14 @@ Vec3 CentreOfGravity(const CMannequin& figure) {
 }
 
 // Whether (x, z) lies inside the convex hull of the points, on the floor plane.
-bool OverSupport(std::vector<Vec3> points, const Vec3& p) {
-    std::sort(points.begin(), points.end(),
-              [](const Vec3& a, const Vec3& b) { return a.x < b.x || (a.x == b.x && a.z < b.z); });
-    auto turn = [](const Vec3& o, const Vec3& a, const Vec3& b) {
-        return (a.x - o.x) * (b.z - o.z) - (a.z - o.z) * (b.x - o.x);
-    };
-    std::vector<Vec3> hull(2 * points.size());
-    size_t k = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
-            --k;
-        hull[k++] = points[i];
-    }
-    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
-        while (k >= lower && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
-            --k;
-        hull[k++] = points[i];
-    }
-    for (size_t i = 1; i < k; ++i)
-        if (turn(hull[i - 1], hull[i], p) < 0)
+bool OverSupport(const std::vector<Vec3>& points, const Vec3& p) {
+    const std::vector<Vec3> hull = FloorHull(points);
+    for (size_t i = 1; i < hull.size(); ++i)
+        if ((hull[i].x - hull[i - 1].x) * (p.z - hull[i - 1].z) -
+                (hull[i].z - hull[i - 1].z) * (p.x - hull[i - 1].x) <
+            0)
             return false;
-    return k > 2;
+    return hull.size() > 2;
 }
 
 struct Support {

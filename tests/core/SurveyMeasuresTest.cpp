@@ -4,6 +4,7 @@
 #include "human/Mannequin.h"
 
 #include "../support/TestFiles.h"
+#include "FloorHull.h"
 
 #include <gtest/gtest.h>
 
@@ -104,26 +105,10 @@ Points Band(const Points& points, double y, double half) {
 }
 
 // What a tape laid round the points in a horizontal plane reads: their convex hull's perimeter.
-double Girth(Points points) {
-    std::sort(points.begin(), points.end(),
-              [](const Vec3& a, const Vec3& b) { return a.x < b.x || (a.x == b.x && a.z < b.z); });
-    auto turn = [](const Vec3& o, const Vec3& a, const Vec3& b) {
-        return (a.x - o.x) * (b.z - o.z) - (a.z - o.z) * (b.x - o.x);
-    };
-    Points hull(2 * points.size());
-    size_t k = 0;
-    for (size_t i = 0; i < points.size(); ++i) {
-        while (k >= 2 && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
-            --k;
-        hull[k++] = points[i];
-    }
-    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
-        while (k >= lower && turn(hull[k - 2], hull[k - 1], points[i]) <= 0)
-            --k;
-        hull[k++] = points[i];
-    }
+double Girth(const Points& points) {
+    const Points hull = FloorHull(points);
     double perimeter = 0.0;
-    for (size_t i = 1; i < k; ++i)
+    for (size_t i = 1; i < hull.size(); ++i)
         perimeter += std::hypot(hull[i].x - hull[i - 1].x, hull[i].z - hull[i - 1].z);
     return perimeter;
 }
@@ -199,10 +184,12 @@ void MeasureAll(const std::vector<Measure>& measures, const std::function<void(B
                             : row == 2 ? 50
                                        : 95,
                             m.name, survey, figure, 100.0 * off);
-                if (m.check == Measure::kEveryRow || (m.check == Measure::kMedianRow && row == 2))
+                if (m.check == Measure::kEveryRow ||
+                    (m.check == Measure::kMedianRow && row == 2)) {
                     EXPECT_LE(std::fabs(off), m.tolerance)
                         << (male ? "male p" : "female p") << row << " " << m.name << ": survey "
                         << survey << " cm, figure " << figure << " cm";
+                }
             }
         }
 }
