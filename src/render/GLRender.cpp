@@ -467,6 +467,10 @@ int CGLRender::ReadImage(CImage& image) {
     const int w = camera.ViewportWidth(), h = camera.ViewportHeight();
     if (w <= 0 || h <= 0 || !MakeCurrent())
         return 0;
+    if (!surface->ResolveSamples()) {
+        ReleaseCurrent();
+        return 0;
+    }
     std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(camera.viewport[0], camera.viewport[1], w, h, GL_RGB, GL_UNSIGNED_BYTE,
@@ -484,6 +488,10 @@ int CGLRender::ReadImage(CImage& image) {
 int CGLRender::ReadFramePixels(std::uint8_t* bgrBottomUp, int width, int height) {
     if (width <= 0 || height <= 0 || !MakeCurrent())
         return 0;
+    if (!surface->ResolveSamples()) {
+        ReleaseCurrent();
+        return 0;
+    }
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(camera.viewport[0], camera.viewport[1], width, height, GL_BGR, GL_UNSIGNED_BYTE,
                  bgrBottomUp);

@@ -84,7 +84,8 @@ public:
     }
     void OnHScroll(int code, int position) { camera.OnHScroll(code, position); }
     void OnVScroll(int code, int position) { camera.OnVScroll(code, position); }
-    // Reads the image of the last frame (the context's draw buffer).
+    // Reads the image of the last frame (the context's draw buffer, resolved to one colour a
+    // pixel when it is multisampled).
     int ReadImage(CImage& image);
     // Reads the lower-left width x height pixels of the last frame as blue-green-red bytes,
     // rows from the bottom up, each padded to 4 bytes: the frames of a video recording.

@@ -5,6 +5,7 @@
 #include "core/SceneBounds.h"
 #include "core/SceneObject.h"
 #include "human/Mannequin.h"
+#include "view/SurfaceFormat.h"
 #include "view/XorDrawing.h"
 
 #include <GL/gl.h>
@@ -30,6 +31,7 @@ std::vector<QLine> RectangleLines(const QRect& r) {
 CTavroView::CTavroView(CViewHost& frame, CViewDocument* doc, QWidget* parent)
     : QOpenGLWidget(parent), frame(frame), doc(doc), surface(*this),
       renderer(frame.Settings(), frame.Reporter()) {
+    setFormat(ViewSurfaceFormat());
     setUpdateBehavior(QOpenGLWidget::PartialUpdate); // keeps the picture for overlay-only paints
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);

@@ -22,7 +22,8 @@ class QMdiSubWindow;
 class QPainter;
 class QPrinter;
 
-// A document's 3D view: an OpenGL window (compatibility profile, 24-bit depth, 8-bit stencil)
+// A document's 3D view: an OpenGL window (compatibility profile, 24-bit depth, 8-bit stencil,
+// multisampled where the driver allows)
 // that owns the view's renderer, draws the scene, turns mouse and keys into operations
 // according to its interaction mode, and shows prompts and live coordinates in the status bar.
 class CTavroView : public QOpenGLWidget, public CCommandTarget {

@@ -77,7 +77,7 @@ TEST_F(SolidCullingTest, LinesAndPicksKeepTheBackFaces) {
         const CImage image = Frame();
         int x, y;
         PixelOf(Vec3(-10, 0, 0), x, y);
-        EXPECT_TRUE(AnyPixelNear(image, x, y, 1, IsBlue)) << "mode " << mode;
+        EXPECT_TRUE(AnyPixelNear(image, x, y, 1, IsBluish)) << "mode " << mode;
     }
     render->SetRenderMode(RENDER_SHADED);
     render->SetPickPoint(kWidth / 2, kHeight / 2);
