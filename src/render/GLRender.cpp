@@ -275,6 +275,8 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
     if (pickMode != PICK_NONE) {
         FinishPick(objects, pickMode);
     } else {
+        if (preview)
+            DrawPlacementPreview();
         if (viewType == VIEW_EYE)
             DrawEyeOverlay();
         if (offscreen || !swapAndRelease) {
@@ -359,6 +361,19 @@ void CGLRender::Draw(const CObjectList& objects, bool picking) {
         }
     }
     overlayDirty = 0;
+}
+
+void CGLRender::DrawPlacementPreview() {
+    // Unlit dashed edges in the figure's own colours: it shows where it will stand and what
+    // it covers without being taken for a placed figure, in every render mode.
+    constexpr GLushort kDashes = 0x0F0F;
+    glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_LINE_STIPPLE);
+    glLineStipple(1, kDashes);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    preview->Draw(false, viewType);
+    glPopAttrib();
 }
 
 void CGLRender::UpdateOverlay(const CObjectList& objects, COverlay& overlay, int overlayKind) {

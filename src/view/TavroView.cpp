@@ -89,7 +89,10 @@ void CTavroView::paintGL() {
         makeCurrent();
     }
     renderer.SetViewType(viewType);
+    renderer.SetPlacementPreview(
+        placementPreviewShown && mode == MODE_PICK_POINT ? doc->PlacementPreview() : nullptr);
     renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
+    renderer.SetPlacementPreview(nullptr);
     if ((mode == MODE_ROTATE || mode == MODE_TRANSLATE) && viewType != VIEW_EYE) {
         if (viewChanged || renderer.IsOverlayDirty())
             RebuildOverlay();
@@ -208,6 +211,7 @@ CMannequin* CTavroView::CurrentMannequin() const {
 
 void CTavroView::SetMode(int newMode) {
     rubberBandActive = false;
+    placementPreviewShown = false;
     const int previous = mode;
     mode = newMode;
     setCursor(ModeUsesCrosshair(mode) ? Qt::CrossCursor : Qt::ArrowCursor);

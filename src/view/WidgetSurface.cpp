@@ -66,6 +66,9 @@ bool CWidgetSurface::ResolveSamples() {
         resolved = std::make_unique<QOpenGLFramebufferObject>(width, height);
     if (!resolved->isValid())
         return false;
+    // Making the resolve buffer binds framebuffers of the toolkit's choosing: both targets are
+    // bound again here.
+    gl->glBindFramebuffer(GL_READ_FRAMEBUFFER, source);
     gl->glBindFramebuffer(GL_DRAW_FRAMEBUFFER, resolved->handle());
     gl->glBlitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT,
                           GL_NEAREST);
