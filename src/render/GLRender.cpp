@@ -364,13 +364,17 @@ void CGLRender::Draw(const CObjectList& objects, bool picking) {
 }
 
 void CGLRender::DrawPlacementPreview() {
-    // Unlit dashed edges in the figure's own colours: it shows where it will stand and what
-    // it covers without being taken for a placed figure, in every render mode.
+    // Unlit, see-through dashed edges in the figure's own colours: it shows where it will stand
+    // and what it covers without being taken for a placed figure, in every render mode.
     constexpr GLushort kDashes = 0x0F0F;
-    glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT);
+    constexpr GLfloat kOpacity = 0.45f;
+    glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT);
     glDisable(GL_LIGHTING);
     glEnable(GL_LINE_STIPPLE);
     glLineStipple(1, kDashes);
+    glEnable(GL_BLEND);
+    glBlendColor(0.0f, 0.0f, 0.0f, kOpacity);
+    glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
     preview->Draw(false, viewType);
     glPopAttrib();

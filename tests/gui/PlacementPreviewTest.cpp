@@ -23,7 +23,9 @@ struct PlacementPreview : ViewFixture {
         ViewFixture::SetUp();
         frame->Settings().showSceneFloor = 1; // 20 tiles of 10 in each way from the origin
         view->SetViewType(VIEW_USER);         // looking down on the floor from (1, 1, 1)
-        AddBox(doc, Vec3(-60, 0, -60), Vec3(60, 70, 60)); // frames the floor's middle
+        // Two small boxes at opposite corners frame the floor's middle, leaving it clear.
+        AddBox(doc, Vec3(-100, 0, -100), Vec3(-90, 10, -90));
+        AddBox(doc, Vec3(90, 0, 90), Vec3(100, 10, 100));
         frame->RunCommand(ID_ZOOM_EXTENTS);
         Pump(100);
     }
@@ -57,8 +59,8 @@ struct PlacementPreview : ViewFixture {
                 n += a.pixel(x, y) != b.pixel(x, y);
         return n;
     }
-    // The previewed figure: feet on the floor, its floor point (the hips' projection) under
-    // the cursor.
+    // The previewed figure: feet on the floor, its floor point (the hips' projection) where a
+    // click at the cursor places, five pixels above the cursor's tip.
     void ExpectStandingUnder(QPoint cursor) {
         auto* figure = static_cast<CMannequin*>(doc->PlacementPreview());
         ASSERT_NE(figure, nullptr);
@@ -68,7 +70,7 @@ struct PlacementPreview : ViewFixture {
         const Vec3 hips = TranslationOf(figure->transform);
         const QPointF floorPoint = WidgetPointOf(Vec3(hips.x, 0.0, hips.z));
         EXPECT_NEAR(floorPoint.x(), cursor.x(), 1.0);
-        EXPECT_NEAR(floorPoint.y(), cursor.y(), 1.0);
+        EXPECT_NEAR(floorPoint.y(), cursor.y() - 5, 1.0);
     }
 };
 
