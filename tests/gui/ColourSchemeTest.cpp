@@ -62,6 +62,7 @@ TEST_F(ColourSchemeFixture, PreferencesSwitchTheOpenViewToNaturalAndTheChoiceIsK
         EXPECT_EQ(dialog->colourScheme->currentText(), "Palette");
         dialog->colourScheme->setCurrentIndex(1);
         EXPECT_EQ(dialog->colourScheme->currentText(), "Natural");
+        Screenshot(dialog, "preferences-colour-scheme");
         dialog->accept();
     });
     frame->RunCommand(ID_VIEW_PREFERENCES);
@@ -86,11 +87,24 @@ TEST_F(ColourSchemeFixture, PreferencesSwitchTheOpenViewToNaturalAndTheChoiceIsK
     EXPECT_GT(SkinPixels(postures.Button(1)->icon().pixmap(CPosturePictures::kBodySize).toImage()),
               20);
 
-    // The next run starts with it.
+    CHandPostureDialog hands(naturalSet);
+    hands.show();
+    Pump(50);
+    Screenshot(&hands, "natural-hand-postures");
+
+    // The next run starts with it: the demo scene comes up in natural tones.
     app.reset();
-    app = StartApp();
-    EXPECT_EQ(app->MainFrame()->Settings().colourScheme, COLOURS_NATURAL);
-    CPreferencesDialog again(1.0, app->MainFrame()->Settings());
+    AnswerMessageBoxesFor([&] {
+        app = std::make_unique<CTavroApp>();
+        app->InitInstance({}, true);
+    });
+    frame = app->MainFrame();
+    EXPECT_EQ(frame->Settings().colourScheme, COLOURS_NATURAL);
+    frame->resize(1280, 900);
+    Pump(300);
+    Screenshot(frame, "natural-demo-scene");
+    EXPECT_GT(SkinPixels(frame->ActiveView()->Picture()), 1000);
+    CPreferencesDialog again(1.0, frame->Settings());
     EXPECT_EQ(again.colourScheme->currentText(), "Natural");
 }
 

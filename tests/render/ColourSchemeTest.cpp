@@ -104,6 +104,7 @@ TEST_F(ColourSchemeTest, NaturalDressesTheFigureWhereThePaletteKeepsItsColours) 
     figure->GetSegment(kHead)->selected = 1;
     figure->GetSegment(kLeftLeg)->selected = 1;
     const CImage selected = Frame();
+    Save(selected, "natural-selected.png");
     EXPECT_TRUE(IsShadeOf(SegmentPixel(selected, kHead), kNaturalSelectedColour));
     EXPECT_TRUE(IsShadeOf(SegmentPixel(selected, kLeftLeg), kNaturalSelectedColour));
     EXPECT_FALSE(IsSkin(SegmentPixel(selected, kHead)));
