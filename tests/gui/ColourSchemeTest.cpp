@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include "../support/SkinTone.h"
+
 #include "app/ColourSchemeSetting.h"
 #include "app/MainFrame.h"
 #include "app/PostureDialogs.h"
@@ -16,19 +18,13 @@
 
 namespace {
 
-// Skin by the explicit RGB rule of Kovac, Peer and Solina (2003); the palette's pure blues,
-// cyans and reds, the grey floor and the white background all fail it.
-bool IsSkin(QRgb c) {
-    const int r = qRed(c), g = qGreen(c), b = qBlue(c);
-    const int high = std::max({r, g, b}), low = std::min({r, g, b});
-    return r > 95 && g > 40 && b > 20 && high - low > 15 && std::abs(r - g) > 15 && r > g && r > b;
-}
-
 int SkinPixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += IsSkin(image.pixel(x, y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = image.pixel(x, y);
+            count += IsSkinTone(qRed(c), qGreen(c), qBlue(c));
+        }
     return count;
 }
 
