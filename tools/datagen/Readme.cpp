@@ -335,10 +335,33 @@ of the feet. **Estimated** outline: contact width as a share of the foot breadth
 the inner arch lifted off the floor.
 )md";
 
+std::string MeasureSection(const std::vector<SurveyMeasurement>& measurements) {
+    return R"md(
+## How the US figures measure
+
+The 5th, 50th and 95th percentile US figures (Human), built as New Mannequin builds them from
+these files, measured by the generator as the 1988 US Army survey measured its soldiers
+(Gordon et al. 1989): standing upright; the span with the arms held out sideways; seated
+upright with the thighs level and the knees and elbows at right angles, heights from the
+lowest point of the buttocks and thighs, knee and popliteal heights from the soles. Chest
+depth and breadth are taken at the chest's deepest level below the armpits, head
+circumference as the hull of the head's largest section above the brow ridges, the acromion as
+the top of the shoulder above the joint. Targets: heights and lengths within 3 %, breadths,
+depths and circumferences within 5 %, seated heights within 3 %. Elbow rest height is a short
+difference of long measures and is checked at the median only (within 10 %); a rigid figure
+cannot spread its hips on a seat as flesh does, so seated hip breadth is only shown. The
+generator's tests fail when a measure leaves its target.
+
+<!-- survey measures: written by tavrona-datagen -->
+)md" + SurveyMeasureTable(measurements) +
+           "\n<!-- end of survey measures -->\n";
+}
+
 } // namespace
 
 std::string DataReadme(const CSources& sources, const std::vector<ScaleFile>& scaleFiles,
-                       const MassTable& massTable) {
-    return std::string(kIntro) + kMeshes + kLimits + kPostures + kGait + ScaleSection(scaleFiles) +
-           MassSection(sources, massTable);
+                       const MassTable& massTable,
+                       const std::vector<SurveyMeasurement>& measurements) {
+    return std::string(kIntro) + kMeshes + MeasureSection(measurements) + kLimits + kPostures +
+           kGait + ScaleSection(scaleFiles) + MassSection(sources, massTable);
 }

@@ -1,10 +1,10 @@
 // The standard postures that stand, kneel or squat, on the 50th percentile US figures of both
 // sexes: the parts that should bear on the floor touch it, and the centre of gravity lies over
 // the area they support.
-#include "human/Mannequin.h"
-
-#include "../support/TestFiles.h"
 #include "FloorHull.h"
+
+#include "core/UserReporter.h"
+#include "human/Mannequin.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,7 @@ TEST(FloorContact, StandingKneelingAndSquattingPosturesRestOnTheFloor) {
     supports.push_back({16, {kLeftHeel, kLeftToes, kRightKnee, kRightToes}, 0.8});
     supports.push_back({17, {kLeftKnee, kRightKnee, kLeftToes, kRightToes}});
     supports.push_back({37, {kLeftToes, kRightToes}});
-    RecordingReporter reporter;
+    CStderrReporter reporter;
     for (int sex : {kMale, kFemale})
         for (const Support& support : supports) {
             CMannequin figure(0, sex, -1, 2, 1, 1, support.posture, 2, 0,
