@@ -90,10 +90,15 @@ from the meshes: within 0.5 cm of the lowest point, the centre of gravity over t
 span):
 - both soles, heel and toes: 1-15, 18 and 29-36 (standing, bending, lifting, the squats,
   pushing and pulling with a staggered stance);
-- 16 kneeling on the right knee: the left sole, the right knee and the right toes (within
-  0.8 cm: in whole degrees no angle brings all three within 0.5 cm for both sexes);
+- 16 kneeling on the right knee: the left sole, the right knee and the right toes;
 - 17 kneeling on both knees: both knees and both toe tips;
 - 37 on tiptoe: the tips of both feet, the figure leaning forward over them.
+In the same postures no limb passes through another by more than 1 cm (checked by the tests
+on each segment's volume taken as a stack of convex slices across its axis; parent and child,
+and head and chest across the neck, may meet): the squat lift keeps the trunk 40 degrees
+forward over thighs 15 degrees below level, the hands coming down outside the knees; the deep
+squat sets the knees 35 degrees apart so that the trunk leans between the thighs; bending
+sideways and reaching down to the side let the arm hang clear of the hip.
 Walking, running, climbing a step and the seated postures are not checked for contact. The
 wheelchair posture (38) puts the soles flat on the footrests (thighs level, knees at 75 degrees,
 feet turned 15 degrees down) and the upper arms 25 degrees forward and 6 out, so that the elbows

@@ -3,8 +3,10 @@
 // convex slices across its axis (joint to end landmark), 0.5 cm apart and each the convex hull
 // of the surface points within 0.75 cm of it; a point of another segment that lies inside a
 // slice by more than 1 cm passes through it. Parent and child meet at their joint and overlap
-// there by design; every other pair is checked. Convex slices slightly overstate a tapering or
-// hollow-sided segment, which errs on the side of reporting an overlap.
+// there by design, and so do head and chest across the short neck (a convex slice of the jaw or
+// of the shoulders round the neck would fill the hollows the chin drops into); every other pair
+// is checked. Convex slices slightly overstate a tapering or hollow-sided segment, which errs on
+// the side of reporting an overlap.
 #include "Body.h"
 #include "FloorHull.h"
 
@@ -88,7 +90,8 @@ std::vector<Vec3> Surface(const CMannequin& figure, int segment) {
 }
 
 bool Adjacent(int a, int b) {
-    return ParentSegment(a) == b || ParentSegment(b) == a;
+    return ParentSegment(a) == b || ParentSegment(b) == a ||
+           (std::min(a, b) == kChest && std::max(a, b) == kHead);
 }
 
 // A hand's points: the palm and its fingers.
