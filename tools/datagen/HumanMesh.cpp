@@ -1,5 +1,6 @@
 // The "Human" representation: smooth anatomical shapes lofted through cross-sections.
 #include "Representations.h"
+#include "SegmentJoins.h"
 
 #include "core/MathConstants.h"
 
@@ -53,8 +54,10 @@ SurfaceMesh Neck(const Skeleton& k) {
     const Vec3 size = k.Size(kNeck);
     const double bottom = k.joint[kNeck].y - 4.0, top = k.joint[kHead].y + 2.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 1.25 * w, 1.0 * d, 0, -0.1 * d},
-                                    {0.35, 1.0 * w, 0.95 * d, 0, 0.0},
+    // Its full size from the base up past the joint: what lies below the joint is drawn into
+    // the chest (JoinAtJoint).
+    const std::vector<Section> s = {{0.0, 1.0 * w, 1.0 * d, 0, 0.0},
+                                    {0.35, 1.0 * w, 1.0 * d, 0, 0.0},
                                     {0.7, 0.95 * w, 0.95 * d, 0, 0.05 * d},
                                     {1.0, 0.95 * w, 0.95 * d, 0, 0.05 * d}};
     return Loft(Upright({0, bottom, k.joint[kNeck].z + 1.5}), top - bottom, s, 14, 32, 0.5, 0.5);
@@ -377,6 +380,9 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     FitMainSegmentExtents(k, m);
     FitChest(k, m[kChest]);
     FitHead(k, m[kHead]);
+    // The trunk bends at the waist and the neck without a step or a gap.
+    JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
+    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 3.0);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);
     MirrorLeftToRight(m);
     return m;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MeshBuilder.h"
+
+// Smooths the join of two upright segments that meet at a joint and overlap across it: `lower`
+// ends above the joint, `upper` below it (both built upright, their rings horizontal). Over
+// `blend` cm below the joint the lower surface turns into the upper one's cross-section at the
+// joint, so that standing shows no step; the ends that reach across the joint are drawn in
+// within a half-ellipsoid round the joint, a little inside the other segment, so that bending
+// either way turns them inside the other segment instead of through its surface. Widths are
+// only ever reduced beyond the joint.
+void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend);
