@@ -380,9 +380,12 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     FitMainSegmentExtents(k, m);
     FitChest(k, m[kChest]);
     FitHead(k, m[kHead]);
-    // The trunk bends at the waist and the neck without a step or a gap.
+    // The trunk bends at the waist and the neck, the limbs at the knees and elbows, without a
+    // step or a gap.
     JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
     JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 3.0);
+    JoinAtJoint(m[kLeftLowerLeg], m[kLeftLeg], k.joint[kLeftLowerLeg], 0.0);
+    JoinAtJoint(m[kLeftForearm], m[kLeftArm], k.joint[kLeftForearm], 0.0);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);
     MirrorLeftToRight(m);
     return m;

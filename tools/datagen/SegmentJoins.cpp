@@ -77,17 +77,30 @@ void Tuck(Vec3& v, const Vec3& joint, const Reach& have, const Reach& at, double
 } // namespace
 
 void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend) {
-    const Sections lowerSections(lower, joint), upperSections(upper, joint);
-    const Reach atJoint = upperSections.At(joint.y);
+    const Sections upperSections(upper, joint);
+    const Reach upperAtJoint = upperSections.At(joint.y);
+    if (blend > 0.0) {
+        const Sections lowerSections(lower, joint);
+        for (Vec3& v : lower.vertices) {
+            if (v.y <= joint.y && v.y > joint.y - blend) {
+                const double u = (v.y - (joint.y - blend)) / blend;
+                const Reach have = lowerSections.At(v.y);
+                Rescale(v, joint, have, Lerp(have, upperAtJoint, u * u * (3.0 - 2.0 * u)));
+            }
+        }
+    }
+    // Both ends beyond the joint stay within the narrower of the two sections there.
+    const Sections lowerSections(lower, joint);
+    const Reach lowerAtJoint = lowerSections.At(joint.y);
+    const Reach atJoint{std::min(lowerAtJoint.right, upperAtJoint.right),
+                        std::min(lowerAtJoint.left, upperAtJoint.left),
+                        std::min(lowerAtJoint.front, upperAtJoint.front),
+                        std::min(lowerAtJoint.back, upperAtJoint.back)};
     const double lowerDepth = lowerSections.Highest() - joint.y;
     const double upperDepth = joint.y - upperSections.Lowest();
     for (Vec3& v : lower.vertices) {
-        const Reach have = lowerSections.At(v.y);
         if (v.y > joint.y) {
-            Tuck(v, joint, have, atJoint, v.y - joint.y, lowerDepth);
-        } else if (v.y > joint.y - blend) {
-            const double u = (v.y - (joint.y - blend)) / blend;
-            Rescale(v, joint, have, Lerp(have, atJoint, u * u * (3.0 - 2.0 * u)));
+            Tuck(v, joint, lowerSections.At(v.y), atJoint, v.y - joint.y, lowerDepth);
         }
     }
     for (Vec3& v : upper.vertices) {
