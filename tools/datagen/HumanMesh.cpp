@@ -160,22 +160,43 @@ SurfaceMesh Foot(const Skeleton& k) {
     const double heelZ = k.heelSole[0].z, length = k.toeSole[0].z - heelZ;
     const double w = 0.5 * size.x, h = size.y;
     // (t along the foot, half-width share, height of the top above the sole as share of the
-    // ankle height); sections are centred half-way up and flattened at the sole below.
-    const double rows[][3] = {{0.0, 0.30, 0.40},  {0.03, 0.52, 0.62}, {0.08, 0.64, 0.84},
-                              {0.20, 0.66, 1.10}, {0.36, 0.80, 0.86}, {0.55, 0.92, 0.62},
-                              {0.72, 1.00, 0.42}, {0.86, 0.94, 0.32}, {1.0, 0.50, 0.20}};
+    // ankle height, sideways shift of the section as share of the half-width); sections are
+    // centred half-way up and flattened at the sole below. A rounded heel, the instep falling
+    // to the ball of the foot, a low flat toe box whose tip lies towards the big toe (-x, the
+    // inner side of the left foot).
+    const double rows[][4] = {
+        {0.0, 0.42, 0.52, 0.0},    {0.04, 0.58, 0.70, 0.0},   {0.10, 0.64, 0.88, 0.0},
+        {0.20, 0.66, 1.06, 0.0},   {0.36, 0.76, 0.80, 0.0},   {0.55, 0.90, 0.50, 0.0},
+        {0.70, 1.00, 0.36, 0.0},   {0.80, 0.98, 0.31, -0.02}, {0.89, 0.88, 0.28, -0.08},
+        {0.96, 0.66, 0.24, -0.18}, {1.0, 0.36, 0.18, -0.30}};
     std::vector<Section> s;
     for (const auto& r : rows) {
-        s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, 0.0, 0.5 * r[2] * h, 2.4});
+        s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, r[3] * w, 0.5 * r[2] * h, 2.4});
     }
+    // The toes: five rounded rises across the top of the toe box, the big toe on the inner side
+    // the largest (angle 0 is the top of the foot, +pi/2 its outer side).
+    const Relief toes = [=](double t, double a) {
+        const double rise[5][2] = {
+            {-0.80, 0.11}, {-0.30, 0.07}, {0.08, 0.065}, {0.42, 0.06}, {0.75, 0.05}};
+        double relief = 0.0;
+        for (const auto& r : rise) {
+            relief += Bump(t, a, 0.93, r[0], 0.045, 0.12, r[1] * h);
+        }
+        return relief;
+    };
     Frame f;
     f.origin = {k.joint[kLeftFoot].x, k.soleY, heelZ};
     f.axis = {0, 0, 1};
     f.side = {1, 0, 0};
     f.front = {0, 1, 0};
-    SurfaceMesh m = Loft(f, length, s, 34, 28, 0.0, 0.0);
+    SurfaceMesh m = Loft(f, length, s, 40, 44, 0.02 * length, 0.03 * length, toes);
     for (Vec3& v : m.vertices) {
         v.y = std::max(v.y, k.soleY); // a flat sole
+        // The inner arch, lifted off the floor between heel and ball.
+        const double t = (v.z - heelZ) / length;
+        const double inner = std::clamp((k.joint[kLeftFoot].x - v.x) / w, 0.0, 1.0);
+        const double arch = std::exp(-0.5 * std::pow((t - 0.45) / 0.12, 2));
+        v.y += 0.16 * h * arch * inner * std::max(0.0, 1.0 - (v.y - k.soleY) / (0.3 * h));
     }
     return m;
 }

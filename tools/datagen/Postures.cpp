@@ -143,9 +143,9 @@ std::vector<NamedPosture> StandardPostures() {
     p[kLeftLeg] = {-89, 0, 0};
     p[kLeftLowerLeg] = {81, 0, 0};
     p[kLeftFoot] = {8, 0, 0};
-    p[kRightLeg] = {3, 0, 0};
-    p[kRightLowerLeg] = {91, 0, 0};
-    p[kRightFoot] = {45, 0, 0};
+    p[kRightLeg] = {2, 0, 0};
+    p[kRightLowerLeg] = {94, 0, 0};
+    p[kRightFoot] = {38, 0, 0};
     list.push_back(Make("Kneeling on the right knee", p));
 
     p = Standing();
@@ -284,7 +284,7 @@ std::vector<NamedPosture> StandardPostures() {
     Both(p, kLeftLeg, {7, 0, 0});
     p[kAbdomen] = {9, 0, 0};
     Both(p, kLeftFoot, {23, 0, 0});
-    Both(p, kLeftArm, {-170, 0, 0});
+    Both(p, kLeftArm, {-175, 0, 0});
     list.push_back(Make("Standing on tiptoe, reaching up", p));
 
     p = Sitting();
