@@ -245,7 +245,25 @@ SurfaceMesh Palm(const Skeleton& k) {
         return Bump(t, a, 0.68, 0.75, 0.16, 0.45, 0.55 * w) +
                Bump(t, a, 0.6, -0.9, 0.2, 0.4, 0.15 * w);
     };
-    return Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
+    SurfaceMesh m = Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
+    // The knuckle end follows the knuckles, highest at the little finger, instead of a straight
+    // edge: each point of the lower palm rises with the knuckle beside it, less towards the wrist.
+    auto knuckleRise = [&](double x) {
+        double nearest = 1e9, rise = 0.0;
+        for (int f = 1; f < kFingers; ++f) {
+            const Vec3 knuckle = k.joint[FingerSegment(false, f, 0)];
+            if (std::fabs(knuckle.x - x) < nearest) {
+                nearest = std::fabs(knuckle.x - x);
+                rise = knuckle.y - knuckles;
+            }
+        }
+        return rise;
+    };
+    for (Vec3& v : m.vertices) {
+        const double lower = std::clamp(1.0 - (v.y - bottom) / (0.5 * (top - bottom)), 0.0, 1.0);
+        v.y += knuckleRise(v.x) * lower;
+    }
+    return m;
 }
 
 // One finger phalanx: a tube from joint to end with rounded ends, slightly flattened front to
@@ -255,12 +273,13 @@ SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
     const Frame f = FrameAlong(k.joint[s], k.end[s]);
     const double length = Length(k.end[s] - k.joint[s]);
     const double end = tip ? 0.80 : 0.90;
-    const std::vector<Section> sections = {{0.0, 0.80 * r, 0.70 * r},
-                                           {0.12, 0.95 * r, 0.85 * r},
-                                           {0.5, 0.88 * r, 0.78 * r},
-                                           {0.85, end * r, (end - 0.1) * r},
-                                           {0.95, (end - 0.12) * r, (end - 0.2) * r},
-                                           {1.0, 0.45 * r, 0.40 * r}};
+    // Full at both ends, so that the joints between phalanges show as creases, not waists.
+    const std::vector<Section> sections = {{0.0, 0.90 * r, 0.80 * r},
+                                           {0.15, 0.97 * r, 0.86 * r},
+                                           {0.5, 0.93 * r, 0.81 * r},
+                                           {0.85, (end + 0.04) * r, (end - 0.06) * r},
+                                           {0.96, (end - 0.04) * r, (end - 0.12) * r},
+                                           {1.0, 0.62 * r, 0.55 * r}};
     return Loft(f, length + (tip ? 0.0 : 0.3 * r), sections, 9, 12, 0.5 * r, 0.15 * r);
 }
 
@@ -404,7 +423,7 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     // The trunk bends at the waist and the neck, the limbs at the knees and elbows, without a
     // step or a gap.
     JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
-    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 3.0);
+    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 6.0);
     JoinAtJoint(m[kLeftLowerLeg], m[kLeftLeg], k.joint[kLeftLowerLeg], 0.0);
     JoinAtJoint(m[kLeftForearm], m[kLeftArm], k.joint[kLeftForearm], 0.0);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);

@@ -304,6 +304,17 @@ as each segment's dimensions (scale vector times reference size):
   (centre of a power grasp) on the forearm axis 42 % down the hand, so that the two-link reach
   lands exactly; a squarish cranium (superellipse sections), which gives the survey's head
   circumference from its breadth and length.
+- **Estimated** (shapes that cost nothing when the program runs: same vertex conventions,
+  every survey measure unchanged): segments overlap across the lower back, neck, knee and
+  elbow joints; the pelvis widens into the chest's section just below the lower back joint
+  and the chest into the neck's below the neck joint, so that the standing figure shows no
+  step; the ends that reach across a joint are drawn into half-ellipsoids round it, inside
+  the narrower section there, so that a bent trunk, neck, knee or elbow turns them inside
+  the other segment (no pelvis through the back, no plate behind the neck). The neck is its
+  reference size above the joint. Feet with a rounded heel, an instep falling to the ball, a
+  low toe box with five toes and its tip towards the big toe, and the inner arch lifted
+  off the floor; the palm's finger end follows the knuckles, and the phalanges are full at
+  both ends so that the finger joints show as creases.
 
 Survey corrections: the reference figure is not shaped like the survey's soldiers, so every
 adult scale row multiplies its scales by one factor per segment and axis, chosen so that the 50 %

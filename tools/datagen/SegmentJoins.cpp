@@ -62,9 +62,12 @@ void Rescale(Vec3& v, const Vec3& joint, const Reach& have, const Reach& want) {
 // Draws the part of a surface beyond the joint (h > 0 cm away from it, up to `depth`) into the
 // half-ellipsoid of the joint's section `at`, kept `inside` that section.
 void Tuck(Vec3& v, const Vec3& joint, const Reach& have, const Reach& at, double h, double depth) {
-    constexpr double kInside = 0.96, kThinnest = 0.2;
+    // Inside by up to 4 %, reached a quarter of the way out, so that the surface has no step
+    // where it crosses the joint.
+    constexpr double kInside = 0.04, kThinnest = 0.2;
+    const double inside = 1.0 - kInside * std::min(1.0, h / (0.25 * depth));
     const double k =
-        kInside * std::max(kThinnest, std::sqrt(std::max(0.0, 1.0 - h * h / (depth * depth))));
+        inside * std::max(kThinnest, std::sqrt(std::max(0.0, 1.0 - h * h / (depth * depth))));
     const Reach limit{k * at.right, k * at.left, k * at.front, k * at.back};
     const Reach want{std::min(have.right, limit.right), std::min(have.left, limit.left),
                      std::min(have.front, limit.front), std::min(have.back, limit.back)};
@@ -77,35 +80,42 @@ void Tuck(Vec3& v, const Vec3& joint, const Reach& have, const Reach& at, double
 } // namespace
 
 void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend) {
+    // Where the two surfaces meet when blended: a ring's spacing below the joint, so that the
+    // upper surface is whole where it shows.
+    constexpr double kSeamBelowJoint = 1.2, kJustInside = 0.98;
+    const double seam = blend > 0.0 ? joint.y - kSeamBelowJoint : joint.y;
     const Sections upperSections(upper, joint);
-    const Reach upperAtJoint = upperSections.At(joint.y);
     if (blend > 0.0) {
         const Sections lowerSections(lower, joint);
+        const Reach upperAtSeam = upperSections.At(seam);
         for (Vec3& v : lower.vertices) {
-            if (v.y <= joint.y && v.y > joint.y - blend) {
-                const double u = (v.y - (joint.y - blend)) / blend;
-                const Reach have = lowerSections.At(v.y);
-                Rescale(v, joint, have, Lerp(have, upperAtJoint, u * u * (3.0 - 2.0 * u)));
+            const Reach have = lowerSections.At(v.y);
+            if (v.y > seam && v.y <= joint.y) {
+                const Reach under = upperSections.At(v.y);
+                Rescale(v, joint, have,
+                        {kJustInside * under.right, kJustInside * under.left,
+                         kJustInside * under.front, kJustInside * under.back});
+            } else if (v.y <= seam && v.y > seam - blend) {
+                const double u = (v.y - (seam - blend)) / blend;
+                Rescale(v, joint, have, Lerp(have, upperAtSeam, u * u * (3.0 - 2.0 * u)));
             }
         }
     }
-    // Both ends beyond the joint stay within the narrower of the two sections there.
+    // Both ends beyond the meeting line stay within the narrower of the two sections there.
     const Sections lowerSections(lower, joint);
-    const Reach lowerAtJoint = lowerSections.At(joint.y);
-    const Reach atJoint{std::min(lowerAtJoint.right, upperAtJoint.right),
-                        std::min(lowerAtJoint.left, upperAtJoint.left),
-                        std::min(lowerAtJoint.front, upperAtJoint.front),
-                        std::min(lowerAtJoint.back, upperAtJoint.back)};
+    const Reach lowerAt = lowerSections.At(joint.y), upperAt = upperSections.At(seam);
+    const Reach limit{std::min(lowerAt.right, upperAt.right), std::min(lowerAt.left, upperAt.left),
+                      std::min(lowerAt.front, upperAt.front), std::min(lowerAt.back, upperAt.back)};
     const double lowerDepth = lowerSections.Highest() - joint.y;
-    const double upperDepth = joint.y - upperSections.Lowest();
+    const double upperDepth = seam - upperSections.Lowest();
     for (Vec3& v : lower.vertices) {
         if (v.y > joint.y) {
-            Tuck(v, joint, lowerSections.At(v.y), atJoint, v.y - joint.y, lowerDepth);
+            Tuck(v, joint, lowerSections.At(v.y), limit, v.y - joint.y, lowerDepth);
         }
     }
     for (Vec3& v : upper.vertices) {
-        if (v.y < joint.y) {
-            Tuck(v, joint, upperSections.At(v.y), atJoint, joint.y - v.y, upperDepth);
+        if (v.y < seam) {
+            Tuck(v, joint, upperSections.At(v.y), limit, seam - v.y, upperDepth);
         }
     }
 }
