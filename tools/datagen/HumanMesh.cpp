@@ -423,7 +423,7 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     // The trunk bends at the waist and the neck, the limbs at the knees and elbows, without a
     // step or a gap.
     JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
-    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 6.0);
+    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 6.0, LowerEnd::Sleeve);
     JoinAtJoint(m[kLeftLowerLeg], m[kLeftLeg], k.joint[kLeftLowerLeg], 0.0);
     JoinAtJoint(m[kLeftForearm], m[kLeftArm], k.joint[kLeftForearm], 0.0);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);

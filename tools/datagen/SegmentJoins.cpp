@@ -79,7 +79,8 @@ void Tuck(Vec3& v, const Vec3& joint, const Reach& have, const Reach& at, double
 
 } // namespace
 
-void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend) {
+void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend,
+                 LowerEnd lowerEnd) {
     // Where the two surfaces meet when blended: a ring's spacing below the joint, so that the
     // upper surface is whole where it shows.
     constexpr double kSeamBelowJoint = 1.2, kJustInside = 0.98;
@@ -90,7 +91,7 @@ void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, doub
         const Reach upperAtSeam = upperSections.At(seam);
         for (Vec3& v : lower.vertices) {
             const Reach have = lowerSections.At(v.y);
-            if (v.y > seam && v.y <= joint.y) {
+            if (v.y > seam && (v.y <= joint.y || lowerEnd == LowerEnd::Sleeve)) {
                 const Reach under = upperSections.At(v.y);
                 Rescale(v, joint, have,
                         {kJustInside * under.right, kJustInside * under.left,
@@ -109,7 +110,7 @@ void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, doub
     const double lowerDepth = lowerSections.Highest() - joint.y;
     const double upperDepth = seam - upperSections.Lowest();
     for (Vec3& v : lower.vertices) {
-        if (v.y > joint.y) {
+        if (v.y > joint.y && lowerEnd == LowerEnd::Tucked) {
             Tuck(v, joint, lowerSections.At(v.y), limit, v.y - joint.y, lowerDepth);
         }
     }

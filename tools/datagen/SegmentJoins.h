@@ -10,4 +10,10 @@
 // narrower of the two sections where they meet, so that bending either way turns them inside
 // the other segment instead of through its surface. Only widths change, never heights: beyond
 // the joint they are only ever reduced.
-void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend);
+//
+// Where the upper segment's turning would uncover the lower one's end rather than push it out
+// (the neck turning on the chest), the lower end can instead run on as a sleeve just inside the
+// upper surface up to its end: it then shows as a soft rise behind a bent neck, not a notch.
+enum class LowerEnd { Tucked, Sleeve };
+void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend,
+                 LowerEnd lowerEnd = LowerEnd::Tucked);
