@@ -107,6 +107,24 @@ std::vector<Vec3> Points(const CMannequin& figure, int segment) {
     return points;
 }
 
+// The slices see the thigh as a thigh: the middle of its axis lies inside by about half a thigh
+// breadth (mid-thigh girth of the median man about 55 cm, so some 8-9 cm), a point 15 cm in
+// front of the axis lies outside.
+TEST(LimbOverlap, SlicedThighHoldsItsAxisAndNotWhatLiesInFront) {
+    setenv("TAVRONA_DATA", TAVRONA_TEST_DATA, 1);
+    CStderrReporter reporter;
+    CMannequin figure(0, 1, -1, 2, 1, 1, 1, 2, 0, CAnthropometryContext{reporter});
+    ASSERT_EQ(figure.valid, 1);
+    figure.UpdatePosture();
+    const Vec3 hip = figure.GetSegment(kLeftLeg)->worldVertices[0] * kCm;
+    const Vec3 knee = figure.GetSegment(kLeftLeg)->worldVertices[1] * kCm;
+    const SlicedVolume thigh(Surface(figure, kLeftLeg), hip, knee);
+    const Vec3 middle = (hip + knee) * 0.5;
+    EXPECT_GT(thigh.Depth(middle), 5.0);
+    EXPECT_LT(thigh.Depth(middle), 11.0);
+    EXPECT_LE(thigh.Depth(middle + Vec3(0, 0, 15)), 0.0);
+}
+
 TEST(LimbOverlap, NoLimbPassesThroughAnotherInStandingKneelingAndSquattingPostures) {
     setenv("TAVRONA_DATA", TAVRONA_TEST_DATA, 1);
     CStderrReporter reporter;
