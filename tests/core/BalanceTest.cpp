@@ -13,8 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 // Centre of gravity, balance and foot forces of figures built from the shipped body data
 // (TAVRONA_DATA is the repository's data folder), and the document's load and feet commands.
