@@ -185,8 +185,8 @@ bool CEglContext::CreateFramebuffer() {
         gFbo.genRenderbuffers(1, &depthStencilBuffer);
         gFbo.bindRenderbuffer(GL_RENDERBUFFER, depthStencilBuffer);
         gFbo.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-        gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT,
-                                     GL_RENDERBUFFER, depthStencilBuffer);
+        gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                     depthStencilBuffer);
     }
     const bool complete = glGetError() == GL_NO_ERROR &&
                           gFbo.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
@@ -240,8 +240,9 @@ bool CEglContext::CreateMultisampleFramebuffer() {
         }
         return false;
     }
-    glGetIntegerv(GL_SAMPLES, &maxSamples);
-    samplesGiven = maxSamples > 1 ? maxSamples : samples;
+    GLint given = 0;
+    glGetIntegerv(GL_SAMPLES, &given);
+    samplesGiven = given > 1 ? given : samples;
     return true;
 }
 
@@ -251,8 +252,7 @@ bool CEglContext::ResolveSamples() {
     // Drawing stays in the multisampled buffer; reads come from the resolved copy.
     gFbo.bindFramebuffer(GL_READ_FRAMEBUFFER, multisampleFramebuffer);
     gFbo.bindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
-    gFbo.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT,
-                         GL_NEAREST);
+    gFbo.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     gFbo.bindFramebuffer(GL_DRAW_FRAMEBUFFER, multisampleFramebuffer);
     gFbo.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     return true;
@@ -263,9 +263,8 @@ void CEglContext::DeleteFramebuffer() {
     for (unsigned int* buffer : {&framebuffer, &multisampleFramebuffer})
         if (*buffer)
             gFbo.deleteFramebuffers(1, buffer);
-    for (unsigned int* buffer :
-         {&colourBuffer, &depthStencilBuffer, &multisampleColourBuffer,
-          &multisampleDepthStencilBuffer})
+    for (unsigned int* buffer : {&colourBuffer, &depthStencilBuffer, &multisampleColourBuffer,
+                                 &multisampleDepthStencilBuffer})
         if (*buffer)
             gFbo.deleteRenderbuffers(1, buffer);
     framebuffer = colourBuffer = depthStencilBuffer = 0;
