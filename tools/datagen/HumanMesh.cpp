@@ -201,6 +201,8 @@ SurfaceMesh Foot(const Skeleton& k) {
     return m;
 }
 
+// The end above the shoulder joint leans in towards the chest, so that an arm raised forward and
+// up turns it down into the chest's side instead of hanging a round end beside it.
 SurfaceMesh UpperArm(const Skeleton& k) {
     return UprightLimb(k.Size(kLeftArm), k.joint[kLeftArm].x, k.joint[kLeftForearm].y - 3.5,
                        k.joint[kLeftArm].y + 4.0,
@@ -210,9 +212,9 @@ SurfaceMesh UpperArm(const Skeleton& k) {
                         {0.45, 0.80, 0.88, 0, 0.04},
                         {0.72, 0.92, 0.96, 0.03, 0.0},
                         {0.85, 1.0, 0.98, 0.06, -0.02},
-                        {0.93, 0.90, 0.88, 0.05, -0.02},
-                        {0.98, 0.62, 0.60, 0.03, -0.02},
-                        {1.0, 0.35, 0.34, 0.02, -0.02}},
+                        {0.93, 0.90, 0.88, 0.0, -0.02},
+                        {0.98, 0.62, 0.60, -0.12, -0.02},
+                        {1.0, 0.35, 0.34, -0.2, -0.02}},
                        28, 1.0, 0.3);
 }
 
@@ -421,11 +423,12 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     FitChest(k, m[kChest]);
     FitHead(k, m[kHead]);
     // The trunk bends at the waist and the neck, the limbs at the knees and elbows, without a
-    // step or a gap.
+    // step or a gap; a flexed thigh turns a rounded end out under the buttock.
     JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
     JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 6.0, LowerEnd::Sleeve);
     JoinAtJoint(m[kLeftLowerLeg], m[kLeftLeg], k.joint[kLeftLowerLeg], 0.0);
     JoinAtJoint(m[kLeftForearm], m[kLeftArm], k.joint[kLeftForearm], 0.0);
+    RoundEndAboveJoint(m[kLeftLeg], k.joint[kLeftLeg]);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);
     MirrorLeftToRight(m);
     return m;

@@ -310,7 +310,10 @@ as each segment's dimensions (scale vector times reference size):
   and the chest into the neck's below the neck joint, so that the standing figure shows no
   step; the ends that reach across a joint are drawn into half-ellipsoids round it, inside
   the narrower section there, so that a bent trunk, neck, knee or elbow turns them inside
-  the other segment (no pelvis through the back, no plate behind the neck). The neck is its
+  the other segment (no pelvis through the back, no plate behind the neck). The thigh's end
+  above the hip joint is rounded the same way within its own section, so that a seated thigh
+  shows no plate under the buttock, and the upper arm's end above the shoulder joint leans in
+  towards the chest, which a raised arm turns down into the chest's side. The neck is its
   reference size above the joint. Feet with a rounded heel, an instep falling to the ball, a
   low toe box with five toes and its tip towards the big toe, and the inner arch lifted
   off the floor; the palm's finger end follows the knuckles, and the phalanges are full at

@@ -131,3 +131,16 @@ void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, doub
         }
     }
 }
+
+void RoundEndAboveJoint(SurfaceMesh& limb, const Vec3& joint) {
+    const Outline outline(limb, joint);
+    const double depth = outline.Highest() - joint.y;
+    for (Vec3& v : limb.vertices) {
+        if (v.y > joint.y) {
+            const double angle = AngleOf(v, joint);
+            SetRadius(v, joint,
+                      std::min(RadiusOf(v, joint),
+                               Tuck(v.y - joint.y, depth) * outline.Radius(joint.y, angle)));
+        }
+    }
+}

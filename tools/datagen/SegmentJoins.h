@@ -17,3 +17,8 @@
 enum class LowerEnd { Tucked, Sleeve };
 void JoinAtJoint(SurfaceMesh& lower, SurfaceMesh& upper, const Vec3& joint, double blend,
                  LowerEnd lowerEnd = LowerEnd::Tucked);
+
+// Draws the end of an upright limb that reaches up across its top joint (the thigh's above the
+// hip) into a half-ellipsoid within the limb's own section at the joint, heights unchanged, so
+// that a flexed limb turns a rounded end out behind the joint rather than a flat one.
+void RoundEndAboveJoint(SurfaceMesh& limb, const Vec3& joint);
