@@ -1,8 +1,9 @@
 // The generator's own building blocks: the CSV reader on awkward and broken input, number
-// formatting, and the mesh primitives' orientation and fitting.
+// formatting, the mesh primitives' orientation and fitting, and the rounding of a limb's end.
 #include "Csv.h"
 #include "Format.h"
 #include "MeshBuilder.h"
+#include "SegmentJoins.h"
 #include "Sources.h"
 
 #include <gtest/gtest.h>
@@ -99,6 +100,36 @@ TEST(MeshBuilder, MirroringKeepsFacesOutwardAndFittingHitsTheExtents) {
     EXPECT_NEAR(hi - lo, 4.0, 1e-9);
     EXPECT_NEAR(front - back, 9.0, 1e-9);
     EXPECT_NEAR(0.5 * (hi + lo), 5.0, 1e-9); // about its own centre
+}
+
+// A tube of radius 2 reaching 5 cm above its joint: above the joint it becomes a half-ellipsoid
+// 5 cm deep (radius at most 2 sqrt(1 - h^2/25), half way up 1.73), never thinner than a fifth of
+// its section; heights stay, and nothing below the joint moves.
+TEST(SegmentJoins, EndAboveTheJointIsRoundedWithinItsSection) {
+    const Vec3 joint{3, 0, 0};
+    Frame upright;
+    upright.origin = {3, -10, 0};
+    const SurfaceMesh tube = Loft(upright, 15.0, {{0.0, 2.0, 2.0}, {1.0, 2.0, 2.0}}, 30, 24, 0, 0);
+    SurfaceMesh rounded = tube;
+    RoundEndAboveJoint(rounded, joint);
+    ASSERT_EQ(rounded.vertices.size(), tube.vertices.size());
+    double halfWay = 0.0;
+    for (size_t i = 0; i < tube.vertices.size(); ++i) {
+        const Vec3& before = tube.vertices[i];
+        const Vec3& after = rounded.vertices[i];
+        EXPECT_DOUBLE_EQ(after.y, before.y);
+        const double h = before.y - joint.y, r = std::hypot(after.x - joint.x, after.z);
+        if (h <= 0.0) {
+            EXPECT_NEAR(Length(after - before), 0.0, 1e-12);
+        } else if (std::hypot(before.x - joint.x, before.z) > 1.0) { // not the pole
+            EXPECT_LE(r, 2.0 * std::max(0.2, std::sqrt(1.0 - h * h / 25.0)) + 1e-9);
+            if (std::fabs(h - 2.5) < 0.3) {
+                halfWay = std::max(halfWay, r);
+            }
+        }
+    }
+    EXPECT_GT(halfWay, 1.5); // rounded, not cut off
+    EXPECT_LT(halfWay, 1.8);
 }
 
 } // namespace
