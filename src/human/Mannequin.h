@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CBodyMesh;
 class CForce;
 class CUserReporter;
 struct CGlobalSettings;
@@ -108,6 +109,8 @@ public:
     // Takes records accepted by ParseMeshFile (moved out of `mesh`) and derives the segment
     // data as LoadMesh does.
     void ApplyMesh(FigureMeshData& mesh);
+    // Gives the segments the unscaled mesh `mesh`, shared, with its colours and joint data.
+    void UseMesh(std::shared_ptr<const CBodyMesh> mesh);
     // Path of the mesh file of a representation for this figure's sex.
     std::string MeshFileName(int representation) const;
     // Reads both sole outlines and fits them to the current feet, in the figure's own
@@ -297,4 +300,7 @@ private:
     int SegmentFrameFrom(const Matrix4& root, int index, Matrix4& out) const;
 
     std::array<std::unique_ptr<CBodyPart>, kSegmentCount> segments;
+    // The mesh the segments' meshes were taken from (null for a bare figure): scaling takes
+    // its shared scaled vertices.
+    std::shared_ptr<const CBodyMesh> bodyMesh;
 };
