@@ -136,8 +136,9 @@ public:
 
     // Standard whole-body posture `index` of "perpost.dat" (1-based): the main joints are reset,
     // then turned by the posture's angles, each limited. Index 0 changes nothing. 0, with
-    // nothing changed, when the file is missing or has no complete block `index`.
-    int ApplyStandardPosture(int index);
+    // nothing changed, when the file is missing or has no complete block `index`; for a file
+    // that is there, the file, posture and line are named in `failure`.
+    int ApplyStandardPosture(int index, std::string* failure = nullptr);
     // Turns the figure to face code 0 Left (-90 degrees about y), 1 Right (90), 2 Front (0)
     // or 3 Back (-180); other codes face front. Replaces the placement.
     void ApplyFacing(int code);

@@ -4,6 +4,8 @@
 #include "core/UserReporter.h"
 #include "human/BodyMesh.h"
 
+#include <string>
+
 namespace {
 
 // Scales a segment's geometry in its own frame (the mesh is centred on the joint); its
@@ -30,8 +32,15 @@ CMannequin::CMannequin(int representation, int sex, int childAge, int size, int 
     // The mesh file follows the recorded sex: record it first, so that a woman's figure reads
     // the female mesh in both loads and does not depend on the male file.
     anthropometry.gender = static_cast<std::uint8_t>(sex == kMale ? kMale : kFemale);
-    if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) ||
-        !ApplyStandardPosture(posture) ||
+    std::string postureFailure;
+    const auto applyPosture = [&] {
+        if (ApplyStandardPosture(posture, &postureFailure))
+            return true;
+        if (!postureFailure.empty())
+            reporter.Message(postureFailure);
+        return false;
+    };
+    if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) || !applyPosture() ||
         !anthropometry.Customize(sex, population, childAge, size, bodyType, 0, sizeMode, context) ||
         !ChangeBody(-1, reporter))
         return;

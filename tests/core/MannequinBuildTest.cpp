@@ -148,6 +148,14 @@ TEST_F(MannequinBuildTest, MissingFilesMakeInvalidFigures) {
     EXPECT_EQ(Build(1)->valid, 0);
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(Build(0)->valid, 1); // no posture asked for, no file needed
+    // A damaged one is named with the posture and line.
+    data.Write("perpost.dat", "0 0 0 0\n1 0 0\n");
+    EXPECT_EQ(Build(1)->valid, 0);
+    EXPECT_EQ(
+        reporter.messages,
+        std::vector<std::string>{"Cannot read STANDARD POSTURE file: " + data.Path("perpost.dat") +
+                                 ": posture 1, line 2 does not hold three angles"});
+    reporter.messages.clear();
     fixture::WriteDataDirectory(data.Path(""));
 
     std::remove(data.Path("usa_m.per").c_str());
