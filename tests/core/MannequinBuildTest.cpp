@@ -1,4 +1,7 @@
 #include "anthro/AnthropometrySummary.h"
+#include "core/ObjectList.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
 
 #include "../support/FixtureData.h"
@@ -237,6 +240,26 @@ TEST_F(MannequinBuildTest, IdenticalFiguresShareTheirMeshes) {
     // the 95 % row's (1.3, 1.15, 1.3).
     ExpectVecNear(first->GetSegment(kChest)->vertices[1], -1.2, -2.2, -1.2, 1e-5);
     ExpectVecNear(other->GetSegment(kChest)->vertices[1], -1.3, -2.3, -1.3, 1e-5);
+
+    // Figures read from a scene file take the meshes in use, and stand where they stood.
+    CObjectList scene, read;
+    first->AddToList(scene);
+    second->AddToList(scene);
+    const std::vector<std::uint8_t> bytes = EncodeScene(scene);
+    ASSERT_EQ(DecodeScene(bytes.data(), bytes.size(), read, {}), 1);
+    std::vector<const CMannequin*> figures;
+    for (const CSceneObject* o : read)
+        if (o->type == kTypeMannequin)
+            figures.push_back(static_cast<const CMannequin*>(o));
+    ASSERT_EQ(figures.size(), 2u);
+    for (const CMannequin* figure : figures)
+        for (int n = 0; n < kSegmentCount; ++n)
+            EXPECT_TRUE(figure->GetSegment(n)->vertices.SharesWith(first->GetSegment(n)->vertices));
+    const Vec3 hand = second->GetSegment(kRightPalm)->worldVertices[1];
+    ExpectVecNear(figures[1]->GetSegment(kRightPalm)->worldVertices[1], hand.x, hand.y, hand.z,
+                  1e-4);
+    DeleteTopLevelObjects(read);
+    scene.Clear();
 
     // Turning the copy's arm moves its world vertices only.
     const std::vector<Vec3> placed = first->GetSegment(kRightForearm)->worldVertices;
