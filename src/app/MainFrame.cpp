@@ -2,6 +2,7 @@
 
 #include "app/AppDoc.h"
 #include "app/ChildFrame.h"
+#include "app/ColourSchemeSetting.h"
 #include "app/CommandTable.h"
 #include "app/KeyIndicators.h"
 #include "app/TavroApp.h"
@@ -75,6 +76,8 @@ CMainFrame::CMainFrame(CTavroApp& app) : app(app) {
     CreateToolbars();
     CreateStatusBar();
     resize(1280, 900);
+    settings.colourScheme = StoredColourScheme();
+    posturePictures.SetColourScheme(settings.colourScheme);
 
     // Command states follow the model and the view without every change notifying the frame:
     // they are refreshed after each command and, like idle-time updates, on a short timer.

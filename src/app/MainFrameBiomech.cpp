@@ -2,7 +2,9 @@
 #include "app/MainFrame.h"
 
 #include "app/AppDoc.h"
+#include "app/ColourSchemeSetting.h"
 #include "app/SegmentPropertiesPanel.h"
+#include "app/TavroApp.h"
 #include "core/SceneObject.h"
 #include "human/BodyPart.h"
 
@@ -55,4 +57,9 @@ void CMainFrame::SettingsChanged() {
     // The loads are the same; only their units change.
     if (propertiesPanel)
         propertiesPanel->ShowUnits(settings.lengthUnit, settings.forceUnit);
+    // Every open view shows the scheme at once, and so do the posture pictures.
+    StoreColourScheme(settings.colourScheme);
+    posturePictures.SetColourScheme(settings.colourScheme);
+    for (CAppDoc* doc : app.DocumentList())
+        doc->UpdateAllViews();
 }

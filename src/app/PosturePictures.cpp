@@ -170,13 +170,17 @@ QString CPosturePictures::CacheFile(Kind kind, int index) const {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (dataKey.isEmpty())
         dataKey = DataKey();
-    return QString("%1/postures-%2/%3-%4.png")
-        .arg(folder, dataKey, kind == kBody ? "body" : "hand")
+    return QString("%1/postures-%2-%3/%4-%5.png")
+        .arg(folder, dataKey, ColourSchemeKey(scheme), kind == kBody ? "body" : "hand")
         .arg(index);
 }
 
+void CPosturePictures::SetColourScheme(int chosen) {
+    scheme = chosen == COLOURS_NATURAL ? COLOURS_NATURAL : COLOURS_PALETTE;
+}
+
 QPixmap CPosturePictures::Picture(Kind kind, int index) {
-    const int key = kind * 100 + index;
+    const int key = MemoryKey(kind, index);
     if (auto it = pictures.find(key); it != pictures.end())
         return it->second;
     QPixmap cached;
@@ -184,7 +188,7 @@ QPixmap CPosturePictures::Picture(Kind kind, int index) {
         pictures[key] = cached;
         return cached;
     }
-    if (!rendered[kind])
+    if (!rendered[scheme][kind])
         RenderAll(kind);
     if (auto it = pictures.find(key); it != pictures.end())
         return it->second;
@@ -192,7 +196,7 @@ QPixmap CPosturePictures::Picture(Kind kind, int index) {
 }
 
 void CPosturePictures::RenderAll(Kind kind) {
-    rendered[kind] = true;
+    rendered[scheme][kind] = true;
     CSilentReporter reporter;
     std::unique_ptr<CMannequin> figure = ReferenceFigure(reporter);
     if (!figure)
@@ -201,6 +205,7 @@ void CPosturePictures::RenderAll(Kind kind) {
     const CWindowContextAside aside;
     CEglContext context(size.width() * kOversample, size.height() * kOversample);
     CGlobalSettings settings;
+    settings.colourScheme = scheme;
     CGLRender renderer(settings, reporter);
     if (!renderer.InitOffscreenRender(&context, nullptr, size.width() * kOversample,
                                       size.height() * kOversample))
@@ -213,7 +218,8 @@ void CPosturePictures::RenderAll(Kind kind) {
         figure->AddToList(list);
     } else {
         // The palette's pure blue saturates under the lights at this size and the hand shows as
-        // a flat silhouette; a softer blue keeps its shading, so the fingers read.
+        // a flat silhouette; a softer blue keeps its shading, so the fingers read. (The natural
+        // scheme draws skin whatever the segments' colours.)
         constexpr int kHandPictureColour = 0xD28C50; // red 0x50, green 0x8C, blue 0xD2
         for (int i = kFirstRightFinger; i < kSegmentCount; ++i)
             figure->GetSegment(i)->colour = kHandPictureColour;
@@ -242,7 +248,7 @@ void CPosturePictures::RenderAll(Kind kind) {
         if (!ok)
             continue;
         const QPixmap pixmap = ToPixmap(image, size);
-        pictures[kind * 100 + index] = pixmap;
+        pictures[MemoryKey(kind, index)] = pixmap;
         pixmap.save(CacheFile(kind, index));
     }
     if (kind == kBody)

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "core/ColourScheme.h"
+
 #include <QPixmap>
 #include <QString>
 #include <map>
 
 // Pictures of the standard body postures and of the hand postures, rendered off screen from the
-// posture data on a reference figure. They are made once per data set and kept in memory and in
-// the user's cache folder, so dialogs open at once.
+// posture data on a reference figure in the chosen colour scheme. They are made once per data
+// set and scheme and kept in memory and in the user's cache folder, so dialogs open at once.
 class CPosturePictures {
 public:
     enum Kind { kBody = 0, kHand = 1 };
@@ -19,12 +21,17 @@ public:
     QPixmap Picture(Kind kind, int index);
     // Name shown as the picture's tooltip.
     static QString Name(Kind kind, int index);
+    // The scheme of the pictures handed out from now on (palette by default).
+    void SetColourScheme(int scheme);
+    // Where the picture of posture `index` is kept between runs, for the current scheme.
+    QString CacheFile(Kind kind, int index) const;
 
 private:
     void RenderAll(Kind kind);
-    QString CacheFile(Kind kind, int index) const;
+    int MemoryKey(Kind kind, int index) const { return (scheme * 2 + kind) * 100 + index; }
 
-    mutable QString dataKey;         // names the cache folder; made at the first use
-    std::map<int, QPixmap> pictures; // key kind * 100 + index
-    bool rendered[2] = {false, false};
+    ColourScheme scheme = COLOURS_PALETTE;
+    mutable QString dataKey;         // names the cache folder with the scheme; made at first use
+    std::map<int, QPixmap> pictures; // by MemoryKey
+    bool rendered[kColourSchemeCount][2] = {};
 };

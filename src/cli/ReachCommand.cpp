@@ -19,14 +19,16 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tavrona-cli reach --hand left|right --target X,Y,Z [--direction DX,DY,DZ]\n"
-    "                         [-o OUT.png [--view front|top|right|left|user]] [figure options]\n"
+    "                         [-o OUT.png [--view front|top|right|left|user]\n"
+    "                         [--colours palette|natural]] [figure options]\n"
     "Builds the figure and reaches the target with the hand. Points are inches in the figure's\n"
     "own coordinates: origin midway between the hip joints, +y up, facing +z, left at +x.\n"
     "Without --direction the grip point goes to the target itself; with it, target and\n"
     "direction are a picking ray and the grip goes to the ray's point nearest to the hand.\n"
     "Prints reached, the chest bend, the grip point and every joint's angles as JSON; the\n"
     "exit status is 0 whether the point was reached or not. -o also draws the figure after\n"
-    "the reach with a ball on the target (640x480 pixels, default view user). Figure options:\n";
+    "the reach with a ball on the target (640x480 pixels, default view user), the figure in\n"
+    "the segment palette (default) or in skin and clothing tones. Figure options:\n";
 
 constexpr double kTargetBallRadius = 1.0; // in
 
@@ -52,8 +54,8 @@ void WriteReach(const CMannequin& figure, int hand, int reached) {
 }
 
 // The figure and a ball on the target (scene points), the camera taking in both.
-bool DrawReach(CMannequin& figure, const Vec3& target, int view, const std::string& path,
-               CUserReporter& reporter) {
+bool DrawReach(CMannequin& figure, const Vec3& target, int view, int colourScheme,
+               const std::string& path, CUserReporter& reporter) {
     CPolyface ball;
     ball.Build(kShapeSphere, {target, target + Vec3(kTargetBallRadius, 0, 0)});
     ball.colour = 0x0000FF; // red
@@ -64,6 +66,7 @@ bool DrawReach(CMannequin& figure, const Vec3& target, int view, const std::stri
     CScenePictures picture(640, 480, reporter);
     if (!picture.Begin(view, box.min, box.max))
         return false;
+    picture.SetColourScheme(colourScheme);
     figure.AddToList(picture.Objects());
     ball.AddToList(picture.Objects());
     return picture.DrawTo(path);
@@ -78,6 +81,7 @@ int RunReachCommand(int argc, char** argv) {
     bool haveTarget = false, haveDirection = false;
     std::string picture;
     int view = VIEW_USER;
+    int colourScheme = COLOURS_PALETTE;
     for (int i = 1; i < argc; ++i) {
         const std::string name = argv[i];
         if (name == "--help" || name == "-h") {
@@ -102,6 +106,9 @@ int RunReachCommand(int argc, char** argv) {
         } else if (name == "--view") {
             if (!FixedViewNamed(value, view))
                 return Usage("bad value for --view: \"" + value + "\"");
+        } else if (name == "--colours") {
+            if ((colourScheme = ColourSchemeNamed(value)) < 0)
+                return Usage("bad value for --colours: \"" + value + "\"");
         } else {
             std::string error;
             const int taken = TakeFigureOption(name, value, choice, error);
@@ -138,7 +145,8 @@ int RunReachCommand(int argc, char** argv) {
     WriteReach(*figure, hand, reached);
     if (!picture.empty()) {
         const Vec3 shown = haveDirection ? figure->GripPoint(hand) : worldTarget;
-        if (!DrawReach(*figure, reached ? shown : worldTarget, view, picture, reporter))
+        if (!DrawReach(*figure, reached ? shown : worldTarget, view, colourScheme, picture,
+                       reporter))
             return 1;
     }
     return 0;

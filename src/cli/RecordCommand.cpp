@@ -36,6 +36,8 @@ constexpr const char* kUsage =
     "  --final-posture N|FILE\n"
     "  --codec rgb|mjpeg|ffv1|h264  (default mjpeg)\n"
     "  --view front|top|right|left|user   (default front)\n"
+    "  --colours palette|natural    figures in the segment palette (default) or in skin and\n"
+    "                               clothing tones\n"
     "  --image WxH, --size WxH      pixels, each rounded down to a multiple of 4 (default "
     "800x600)\n";
 
@@ -52,6 +54,7 @@ struct RecordOptions {
     std::vector<Vec3> walk; // floor path, empty for a posture transition
     VideoCodec codec = VideoCodec::Mjpeg;
     int view = VIEW_FRONT;
+    int colourScheme = COLOURS_PALETTE;
     int width = 800;
     int height = 600;
 };
@@ -96,6 +99,9 @@ int ParseOptions(int argc, char** argv, RecordOptions& options) {
             options.view = WordIndex(value, {"front", "top", "right", "left", "user"});
             if (options.view < 0)
                 return Usage("bad value for --view: \"" + value + "\"");
+        } else if (name == "--colours") {
+            if ((options.colourScheme = ColourSchemeNamed(value)) < 0)
+                return Usage("bad value for --colours: \"" + value + "\"");
         } else if (name == "--image" || name == "--size") {
             // Recording takes no figure options: --size can only mean the frame size here.
             if (!ParseSize(value, options.width, options.height) || options.width < 4 ||
@@ -187,6 +193,7 @@ int RunRecordCommand(int argc, char** argv) {
     }
 
     CGlobalSettings settings;
+    settings.colourScheme = options.colourScheme;
     CStderrReporter reporter;
     CommandScene scene;
     if (!ReadCommandScene("record", options.input, settings, reporter, scene))

@@ -37,6 +37,8 @@ constexpr const char* kUsage =
     "  --image WxH                                  pixels (default 1280x720)\n"
     "  --floor                                      draw the floor\n"
     "  --axes                                       draw the scene referential\n"
+    "  --colours palette|natural                    figures in the segment palette (default) or\n"
+    "                                               in skin and clothing tones, softly lit\n"
     "  --cone optimum|maximum                       show every figure's view cones\n"
     "  --range LIMB[,LIMB...]                       show every figure's range volumes of\n"
     "                                               left-hand, right-hand, left-leg, right-leg\n"
@@ -54,6 +56,7 @@ struct RenderOptions {
     int height = 720;
     bool floor = false;
     bool axes = false;
+    int colourScheme = COLOURS_PALETTE;
     int viewCone = kViewConeNone;
     std::vector<int> rangeVolumes; // RangeVolumeNumber
     FigureChoice figure;
@@ -119,6 +122,10 @@ int ParseOptions(int argc, char** argv, RenderOptions& options) {
             options.mode = WordIndex(value, {"wireframe", "hidden", "shaded"});
             if (options.mode < 0)
                 error = "bad value for --mode: \"" + value + "\"";
+        } else if (name == "--colours") {
+            options.colourScheme = ColourSchemeNamed(value);
+            if (options.colourScheme < 0)
+                error = "bad value for --colours: \"" + value + "\"";
         } else if (name == "--cone") {
             options.viewCone = 1 + WordIndex(value, {"optimum", "maximum"});
             if (options.viewCone == kViewConeNone)
@@ -223,6 +230,7 @@ int RunRenderCommand(int argc, char** argv) {
     CGlobalSettings settings;
     settings.showSceneFloor = options.floor;
     settings.showSceneReferential = options.axes;
+    settings.colourScheme = options.colourScheme;
     CStderrReporter reporter;
     CommandScene scene;
     if (!LoadScene(options, settings, reporter, scene))

@@ -22,6 +22,8 @@ public:
     CScenePictures(int width, int height, CUserReporter& reporter);
     // false, with the failure on stderr, when no off-screen context can be made.
     bool Begin(int view, const Vec3& min, const Vec3& max);
+    // Figures in the segment palette (the default) or in natural tones (ColourScheme).
+    void SetColourScheme(int scheme) { settings.colourScheme = scheme; }
     CObjectList& Objects() { return objects; }
     // The scene as it is now; false, with the failure on stderr, when it cannot be drawn.
     bool Draw(CImage& image);

@@ -31,6 +31,8 @@ constexpr const char* kUsage =
     "  --sheet FILE   a contact sheet of all the steps in one picture\n"
     "  --image WxH    pixels of each picture or sheet cell (default 480x360)\n"
     "  --view NAME    camera of the pictures (default user), the same for every step\n"
+    "  --colours palette|natural   the figure in the segment palette (default) or in skin\n"
+    "                 and clothing tones\n"
     "figure options:\n";
 
 // A walk longer than this (over a mile) is cut short, with a note: such a path is a typing
@@ -47,6 +49,7 @@ struct WalkOptions {
     int width = 480;
     int height = 360;
     int view = VIEW_USER;
+    int colourScheme = COLOURS_PALETTE;
     FigureChoice figure;
 };
 
@@ -94,10 +97,12 @@ int ParseOptions(int argc, char** argv, WalkOptions& options) {
         else if (name == "--image")
             ok = ParsePictureSize(value, options.width, options.height);
         else if (name == "--size" && value.find_first_of("xX") != std::string::npos)
-            return Usage("--size is the figure's size row; give the picture's pixels with --image " +
-                         value);
+            return Usage(
+                "--size is the figure's size row; give the picture's pixels with --image " + value);
         else if (name == "--view")
             ok = FixedViewNamed(value, options.view);
+        else if (name == "--colours")
+            ok = (options.colourScheme = ColourSchemeNamed(value)) >= 0;
         else {
             std::string error;
             const int taken = TakeFigureOption(name, value, options.figure, error);
@@ -205,6 +210,7 @@ int RunWalkCommand(int argc, char** argv) {
         camera = std::make_unique<CScenePictures>(options.width, options.height, reporter);
         if (!camera->Begin(options.view, box.min, box.max))
             return 1;
+        camera->SetColourScheme(options.colourScheme);
         pathLine.AddToList(camera->Objects());
         figure->AddToList(camera->Objects());
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/ColourScheme.h"
 #include "core/Vec3.h"
 
 // Settings global to a running program (not per document). The desktop program's main frame
@@ -16,4 +17,6 @@ struct CGlobalSettings {
     Vec3 gravity{0.0, -9.81, 0.0}; // m/s^2
     int lengthUnit = 0;            // 0 in, 1 ft, 2 m, 3 cm, 4 mm
     int forceUnit = 0;             // 0 lbf, 1 N
+    // A ColourScheme; a user preference, kept between runs by the desktop program.
+    int colourScheme = COLOURS_PALETTE;
 };

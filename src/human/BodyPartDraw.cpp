@@ -1,10 +1,12 @@
 #include "human/BodyPart.h"
 
 #include "biomech/Force.h"
+#include "core/ColourScheme.h"
 #include "core/GeometryCache.h"
 #include "core/GlobalSettings.h"
 #include "core/Overlay.h"
 #include "human/Mannequin.h"
+#include "human/NaturalColours.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -49,6 +51,11 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
         glColor4fv(white);
         glMaterialfv(GL_FRONT, GL_AMBIENT, white);
         glMaterialfv(GL_FRONT, GL_DIFFUSE, white);
+    } else if (DrawnColourScheme() == COLOURS_NATURAL && figure) {
+        GLSetColour(selected
+                        ? kNaturalSelectedColour
+                        : NaturalSegmentColour(segmentIndex, figure->anthropometry.gender == kMale,
+                                               figure->representation));
     } else {
         GLSetColour(selected ? kSelectedColour : colour);
     }

@@ -1,6 +1,7 @@
 #include "render/GLRender.h"
 
 #include "biomech/Units.h"
+#include "core/ColourScheme.h"
 #include "core/GlobalSettings.h"
 #include "core/ListSelection.h"
 #include "core/ObjectList.h"
@@ -11,6 +12,7 @@
 #include "render/Picking.h"
 #include "render/RenderSurface.h"
 #include "render/SceneReferential.h"
+#include "render/SoftLighting.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -231,6 +233,10 @@ void CGLRender::SetLighting() {
         glEnable(GL_DEPTH_TEST);
         break;
     default: {
+        if (settings.colourScheme == COLOURS_NATURAL) {
+            SetSoftLighting();
+            break;
+        }
         const GLfloat ambient[] = {0.2f, 0.2f, 0.2f, 1.0f};
         const GLfloat white[] = {1.0f, 1.0f, 1.0f, 1.0f};
         const GLfloat black[] = {0.0f, 0.0f, 0.0f, 1.0f};
@@ -264,6 +270,7 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
     if (!MakeCurrent())
         return 0;
     CGeometryCache::CScope installCache(geometry);
+    const CColourSchemeScope installScheme(settings.colourScheme);
     // Picks keep every face; from an eye the viewer may stand inside its own figure's head.
     geometry.SetSolidBackFacesCulled(pickMode == PICK_NONE && renderMode == RENDER_SHADED &&
                                      viewType != VIEW_EYE);

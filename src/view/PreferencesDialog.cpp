@@ -19,6 +19,11 @@ CPreferencesDialog::CPreferencesDialog(double zoomStep, const CGlobalSettings& s
     zoomField = NewNumberField(this, NumberText(zoomStep));
     referential = new QCheckBox("Show scene referential", this);
     referential->setChecked(settings.showSceneReferential != 0);
+    colourScheme = new QComboBox(this);
+    colourScheme->addItems({"Palette", "Natural"});
+    colourScheme->setCurrentIndex(settings.colourScheme);
+    colourScheme->setToolTip("Palette: each body segment in its palette colour, as files keep "
+                             "it.\nNatural: skin and clothing tones under a soft light.");
     lengthUnit = new QComboBox(this);
     for (const char* name : kLengthUnitNames)
         lengthUnit->addItem(name);
@@ -36,6 +41,7 @@ CPreferencesDialog::CPreferencesDialog(double zoomStep, const CGlobalSettings& s
     auto* viewForm = new QFormLayout(view);
     viewForm->addRow("Zoom Factor:", zoomField);
     viewForm->addRow(referential);
+    viewForm->addRow("Colour scheme:", colourScheme);
     auto* units = new QGroupBox("Units", this);
     auto* unitForm = new QFormLayout(units);
     unitForm->addRow("Length unit:", lengthUnit);
@@ -69,6 +75,7 @@ void CPreferencesDialog::accept() {
 
 void CPreferencesDialog::Store(CGlobalSettings& settings) const {
     settings.showSceneReferential = referential->isChecked() ? 1 : 0;
+    settings.colourScheme = colourScheme->currentIndex();
     settings.showSceneFloor = floor->isChecked() ? 1 : 0;
     settings.lengthUnit = lengthUnit->currentIndex();
     settings.forceUnit = forceUnit->currentIndex();

@@ -7,8 +7,8 @@ class QComboBox;
 class QLineEdit;
 struct CGlobalSettings;
 
-// "View Preferences": the view's zoom step, and the display units, referential and floor
-// shared by every view.
+// "View Preferences": the view's zoom step, and the display units, referential, floor and colour
+// scheme shared by every view.
 class CPreferencesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -24,6 +24,7 @@ public:
 
     QLineEdit* zoomField;
     QCheckBox* referential;
+    QComboBox* colourScheme; // in ColourScheme order
     QComboBox* lengthUnit;
     QComboBox* forceUnit;
     QCheckBox* floor;

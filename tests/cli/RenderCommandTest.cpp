@@ -65,11 +65,29 @@ TEST(RenderCommandTest, BadUsageExitsWithStatusTwo) {
     EXPECT_EQ(RunRender("a.tvr b.tvr -o x.png").status, 2);
     EXPECT_EQ(RunRender("a.tvr -o x.png --sex female").status, 2); // figure options need no file
     EXPECT_EQ(RunRender("-o x.png --cone wide").status, 2);
+    EXPECT_EQ(RunRender("-o x.png --colours sepia").status, 2);
     for (const char* range : {"left-arm", "left-hand,", ",right-leg", "left-hand,,right-hand"})
         EXPECT_EQ(RunRender(std::string("-o x.png --range ") + range).status, 2) << range;
     const Result help = RunRender("--help");
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.output.find("--view front|top|left|right|user|eye|orbit"), std::string::npos);
+    EXPECT_NE(help.output.find("--colours palette|natural"), std::string::npos);
+}
+
+// The tones themselves are checked off screen by the renderer's tests; here the option reaches
+// the picture, and the palette stays the default.
+TEST(RenderCommandTest, NaturalColoursChangeThePicture) {
+    std::string pictures[3];
+    const char* options[3] = {"", " --colours palette", " --colours natural"};
+    for (int i = 0; i < 3; ++i) {
+        const std::string out = Temp("colours" + std::to_string(i) + ".png");
+        const Result r = RunRender("-o " + out + " --image 160x240" + options[i]);
+        ASSERT_EQ(r.status, 0) << options[i] << ": " << r.output;
+        pictures[i] = ReadAll(out);
+        std::remove(out.c_str());
+    }
+    EXPECT_EQ(pictures[0], pictures[1]);
+    EXPECT_NE(pictures[1], pictures[2]);
 }
 
 TEST(RenderCommandTest, FailedContextIsReportedAndExitsNonZero) {

@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 
 // Centre of gravity, balance and foot forces of figures built from the shipped body data
 // (TAVRONA_DATA is the repository's data folder), and the document's load and feet commands.
@@ -25,6 +26,7 @@ const double k = 9.81 * 0.101971634; // lbf per lb under the default gravity
 // A 50th percentile US man (Human mesh) in standard posture `posture`, facing front.
 std::unique_ptr<CMannequin> Man(CUserReporter& reporter, int posture = 1, int sex = kMale,
                                 int representation = 0, int childAge = -1) {
+    setenv("TAVRONA_DATA", TAVRONA_TEST_DATA, 0); // the shipped data unless the caller chose
     auto figure = std::make_unique<CMannequin>(representation, sex, childAge, 2, 1, 1, posture, 2,
                                                0, CAnthropometryContext{reporter});
     EXPECT_EQ(figure->valid, 1);

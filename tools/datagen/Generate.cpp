@@ -9,8 +9,41 @@
 #include "Readme.h"
 #include "ScaleTables.h"
 #include "Sources.h"
+#include "SurveyMeasures.h"
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
+
+namespace {
+
+// The program's loaders read the data directory named by $TAVRONA_DATA: the files are written
+// into a scratch folder that stands in for it while the figures are built and measured.
+std::vector<SurveyMeasurement> MeasureGeneratedFigures(const CSources& sources,
+                                                       const std::vector<GeneratedFile>& files) {
+    std::string folder =
+        (std::filesystem::temp_directory_path() / "tavrona-datagen-XXXXXX").string();
+    if (!mkdtemp(folder.data())) {
+        return {};
+    }
+    const char* previous = std::getenv("TAVRONA_DATA");
+    const std::string restore = previous ? previous : "";
+    std::vector<SurveyMeasurement> measured;
+    if (WriteDataFiles(folder, files)) {
+        setenv("TAVRONA_DATA", folder.c_str(), 1);
+        measured = MeasureUsFigures(sources);
+        if (previous) {
+            setenv("TAVRONA_DATA", restore.c_str(), 1);
+        } else {
+            unsetenv("TAVRONA_DATA");
+        }
+    }
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
+    return measured;
+}
+
+} // namespace
 
 int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>& files,
                       std::vector<std::string>& problems) {
@@ -51,8 +84,6 @@ int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>&
     }
     const MassTable massTable = BuildMassTable(sources);
     files.push_back({"antro1.dat", MassTableBytes(massTable)});
-    files.push_back({"README.md", DataReadme(sources, scaleFiles, massTable)});
-
     for (const FigureMesh& mesh : BuildFigureMeshes(sources)) {
         for (const std::string& p : CheckFigureMesh(mesh)) {
             problems.push_back(p);
@@ -65,6 +96,14 @@ int GenerateDataFiles(const std::string& sourcesDir, std::vector<GeneratedFile>&
     }
 
     files.push_back({"footprn2.dat", FootprintBytes(BuildSkeleton(sources, Sex::Male))});
+
+    if (problems.empty()) {
+        const std::vector<SurveyMeasurement> measured = MeasureGeneratedFigures(sources, files);
+        if (measured.empty()) {
+            problems.push_back("the generated US figures cannot be built for measuring");
+        }
+        files.push_back({"README.md", DataReadme(sources, scaleFiles, massTable, measured)});
+    }
 
     for (const std::string& m : sources.Missing()) {
         problems.push_back("missing source value " + m);

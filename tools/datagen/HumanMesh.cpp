@@ -1,5 +1,6 @@
 // The "Human" representation: smooth anatomical shapes lofted through cross-sections.
 #include "Representations.h"
+#include "SegmentJoins.h"
 
 #include "core/MathConstants.h"
 
@@ -53,8 +54,10 @@ SurfaceMesh Neck(const Skeleton& k) {
     const Vec3 size = k.Size(kNeck);
     const double bottom = k.joint[kNeck].y - 4.0, top = k.joint[kHead].y + 2.0;
     const double w = 0.5 * size.x, d = 0.5 * size.z;
-    const std::vector<Section> s = {{0.0, 1.25 * w, 1.0 * d, 0, -0.1 * d},
-                                    {0.35, 1.0 * w, 0.95 * d, 0, 0.0},
+    // Its full size from the base up past the joint: what lies below the joint is drawn into
+    // the chest (JoinAtJoint).
+    const std::vector<Section> s = {{0.0, 1.0 * w, 1.0 * d, 0, 0.0},
+                                    {0.35, 1.0 * w, 1.0 * d, 0, 0.0},
                                     {0.7, 0.95 * w, 0.95 * d, 0, 0.05 * d},
                                     {1.0, 0.95 * w, 0.95 * d, 0, 0.05 * d}};
     return Loft(Upright({0, bottom, k.joint[kNeck].z + 1.5}), top - bottom, s, 14, 32, 0.5, 0.5);
@@ -157,22 +160,43 @@ SurfaceMesh Foot(const Skeleton& k) {
     const double heelZ = k.heelSole[0].z, length = k.toeSole[0].z - heelZ;
     const double w = 0.5 * size.x, h = size.y;
     // (t along the foot, half-width share, height of the top above the sole as share of the
-    // ankle height); sections are centred half-way up and flattened at the sole below.
-    const double rows[][3] = {{0.0, 0.30, 0.40},  {0.03, 0.52, 0.62}, {0.08, 0.64, 0.84},
-                              {0.20, 0.66, 1.10}, {0.36, 0.80, 0.86}, {0.55, 0.92, 0.62},
-                              {0.72, 1.00, 0.42}, {0.86, 0.94, 0.32}, {1.0, 0.50, 0.20}};
+    // ankle height, sideways shift of the section as share of the half-width); sections are
+    // centred half-way up and flattened at the sole below. A rounded heel, the instep falling
+    // to the ball of the foot, a low flat toe box whose tip lies towards the big toe (-x, the
+    // inner side of the left foot).
+    const double rows[][4] = {
+        {0.0, 0.42, 0.52, 0.0},    {0.04, 0.58, 0.70, 0.0},   {0.10, 0.64, 0.88, 0.0},
+        {0.20, 0.66, 1.06, 0.0},   {0.36, 0.76, 0.80, 0.0},   {0.55, 0.90, 0.50, 0.0},
+        {0.70, 1.00, 0.36, 0.0},   {0.80, 0.98, 0.31, -0.02}, {0.89, 0.88, 0.28, -0.08},
+        {0.96, 0.66, 0.24, -0.18}, {1.0, 0.36, 0.18, -0.30}};
     std::vector<Section> s;
     for (const auto& r : rows) {
-        s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, 0.0, 0.5 * r[2] * h, 2.4});
+        s.push_back({r[0], r[1] * w, 0.58 * r[2] * h, r[3] * w, 0.5 * r[2] * h, 2.4});
     }
+    // The toes: five rounded rises across the top of the toe box, the big toe on the inner side
+    // the largest (angle 0 is the top of the foot, +pi/2 its outer side).
+    const Relief toes = [=](double t, double a) {
+        const double rise[5][2] = {
+            {-0.80, 0.11}, {-0.30, 0.07}, {0.08, 0.065}, {0.42, 0.06}, {0.75, 0.05}};
+        double relief = 0.0;
+        for (const auto& r : rise) {
+            relief += Bump(t, a, 0.93, r[0], 0.045, 0.12, r[1] * h);
+        }
+        return relief;
+    };
     Frame f;
     f.origin = {k.joint[kLeftFoot].x, k.soleY, heelZ};
     f.axis = {0, 0, 1};
     f.side = {1, 0, 0};
     f.front = {0, 1, 0};
-    SurfaceMesh m = Loft(f, length, s, 34, 28, 0.0, 0.0);
+    SurfaceMesh m = Loft(f, length, s, 40, 44, 0.02 * length, 0.03 * length, toes);
     for (Vec3& v : m.vertices) {
         v.y = std::max(v.y, k.soleY); // a flat sole
+        // The inner arch, lifted off the floor between heel and ball.
+        const double t = (v.z - heelZ) / length;
+        const double inner = std::clamp((k.joint[kLeftFoot].x - v.x) / w, 0.0, 1.0);
+        const double arch = std::exp(-0.5 * std::pow((t - 0.45) / 0.12, 2));
+        v.y += 0.16 * h * arch * inner * std::max(0.0, 1.0 - (v.y - k.soleY) / (0.3 * h));
     }
     return m;
 }
@@ -221,7 +245,25 @@ SurfaceMesh Palm(const Skeleton& k) {
         return Bump(t, a, 0.68, 0.75, 0.16, 0.45, 0.55 * w) +
                Bump(t, a, 0.6, -0.9, 0.2, 0.4, 0.15 * w);
     };
-    return Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
+    SurfaceMesh m = Loft(Upright({wrist.x, bottom, 0}), top - bottom, s, 18, 24, 0.4, 0.6, thenar);
+    // The knuckle end follows the knuckles, highest at the little finger, instead of a straight
+    // edge: each point of the lower palm rises with the knuckle beside it, less towards the wrist.
+    auto knuckleRise = [&](double x) {
+        double nearest = 1e9, rise = 0.0;
+        for (int f = 1; f < kFingers; ++f) {
+            const Vec3 knuckle = k.joint[FingerSegment(false, f, 0)];
+            if (std::fabs(knuckle.x - x) < nearest) {
+                nearest = std::fabs(knuckle.x - x);
+                rise = knuckle.y - knuckles;
+            }
+        }
+        return rise;
+    };
+    for (Vec3& v : m.vertices) {
+        const double lower = std::clamp(1.0 - (v.y - bottom) / (0.5 * (top - bottom)), 0.0, 1.0);
+        v.y += knuckleRise(v.x) * lower;
+    }
+    return m;
 }
 
 // One finger phalanx: a tube from joint to end with rounded ends, slightly flattened front to
@@ -231,12 +273,13 @@ SurfaceMesh Phalanx(const Skeleton& k, int s, bool tip) {
     const Frame f = FrameAlong(k.joint[s], k.end[s]);
     const double length = Length(k.end[s] - k.joint[s]);
     const double end = tip ? 0.80 : 0.90;
-    const std::vector<Section> sections = {{0.0, 0.80 * r, 0.70 * r},
-                                           {0.12, 0.95 * r, 0.85 * r},
-                                           {0.5, 0.88 * r, 0.78 * r},
-                                           {0.85, end * r, (end - 0.1) * r},
-                                           {0.95, (end - 0.12) * r, (end - 0.2) * r},
-                                           {1.0, 0.45 * r, 0.40 * r}};
+    // Full at both ends, so that the joints between phalanges show as creases, not waists.
+    const std::vector<Section> sections = {{0.0, 0.90 * r, 0.80 * r},
+                                           {0.15, 0.97 * r, 0.86 * r},
+                                           {0.5, 0.93 * r, 0.81 * r},
+                                           {0.85, (end + 0.04) * r, (end - 0.06) * r},
+                                           {0.96, (end - 0.04) * r, (end - 0.12) * r},
+                                           {1.0, 0.62 * r, 0.55 * r}};
     return Loft(f, length + (tip ? 0.0 : 0.3 * r), sections, 9, 12, 0.5 * r, 0.15 * r);
 }
 
@@ -377,6 +420,12 @@ FigureSurfaces HumanSurfaces(const Skeleton& k) {
     FitMainSegmentExtents(k, m);
     FitChest(k, m[kChest]);
     FitHead(k, m[kHead]);
+    // The trunk bends at the waist and the neck, the limbs at the knees and elbows, without a
+    // step or a gap.
+    JoinAtJoint(m[kAbdomen], m[kChest], k.joint[kChest], 8.0);
+    JoinAtJoint(m[kChest], m[kNeck], k.joint[kNeck], 6.0, LowerEnd::Sleeve);
+    JoinAtJoint(m[kLeftLowerLeg], m[kLeftLeg], k.joint[kLeftLowerLeg], 0.0);
+    JoinAtJoint(m[kLeftForearm], m[kLeftArm], k.joint[kLeftForearm], 0.0);
     FitSeat(k, m[kLeftLeg], m[kLeftLowerLeg], m[kAbdomen]);
     MirrorLeftToRight(m);
     return m;

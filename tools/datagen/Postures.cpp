@@ -81,16 +81,16 @@ std::vector<NamedPosture> StandardPostures() {
     p[kChest] = {30, 0, 0};
     p[kNeck] = {-20, 0, 0};
     p[kHead] = {-20, 0, 0};
-    Both(p, kLeftArm, {-45, 0, 0}); // hands back by the shins, to balance the trunk
+    Both(p, kLeftArm, {-45, 0, 8}); // hands back by the shins, to balance the trunk
     list.push_back(Make("Stoop lift, trunk bent 90 degrees", p));
 
     p = Standing();
-    p[kAbdomen] = {60, 0, 0};
+    p[kAbdomen] = {40, 0, 0};
     p[kNeck] = {-15, 0, 0};
-    Both(p, kLeftLeg, {-90, 0, 0});
-    Both(p, kLeftLowerLeg, {110, 0, 0});
+    Both(p, kLeftLeg, {-75, 0, 0});
+    Both(p, kLeftLowerLeg, {95, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
-    Both(p, kLeftArm, {-80, 0, 0});
+    Both(p, kLeftArm, {-80, 0, 5});
     list.push_back(Make("Squat lift", p));
 
     p = Standing();
@@ -133,16 +133,19 @@ std::vector<NamedPosture> StandardPostures() {
 
     p = Standing();
     p[kChest] = {0, 0, 30};
-    p[kRightArm] = {0, 0, -20};
+    p[kRightArm] = {0, 0, -40};
     p[kAbdomen] = {0, 0, 10};
     list.push_back(Make("Reaching down to the right side", p));
 
     p = Standing();
+    // Found by trying whole degrees: knee, toes and the other sole within 0.5 cm of the floor
+    // on the 50th percentile man and woman alike.
     p[kLeftLeg] = {-89, 0, 0};
-    p[kLeftLowerLeg] = {82, 0, 0};
-    p[kLeftFoot] = {7, 0, 0};
-    p[kRightLowerLeg] = {92, 0, 0};
-    p[kRightFoot] = {50, 0, 0};
+    p[kLeftLowerLeg] = {81, 0, 0};
+    p[kLeftFoot] = {8, 0, 0};
+    p[kRightLeg] = {2, 0, 0};
+    p[kRightLowerLeg] = {94, 0, 0};
+    p[kRightFoot] = {38, 0, 0};
     list.push_back(Make("Kneeling on the right knee", p));
 
     p = Standing();
@@ -151,12 +154,12 @@ std::vector<NamedPosture> StandardPostures() {
     list.push_back(Make("Kneeling on both knees", p));
 
     p = Standing();
-    p[kAbdomen] = {45, 0, 0}; // the hips allow 150 degrees of trunk and thigh together
-    Both(p, kLeftLeg, {-105, 0, 0});
-    Both(p, kLeftLowerLeg, {125, 0, 0});
+    p[kAbdomen] = {38, 0, 0}; // knees wide apart, the trunk between the thighs
+    Both(p, kLeftLeg, {-95, 0, 35});
+    Both(p, kLeftLowerLeg, {115, 0, 0});
     Both(p, kLeftFoot, {-20, 0, 0});
-    Both(p, kLeftArm, {-60, 0, 0});
-    Both(p, kLeftForearm, {-30, -90, 0});
+    Both(p, kLeftArm, {-80, 0, 0});
+    Both(p, kLeftForearm, {-10, -90, 0});
     list.push_back(Make("Deep squat", p));
 
     p = Sitting();
@@ -254,6 +257,7 @@ std::vector<NamedPosture> StandardPostures() {
 
     p = Standing();
     p[kChest] = {0, 0, -30};
+    p[kLeftArm] = {0, 0, 34}; // hanging straight down beside the bent trunk
     list.push_back(Make("Standing, bending to the left", p));
 
     p = Standing();
@@ -280,7 +284,7 @@ std::vector<NamedPosture> StandardPostures() {
     Both(p, kLeftLeg, {7, 0, 0});
     p[kAbdomen] = {9, 0, 0};
     Both(p, kLeftFoot, {23, 0, 0});
-    Both(p, kLeftArm, {-170, 0, 0});
+    Both(p, kLeftArm, {-175, 0, 0});
     list.push_back(Make("Standing on tiptoe, reaching up", p));
 
     p = Sitting();

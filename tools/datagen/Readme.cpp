@@ -90,10 +90,15 @@ from the meshes: within 0.5 cm of the lowest point, the centre of gravity over t
 span):
 - both soles, heel and toes: 1-15, 18 and 29-36 (standing, bending, lifting, the squats,
   pushing and pulling with a staggered stance);
-- 16 kneeling on the right knee: the left sole, the right knee and the right toes (within
-  0.8 cm: in whole degrees no angle brings all three within 0.5 cm for both sexes);
+- 16 kneeling on the right knee: the left sole, the right knee and the right toes;
 - 17 kneeling on both knees: both knees and both toe tips;
 - 37 on tiptoe: the tips of both feet, the figure leaning forward over them.
+In the same postures no limb passes through another by more than 1 cm (checked by the tests
+on each segment's volume taken as a stack of convex slices across its axis; parent and child,
+and head and chest across the neck, may meet): the squat lift keeps the trunk 40 degrees
+forward over thighs 15 degrees below level, the hands coming down outside the knees; the deep
+squat sets the knees 35 degrees apart so that the trunk leans between the thighs; bending
+sideways and reaching down to the side let the arm hang clear of the hip.
 Walking, running, climbing a step and the seated postures are not checked for contact. The
 wheelchair posture (38) puts the soles flat on the footrests (thighs level, knees at 75 degrees,
 feet turned 15 degrees down) and the upper arms 25 degrees forward and 6 out, so that the elbows
@@ -299,6 +304,17 @@ as each segment's dimensions (scale vector times reference size):
   (centre of a power grasp) on the forearm axis 42 % down the hand, so that the two-link reach
   lands exactly; a squarish cranium (superellipse sections), which gives the survey's head
   circumference from its breadth and length.
+- **Estimated** (shapes that cost nothing when the program runs: same vertex conventions,
+  every survey measure unchanged): segments overlap across the lower back, neck, knee and
+  elbow joints; the pelvis widens into the chest's section just below the lower back joint
+  and the chest into the neck's below the neck joint, so that the standing figure shows no
+  step; the ends that reach across a joint are drawn into half-ellipsoids round it, inside
+  the narrower section there, so that a bent trunk, neck, knee or elbow turns them inside
+  the other segment (no pelvis through the back, no plate behind the neck). The neck is its
+  reference size above the joint. Feet with a rounded heel, an instep falling to the ball, a
+  low toe box with five toes and its tip towards the big toe, and the inner arch lifted
+  off the floor; the palm's finger end follows the knuckles, and the phalanges are full at
+  both ends so that the finger joints show as creases.
 
 Survey corrections: the reference figure is not shaped like the survey's soldiers, so every
 adult scale row multiplies its scales by one factor per segment and axis, chosen so that the 50 %
@@ -335,10 +351,33 @@ of the feet. **Estimated** outline: contact width as a share of the foot breadth
 the inner arch lifted off the floor.
 )md";
 
+std::string MeasureSection(const std::vector<SurveyMeasurement>& measurements) {
+    return R"md(
+## How the US figures measure
+
+The 5th, 50th and 95th percentile US figures (Human), built as New Mannequin builds them from
+these files, measured by the generator as the 1988 US Army survey measured its soldiers
+(Gordon et al. 1989): standing upright; the span with the arms held out sideways; seated
+upright with the thighs level and the knees and elbows at right angles, heights from the
+lowest point of the buttocks and thighs, knee and popliteal heights from the soles. Chest
+depth and breadth are taken at the chest's deepest level below the armpits, head
+circumference as the hull of the head's largest section above the brow ridges, the acromion as
+the top of the shoulder above the joint. Targets: heights and lengths within 3 %, breadths,
+depths and circumferences within 5 %, seated heights within 3 %. Elbow rest height is a short
+difference of long measures and is checked at the median only (within 10 %); a rigid figure
+cannot spread its hips on a seat as flesh does, so seated hip breadth is only shown. The
+generator's tests fail when a measure leaves its target.
+
+<!-- survey measures: written by tavrona-datagen -->
+)md" + SurveyMeasureTable(measurements) +
+           "\n<!-- end of survey measures -->\n";
+}
+
 } // namespace
 
 std::string DataReadme(const CSources& sources, const std::vector<ScaleFile>& scaleFiles,
-                       const MassTable& massTable) {
-    return std::string(kIntro) + kMeshes + kLimits + kPostures + kGait + ScaleSection(scaleFiles) +
-           MassSection(sources, massTable);
+                       const MassTable& massTable,
+                       const std::vector<SurveyMeasurement>& measurements) {
+    return std::string(kIntro) + kMeshes + MeasureSection(measurements) + kLimits + kPostures +
+           kGait + ScaleSection(scaleFiles) + MassSection(sources, massTable);
 }
