@@ -16,9 +16,11 @@
 namespace {
 
 // One shaded off-screen frame of 1280 x 720 pixels with N standing 50th-percentile US male
-// Human figures side by side, zoomed to fit. The frame includes finishing the picture.
+// Human figures side by side, zoomed to fit, drawn single-sample or multisampled (smooth edges).
+// The frame includes finishing the picture.
 void BM_ShadedFrameOfHumanFigures(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
+    const int samples = static_cast<int>(state.range(1));
     CGlobalSettings settings;
     CStderrReporter reporter;
     const CAnthropometryContext context{reporter};
@@ -38,7 +40,7 @@ void BM_ShadedFrameOfHumanFigures(benchmark::State& state) {
         figure->AddToList(objects);
         figures.push_back(std::move(figure));
     }
-    CEglContext surface(1280, 720);
+    CEglContext surface(1280, 720, samples);
     CGLRender render(settings, reporter);
     if (!render.InitOffscreenRender(&surface, nullptr, 1280, 720)) {
         state.SkipWithError("no off-screen context");
@@ -55,13 +57,13 @@ void BM_ShadedFrameOfHumanFigures(benchmark::State& state) {
     for (auto _ : state)
         render.RenderObjectList(objects, PICK_NONE, 1, 1);
     state.counters["figures"] = count;
+    state.counters["samples"] = surface.Samples();
     for (auto& figure : figures)
         figure->RemoveFromList(objects);
 }
 BENCHMARK(BM_ShadedFrameOfHumanFigures)
-    ->Arg(1)
-    ->Arg(10)
-    ->Arg(50)
+    ->ArgsProduct({{1, 10, 50}, {0, CEglContext::kDefaultSamples}})
+    ->ArgNames({"figures", "samples"})
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -233,6 +233,14 @@ void CAppDoc::PointPicked(int result, const Vec3& point, const Vec3& direction) 
     SyncTitle();
 }
 
+bool CAppDoc::MovePlacementPreview(const Vec3& point, const Vec3& direction) {
+    return model->MovePlacementPreview(point, direction);
+}
+
+CSceneObject* CAppDoc::PlacementPreview() const {
+    return model->PlacementPreview();
+}
+
 void CAppDoc::RecordDrag(CSceneObject& selected, int rotateMethod) {
     auto record = std::make_unique<CUndoRecord>(kUndoChanged, selected);
     if (selected.type == kTypeBodyPart && rotateMethod != kRotateIndependent) {

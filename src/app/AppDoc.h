@@ -76,6 +76,8 @@ public:
     void SelectionChanged() override;
     // A view delivers the point that the pending operation waits for (result 1), or cancels.
     void PointPicked(int result, const Vec3& point, const Vec3& direction) override;
+    bool MovePlacementPreview(const Vec3& point, const Vec3& direction) override;
+    CSceneObject* PlacementPreview() const override;
     // A rotate, translate or scale drag starts on `selected`: one undo record (with the linked
     // segment when both move together); at the end the object keeps its new placement.
     void RecordDrag(CSceneObject& selected, int rotateMethod) override;

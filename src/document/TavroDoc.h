@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Matrix4.h"
 #include "core/ObjectList.h"
 #include "core/Vec3.h"
 #include "document/SceneFileReader.h"
@@ -153,6 +154,12 @@ public:
     void BeginPlaceWheelchair(int facing, int percentile, int gender);
     // The data file of the seated figure in a wheelchair ("whtv50m.___", ...).
     static std::string WheelchairFileName(int percentile, int gender);
+    // While a new figure waits for its point: stands it where a pick of this point and viewing
+    // ray would place it, so that the views can show it under the cursor. The scene, the undo
+    // stack and the modified flag stay as they are. False when no figure waits.
+    bool MovePlacementPreview(const Vec3& point, const Vec3& direction);
+    // The waiting figure once MovePlacementPreview has stood it somewhere; null otherwise.
+    CMannequin* PlacementPreview() const;
 
     // "Save Posture": asks for a file and writes the current figure's posture ("Failed to save
     // file." when it cannot be written).
@@ -286,6 +293,8 @@ private:
     // At the picked point; a click on the shown floor (the viewing ray `direction` meets it)
     // stands the figure's feet on the floor there.
     void PlacePendingMannequin(const Vec3& point, const Vec3& direction);
+    // Moves the waiting figure from where it was built to where PlacePendingMannequin puts it.
+    void StandPendingFigure(const Vec3& point, const Vec3& direction);
     void PlaceWheelchair(const Vec3& point);
     void ReachPicked(const Vec3& point, const Vec3& direction);
     void RestoreBodyPart(CSceneObject& live, const CSceneObject& stored);
@@ -304,8 +313,10 @@ private:
     int drawnObjectId = 0;
     bool drawingOpen = false; // the drawn object has no undo record yet
     std::unique_ptr<CMannequin> pendingFigure;
-    int reachMode = 0;       // MODE_REACH_LEFT or MODE_REACH_RIGHT while reaching
-    int walkingFigureId = 0; // id of the walking figure, 0 when none walks
+    Matrix4 pendingFigureBuilt;      // its placement as built, before any preview moved it
+    bool pendingFigureShown = false; // a preview has stood it under the cursor
+    int reachMode = 0;               // MODE_REACH_LEFT or MODE_REACH_RIGHT while reaching
+    int walkingFigureId = 0;         // id of the walking figure, 0 when none walks
     int wheelchairFacing = 2;
     int wheelchairPercentile = 2;
     int wheelchairGender = 1;

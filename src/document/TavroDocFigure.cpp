@@ -94,6 +94,7 @@ int CTavroDoc::BeginPlaceMannequin(CMannequin* figure, const std::string& postur
     }
     CancelPending();
     pendingFigure = std::move(owned);
+    pendingFigureBuilt = pendingFigure->transform;
     pendingOperation = kPendingPlaceMannequin;
     views.SetActiveViewMode(MODE_PICK_POINT);
     modified = true;
@@ -117,6 +118,7 @@ std::string CTavroDoc::WheelchairFileName(int percentile, int gender) {
 
 void CTavroDoc::CancelPending() {
     pendingFigure.reset();
+    pendingFigureShown = false;
     pendingOperation = kPendingNone;
 }
 
@@ -137,22 +139,41 @@ bool FloorPointOnRay(const CGlobalSettings& settings, const Vec3& point, const V
 
 } // namespace
 
-void CTavroDoc::PlacePendingMannequin(const Vec3& point, const Vec3& direction) {
-    CMannequin* figure = pendingFigure.release();
-    if (!figure)
-        return;
+void CTavroDoc::StandPendingFigure(const Vec3& point, const Vec3& direction) {
+    CMannequin& figure = *pendingFigure;
     Vec3 onFloor;
     const bool standing = FloorPointOnRay(settings, point, direction, onFloor);
-    figure->transform = Translation(standing ? onFloor : point) * figure->transform;
-    figure->UpdatePosture();
+    figure.transform = Translation(standing ? onFloor : point) * pendingFigureBuilt;
+    figure.UpdatePosture();
     if (standing) {
         BoundingBox box;
-        figure->CollectBounds(box);
+        figure.CollectBounds(box);
         if (box.valid) {
-            figure->transform = Translation(Vec3(0.0, -box.min.y, 0.0)) * figure->transform;
-            figure->UpdatePosture();
+            figure.transform = Translation(Vec3(0.0, -box.min.y, 0.0)) * figure.transform;
+            figure.UpdatePosture();
         }
     }
+}
+
+bool CTavroDoc::MovePlacementPreview(const Vec3& point, const Vec3& direction) {
+    if (pendingOperation != kPendingPlaceMannequin || !pendingFigure)
+        return false;
+    StandPendingFigure(point, direction);
+    pendingFigureShown = true;
+    return true;
+}
+
+CMannequin* CTavroDoc::PlacementPreview() const {
+    return pendingOperation == kPendingPlaceMannequin && pendingFigureShown ? pendingFigure.get()
+                                                                            : nullptr;
+}
+
+void CTavroDoc::PlacePendingMannequin(const Vec3& point, const Vec3& direction) {
+    if (!pendingFigure)
+        return;
+    StandPendingFigure(point, direction);
+    pendingFigureShown = false;
+    CMannequin* figure = pendingFigure.release();
     figure->AddToList(objects);
     PushUndo(kUndoAdded, *figure);
     views.RedrawAllViews();

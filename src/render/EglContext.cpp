@@ -5,6 +5,7 @@
 #include <GL/gl.h>
 #include <GL/glext.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -20,6 +21,9 @@ struct FramebufferApi {
     PFNGLRENDERBUFFERSTORAGEPROC renderbufferStorage = nullptr;
     PFNGLFRAMEBUFFERRENDERBUFFERPROC framebufferRenderbuffer = nullptr;
     PFNGLCHECKFRAMEBUFFERSTATUSPROC checkFramebufferStatus = nullptr;
+    // Multisampled buffers and their resolution; null when the driver has none.
+    PFNGLRENDERBUFFERSTORAGEMULTISAMPLEPROC renderbufferStorageMultisample = nullptr;
+    PFNGLBLITFRAMEBUFFERPROC blitFramebuffer = nullptr;
 
     bool Load() {
         if (checkFramebufferStatus)
@@ -40,6 +44,10 @@ struct FramebufferApi {
             eglGetProcAddress("glRenderbufferStorage"));
         framebufferRenderbuffer = reinterpret_cast<PFNGLFRAMEBUFFERRENDERBUFFERPROC>(
             eglGetProcAddress("glFramebufferRenderbuffer"));
+        renderbufferStorageMultisample = reinterpret_cast<PFNGLRENDERBUFFERSTORAGEMULTISAMPLEPROC>(
+            eglGetProcAddress("glRenderbufferStorageMultisample"));
+        blitFramebuffer =
+            reinterpret_cast<PFNGLBLITFRAMEBUFFERPROC>(eglGetProcAddress("glBlitFramebuffer"));
         const auto check = reinterpret_cast<PFNGLCHECKFRAMEBUFFERSTATUSPROC>(
             eglGetProcAddress("glCheckFramebufferStatus"));
         if (!genFramebuffers || !deleteFramebuffers || !bindFramebuffer || !genRenderbuffers ||
@@ -80,7 +88,8 @@ EGLDisplay OpenDisplay() {
 
 } // namespace
 
-CEglContext::CEglContext(int width, int height) : width(width), height(height) {}
+CEglContext::CEglContext(int width, int height, int samples)
+    : width(width), height(height), samplesAsked(samples) {}
 
 CEglContext::~CEglContext() {
     if (context) {
@@ -162,6 +171,9 @@ bool CEglContext::CreateFramebuffer() {
         return false;
     while (glGetError() != GL_NO_ERROR) {
     }
+    const bool multisampled = CreateMultisampleFramebuffer();
+    // The single-sample buffer is drawn into when there are no samples; otherwise it only
+    // receives the resolved colours, and needs no depth or stencil.
     gFbo.genFramebuffers(1, &framebuffer);
     gFbo.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     gFbo.genRenderbuffers(1, &colourBuffer);
@@ -169,11 +181,13 @@ bool CEglContext::CreateFramebuffer() {
     gFbo.renderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, width, height);
     gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
                                  colourBuffer);
-    gFbo.genRenderbuffers(1, &depthStencilBuffer);
-    gFbo.bindRenderbuffer(GL_RENDERBUFFER, depthStencilBuffer);
-    gFbo.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
-    gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
-                                 depthStencilBuffer);
+    if (!multisampled) {
+        gFbo.genRenderbuffers(1, &depthStencilBuffer);
+        gFbo.bindRenderbuffer(GL_RENDERBUFFER, depthStencilBuffer);
+        gFbo.renderbufferStorage(GL_RENDERBUFFER, GL_DEPTH24_STENCIL8, width, height);
+        gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                     depthStencilBuffer);
+    }
     const bool complete = glGetError() == GL_NO_ERROR &&
                           gFbo.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
     if (!complete) {
@@ -182,18 +196,79 @@ bool CEglContext::CreateFramebuffer() {
     }
     glDrawBuffer(GL_COLOR_ATTACHMENT0);
     glReadBuffer(GL_COLOR_ATTACHMENT0);
+    if (multisampled) {
+        gFbo.bindFramebuffer(GL_DRAW_FRAMEBUFFER, multisampleFramebuffer);
+        glDrawBuffer(GL_COLOR_ATTACHMENT0);
+    }
+    return true;
+}
+
+bool CEglContext::CreateMultisampleFramebuffer() {
+    samplesGiven = 0;
+    if (samplesAsked < 2 || !gFbo.renderbufferStorageMultisample || !gFbo.blitFramebuffer)
+        return false;
+    GLint maxSamples = 0;
+    glGetIntegerv(GL_MAX_SAMPLES, &maxSamples);
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    const int samples = std::min(samplesAsked, static_cast<int>(maxSamples));
+    if (samples < 2)
+        return false;
+    gFbo.genFramebuffers(1, &multisampleFramebuffer);
+    gFbo.bindFramebuffer(GL_FRAMEBUFFER, multisampleFramebuffer);
+    gFbo.genRenderbuffers(1, &multisampleColourBuffer);
+    gFbo.bindRenderbuffer(GL_RENDERBUFFER, multisampleColourBuffer);
+    gFbo.renderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_RGBA8, width, height);
+    gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER,
+                                 multisampleColourBuffer);
+    gFbo.genRenderbuffers(1, &multisampleDepthStencilBuffer);
+    gFbo.bindRenderbuffer(GL_RENDERBUFFER, multisampleDepthStencilBuffer);
+    gFbo.renderbufferStorageMultisample(GL_RENDERBUFFER, samples, GL_DEPTH24_STENCIL8, width,
+                                        height);
+    gFbo.framebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_STENCIL_ATTACHMENT, GL_RENDERBUFFER,
+                                 multisampleDepthStencilBuffer);
+    const bool complete = glGetError() == GL_NO_ERROR &&
+                          gFbo.checkFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    if (!complete) {
+        // Quietly single-sample: drop what was made and the errors it left.
+        gFbo.bindFramebuffer(GL_FRAMEBUFFER, 0);
+        gFbo.deleteFramebuffers(1, &multisampleFramebuffer);
+        gFbo.deleteRenderbuffers(1, &multisampleColourBuffer);
+        gFbo.deleteRenderbuffers(1, &multisampleDepthStencilBuffer);
+        multisampleFramebuffer = multisampleColourBuffer = multisampleDepthStencilBuffer = 0;
+        while (glGetError() != GL_NO_ERROR) {
+        }
+        return false;
+    }
+    GLint given = 0;
+    glGetIntegerv(GL_SAMPLES, &given);
+    samplesGiven = given > 1 ? given : samples;
+    return true;
+}
+
+bool CEglContext::ResolveSamples() {
+    if (!multisampleFramebuffer)
+        return true;
+    // Drawing stays in the multisampled buffer; reads come from the resolved copy.
+    gFbo.bindFramebuffer(GL_READ_FRAMEBUFFER, multisampleFramebuffer);
+    gFbo.bindFramebuffer(GL_DRAW_FRAMEBUFFER, framebuffer);
+    gFbo.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+    gFbo.bindFramebuffer(GL_DRAW_FRAMEBUFFER, multisampleFramebuffer);
+    gFbo.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     return true;
 }
 
 void CEglContext::DeleteFramebuffer() {
     gFbo.bindFramebuffer(GL_FRAMEBUFFER, 0);
-    if (framebuffer)
-        gFbo.deleteFramebuffers(1, &framebuffer);
-    if (colourBuffer)
-        gFbo.deleteRenderbuffers(1, &colourBuffer);
-    if (depthStencilBuffer)
-        gFbo.deleteRenderbuffers(1, &depthStencilBuffer);
+    for (unsigned int* buffer : {&framebuffer, &multisampleFramebuffer})
+        if (*buffer)
+            gFbo.deleteFramebuffers(1, buffer);
+    for (unsigned int* buffer : {&colourBuffer, &depthStencilBuffer, &multisampleColourBuffer,
+                                 &multisampleDepthStencilBuffer})
+        if (*buffer)
+            gFbo.deleteRenderbuffers(1, buffer);
     framebuffer = colourBuffer = depthStencilBuffer = 0;
+    multisampleFramebuffer = multisampleColourBuffer = multisampleDepthStencilBuffer = 0;
 }
 
 bool CEglContext::IsCurrent() const {

@@ -5,11 +5,16 @@
 // Off-screen OpenGL context on Mesa's EGL: a desktop-GL compatibility context without any
 // display server (the surfaceless platform when offered, else the default display with a
 // pbuffer), drawing into a framebuffer object of the requested size with RGBA 8-bit colour,
-// 24-bit depth and 8-bit stencil. Pixels stay readable after the context is released. A window
-// context of the toolkit must not be current on the thread while this one is made current.
+// 24-bit depth and 8-bit stencil. The drawing buffer is multisampled (smooth edges) when the
+// driver offers it, and single-sample otherwise; pictures are read from a single-sample copy.
+// Pixels stay readable after the context is released. A window context of the toolkit must not
+// be current on the thread while this one is made current.
 class CEglContext : public CRenderSurface {
 public:
-    CEglContext(int width, int height);
+    static constexpr int kDefaultSamples = 4;
+
+    // `samples`: samples per pixel asked for; 0 draws single-sample.
+    CEglContext(int width, int height, int samples = kDefaultSamples);
     ~CEglContext() override;
     CEglContext(const CEglContext&) = delete;
     CEglContext& operator=(const CEglContext&) = delete;
@@ -25,13 +30,21 @@ public:
     bool ReleaseCurrent() override;
     bool SwapBuffers() override { return true; }
     void ClientSize(int& w, int& h) const override;
+    bool ResolveSamples() override;
+    // Samples per pixel of the drawing buffer: 0 when single-sample (after CreateContext).
+    int Samples() const { return samplesGiven; }
 
 private:
     bool CreateFramebuffer();
+    // The multisampled drawing buffer in front of the single-sample one; false (with nothing
+    // left of it) when the driver offers none of `samplesAsked`.
+    bool CreateMultisampleFramebuffer();
     void DeleteFramebuffer();
 
     int width;
     int height;
+    int samplesAsked;
+    int samplesGiven = 0;
     void* display = nullptr; // EGLDisplay
     void* config = nullptr;  // EGLConfig
     void* context = nullptr; // EGLContext
@@ -45,4 +58,7 @@ private:
     unsigned int framebuffer = 0;
     unsigned int colourBuffer = 0;
     unsigned int depthStencilBuffer = 0;
+    unsigned int multisampleFramebuffer = 0;
+    unsigned int multisampleColourBuffer = 0;
+    unsigned int multisampleDepthStencilBuffer = 0;
 };

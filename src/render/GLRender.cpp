@@ -282,6 +282,8 @@ int CGLRender::RenderObjectList(const CObjectList& objects, int pickMode, int ov
     if (pickMode != PICK_NONE) {
         FinishPick(objects, pickMode);
     } else {
+        if (preview)
+            DrawPlacementPreview();
         if (viewType == VIEW_EYE)
             DrawEyeOverlay();
         if (offscreen || !swapAndRelease) {
@@ -366,6 +368,23 @@ void CGLRender::Draw(const CObjectList& objects, bool picking) {
         }
     }
     overlayDirty = 0;
+}
+
+void CGLRender::DrawPlacementPreview() {
+    // Unlit, see-through dashed edges in the figure's own colours: it shows where it will stand
+    // and what it covers without being taken for a placed figure, in every render mode.
+    constexpr GLushort kDashes = 0x0F0F;
+    constexpr GLfloat kOpacity = 0.45f;
+    glPushAttrib(GL_ENABLE_BIT | GL_POLYGON_BIT | GL_LINE_BIT | GL_COLOR_BUFFER_BIT);
+    glDisable(GL_LIGHTING);
+    glEnable(GL_LINE_STIPPLE);
+    glLineStipple(1, kDashes);
+    glEnable(GL_BLEND);
+    glBlendColor(0.0f, 0.0f, 0.0f, kOpacity);
+    glBlendFunc(GL_CONSTANT_ALPHA, GL_ONE_MINUS_CONSTANT_ALPHA);
+    glPolygonMode(GL_FRONT_AND_BACK, GL_LINE);
+    preview->Draw(false, viewType);
+    glPopAttrib();
 }
 
 void CGLRender::UpdateOverlay(const CObjectList& objects, COverlay& overlay, int overlayKind) {
@@ -474,6 +493,10 @@ int CGLRender::ReadImage(CImage& image) {
     const int w = camera.ViewportWidth(), h = camera.ViewportHeight();
     if (w <= 0 || h <= 0 || !MakeCurrent())
         return 0;
+    if (!surface->ResolveSamples()) {
+        ReleaseCurrent();
+        return 0;
+    }
     std::vector<std::uint8_t> bottomUp(static_cast<std::size_t>(w) * h * 3);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(camera.viewport[0], camera.viewport[1], w, h, GL_RGB, GL_UNSIGNED_BYTE,
@@ -491,6 +514,10 @@ int CGLRender::ReadImage(CImage& image) {
 int CGLRender::ReadFramePixels(std::uint8_t* bgrBottomUp, int width, int height) {
     if (width <= 0 || height <= 0 || !MakeCurrent())
         return 0;
+    if (!surface->ResolveSamples()) {
+        ReleaseCurrent();
+        return 0;
+    }
     glPixelStorei(GL_PACK_ALIGNMENT, 4);
     glReadPixels(camera.viewport[0], camera.viewport[1], width, height, GL_BGR, GL_UNSIGNED_BYTE,
                  bgrBottomUp);

@@ -59,6 +59,9 @@ public:
     int IsOverlayDirty() const { return overlayDirty; }
     void SetViewType(int type);
     int GetViewType() const { return viewType; }
+    // An object outside the list that frames draw over the scene in dashed lines: a figure
+    // following the cursor before it is placed. Null draws none; picks never see it.
+    void SetPlacementPreview(CSceneObject* object) { preview = object; }
 
     // One frame (pickMode PICK_NONE) or one pick of the list's top-level objects. With
     // swapAndRelease 0 the context stays current with the finished image (for reading back).
@@ -84,7 +87,8 @@ public:
     }
     void OnHScroll(int code, int position) { camera.OnHScroll(code, position); }
     void OnVScroll(int code, int position) { camera.OnVScroll(code, position); }
-    // Reads the image of the last frame (the context's draw buffer).
+    // Reads the image of the last frame (the context's draw buffer, resolved to one colour a
+    // pixel when it is multisampled).
     int ReadImage(CImage& image);
     // Reads the lower-left width x height pixels of the last frame as blue-green-red bytes,
     // rows from the bottom up, each padded to 4 bytes: the frames of a video recording.
@@ -102,6 +106,7 @@ private:
     void SetLighting();
     void Draw(const CObjectList& objects, bool picking);
     void DrawEyeOverlay();
+    void DrawPlacementPreview();
     void FinishPick(const CObjectList& objects, int pickMode);
 
     const CGlobalSettings& settings;
@@ -114,5 +119,6 @@ private:
     int overlayDirty = 0;
     int viewType = VIEW_FRONT;
     unsigned int fontBase = 0;
+    CSceneObject* preview = nullptr;
     CGeometryCache geometry;
 };

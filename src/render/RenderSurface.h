@@ -21,4 +21,8 @@ public:
     virtual bool SwapBuffers() = 0;
     // Drawable size in pixels.
     virtual void ClientSize(int& width, int& height) const = 0;
+    // Makes the finished picture readable by glReadPixels (context current): a multisampled
+    // drawable is resolved into single-sample pixels, which reads then come from. False when
+    // that fails.
+    virtual bool ResolveSamples() { return true; }
 };

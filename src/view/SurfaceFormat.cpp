@@ -12,3 +12,9 @@ void SetDefaultSurfaceFormat() {
     QSurfaceFormat::setDefaultFormat(format);
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
 }
+
+QSurfaceFormat ViewSurfaceFormat() {
+    QSurfaceFormat format = QSurfaceFormat::defaultFormat();
+    format.setSamples(kViewSamples);
+    return format;
+}

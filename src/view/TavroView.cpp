@@ -5,6 +5,7 @@
 #include "core/SceneBounds.h"
 #include "core/SceneObject.h"
 #include "human/Mannequin.h"
+#include "view/SurfaceFormat.h"
 #include "view/XorDrawing.h"
 
 #include <GL/gl.h>
@@ -30,6 +31,7 @@ std::vector<QLine> RectangleLines(const QRect& r) {
 CTavroView::CTavroView(CViewHost& frame, CViewDocument* doc, QWidget* parent)
     : QOpenGLWidget(parent), frame(frame), doc(doc), surface(*this),
       renderer(frame.Settings(), frame.Reporter()) {
+    setFormat(ViewSurfaceFormat());
     setUpdateBehavior(QOpenGLWidget::PartialUpdate); // keeps the picture for overlay-only paints
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -87,7 +89,10 @@ void CTavroView::paintGL() {
         makeCurrent();
     }
     renderer.SetViewType(viewType);
+    renderer.SetPlacementPreview(
+        placementPreviewShown && mode == MODE_PICK_POINT ? doc->PlacementPreview() : nullptr);
     renderer.RenderObjectList(doc->Objects(), PICK_NONE, 0, 0);
+    renderer.SetPlacementPreview(nullptr);
     if ((mode == MODE_ROTATE || mode == MODE_TRANSLATE) && viewType != VIEW_EYE) {
         if (viewChanged || renderer.IsOverlayDirty())
             RebuildOverlay();
@@ -206,6 +211,7 @@ CMannequin* CTavroView::CurrentMannequin() const {
 
 void CTavroView::SetMode(int newMode) {
     rubberBandActive = false;
+    placementPreviewShown = false;
     const int previous = mode;
     mode = newMode;
     setCursor(ModeUsesCrosshair(mode) ? Qt::CrossCursor : Qt::ArrowCursor);

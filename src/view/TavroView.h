@@ -22,7 +22,8 @@ class QMdiSubWindow;
 class QPainter;
 class QPrinter;
 
-// A document's 3D view: an OpenGL window (compatibility profile, 24-bit depth, 8-bit stencil)
+// A document's 3D view: an OpenGL window (compatibility profile, 24-bit depth, 8-bit stencil,
+// multisampled where the driver allows)
 // that owns the view's renderer, draws the scene, turns mouse and keys into operations
 // according to its interaction mode, and shows prompts and live coordinates in the status bar.
 class CTavroView : public QOpenGLWidget, public CCommandTarget {
@@ -66,6 +67,8 @@ public:
     Vec3 RotationAngles() const { return rotationAngles; }
     const CSelectionOverlay& Overlay() const { return overlay; }
     QRect RubberBand() const { return rubberBandActive ? rubberBand.normalized() : QRect(); }
+    // Whether this view shows the new figure following the cursor before the click.
+    bool ShowsPlacementPreview() const { return placementPreviewShown; }
     bool IsPrinting() const { return printing; }
     // Model-space length of one pixel along the window x and y axes and into the screen.
     Vec3 PixelX() const { return pixelX; }
@@ -96,6 +99,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
 
 private:
@@ -127,6 +131,9 @@ private:
     // The add-force mode: a picked segment gets a load at the picked point.
     void AddForceAtPick(QPoint p);
     bool Placement(QPoint p, Vec3& point, Vec3& direction);
+    // The new figure stands where a click at `p` would place it (placement mode only).
+    void MovePlacementPreview(QPoint p);
+    void HidePlacementPreview();
 
     // Walking along the drawn path (ViewWalk.cpp): the start of the walk mode with its 100 ms
     // timer, and its end by Esc or at the end of the path.
@@ -186,6 +193,7 @@ private:
     CSelectionOverlay overlay;
     QRect rubberBand; // start and current corner
     bool rubberBandActive = false;
+    bool placementPreviewShown = false;
     bool overlayOnlyPaint = false;
     bool zoomExtentsPending = false;
     bool firstFrameDrawn = false;

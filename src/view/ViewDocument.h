@@ -27,6 +27,11 @@ public:
     virtual void SelectionChanged() = 0;
     // Delivers the point that the pending operation waits for (result 1), or cancels it.
     virtual void PointPicked(int result, const Vec3& point, const Vec3& direction) = 0;
+    // While a new figure waits for its point: stands it where a pick of this point and viewing
+    // ray would place it, changing nothing in the document; false when no figure waits.
+    virtual bool MovePlacementPreview(const Vec3& point, const Vec3& direction) = 0;
+    // That figure, to be drawn under the cursor; null when none waits or it was not moved yet.
+    virtual CSceneObject* PlacementPreview() const = 0;
     // A rotate, translate or scale drag starts (one undo record) and ends.
     virtual void RecordDrag(CSceneObject& selected, int rotateMethod) = 0;
     virtual void FinishDrag(CSceneObject& selected) = 0;

@@ -188,7 +188,29 @@ void CTavroView::mouseMoveEvent(QMouseEvent* event) {
         return;
     if (mode != MODE_ROTATE && mode != MODE_ORBIT)
         ShowCoordinates(p);
+    if (mode == MODE_PICK_POINT)
+        MovePlacementPreview(p);
     OnDrag(p, event->buttons(), event->modifiers());
+}
+
+void CTavroView::MovePlacementPreview(QPoint p) {
+    Vec3 point, direction;
+    placementPreviewShown =
+        Placement(p, point, direction) && doc->MovePlacementPreview(point, direction);
+    if (placementPreviewShown)
+        Redraw();
+}
+
+void CTavroView::HidePlacementPreview() {
+    if (!placementPreviewShown)
+        return;
+    placementPreviewShown = false;
+    Redraw();
+}
+
+void CTavroView::leaveEvent(QEvent* event) {
+    QOpenGLWidget::leaveEvent(event);
+    HidePlacementPreview();
 }
 
 void CTavroView::OnDrag(QPoint p, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {

@@ -470,3 +470,49 @@ TEST(FigurePlacement, AClickOnTheFloorStandsTheFeetOnIt) {
     f.settings.showSceneFloor = 0;
     EXPECT_EQ(TranslationOf(place(Vec3(10, 30, 5), Vec3(0, -1, -1))->transform), Vec3(10, 30, 5));
 }
+
+TEST(FigurePlacement, ThePreviewFollowsThePlacementRuleAndTouchesNothing) {
+    DocFixture f;
+    f.settings.showSceneFloor = 1;
+    EXPECT_FALSE(f.doc.MovePlacementPreview(Vec3(), Vec3(0, -1, 0))); // nothing waits
+    f.doc.BeginPlaceMannequin(MakeFixtureFigure().release());
+    f.doc.SetModified(false);
+    EXPECT_EQ(f.doc.PlacementPreview(), nullptr); // not shown before the cursor moves
+    const int redraws = f.views.redraws;
+    // Looking down along (0, -1, -1): from (10, 30, 5) the ray meets the floor at (10, 0, -25),
+    // from (-40, 30, 5) at (-40, 0, -25); off the floor the hips go to the point itself.
+    ASSERT_TRUE(f.doc.MovePlacementPreview(Vec3(10, 30, 5), Vec3(0, -1, -1)));
+    CMannequin* preview = f.doc.PlacementPreview();
+    ASSERT_NE(preview, nullptr);
+    const Matrix4 first = preview->transform;
+    BoundingBox box;
+    preview->CollectBounds(box);
+    EXPECT_NEAR(box.min.y, 0.0, 1e-9);
+    EXPECT_NEAR(TranslationOf(first).x, 10.0, 1e-9);
+    EXPECT_NEAR(TranslationOf(first).z, -25.0, 1e-9);
+    f.doc.MovePlacementPreview(Vec3(300, 30, 2), Vec3(0, -1, 0));
+    EXPECT_EQ(TranslationOf(preview->transform), Vec3(300, 30, 2));
+    f.doc.MovePlacementPreview(Vec3(-40, 30, 5), Vec3(0, -1, -1));
+    EXPECT_NEAR(TranslationOf(preview->transform).x, -40.0, 1e-9);
+    // Moves start from the figure as built each time, so coming back gives the same place.
+    f.doc.MovePlacementPreview(Vec3(10, 30, 5), Vec3(0, -1, -1));
+    EXPECT_EQ(preview->transform, first);
+    // No object, no undo step, no change to save, nothing redrawn by the document.
+    EXPECT_TRUE(f.doc.Objects().empty());
+    EXPECT_EQ(f.doc.UndoDepth(), 0u);
+    EXPECT_FALSE(f.doc.IsModified());
+    EXPECT_EQ(f.views.redraws, redraws);
+    // The pick places by the same rule, whatever the preview showed last.
+    f.doc.MovePlacementPreview(Vec3(300, 30, 2), Vec3(0, -1, 0));
+    f.doc.PointPicked(1, Vec3(10, 30, 5), Vec3(0, -1, -1));
+    EXPECT_EQ(f.doc.PlacementPreview(), nullptr);
+    ASSERT_EQ(f.doc.Objects()[0], preview);
+    EXPECT_EQ(preview->transform, first);
+    EXPECT_EQ(f.doc.UndoDepth(), 1u);
+    // A cancelled placement leaves no preview behind.
+    f.doc.BeginPlaceMannequin(MakeFixtureFigure().release());
+    f.doc.MovePlacementPreview(Vec3(10, 30, 5), Vec3(0, -1, -1));
+    f.doc.PointPicked(0, Vec3(), Vec3());
+    EXPECT_EQ(f.doc.PlacementPreview(), nullptr);
+    EXPECT_FALSE(f.doc.MovePlacementPreview(Vec3(10, 30, 5), Vec3(0, -1, -1)));
+}

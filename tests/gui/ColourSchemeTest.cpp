@@ -18,12 +18,22 @@
 
 namespace {
 
+// Skin-toned pixels inside a patch of skin (their eight neighbours skin too). A smoothed edge
+// between two palette colours, or between one and the white background, may blend into a skin
+// tone for a pixel's width, never over a patch.
 int SkinPixels(const QImage& image) {
+    const auto skin = [&image](int x, int y) {
+        const QRgb c = image.pixel(x, y);
+        return IsSkinTone(qRed(c), qGreen(c), qBlue(c));
+    };
     int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            const QRgb c = image.pixel(x, y);
-            count += IsSkinTone(qRed(c), qGreen(c), qBlue(c));
+    for (int y = 1; y + 1 < image.height(); ++y)
+        for (int x = 1; x + 1 < image.width(); ++x) {
+            bool patch = true;
+            for (int dy = -1; dy <= 1 && patch; ++dy)
+                for (int dx = -1; dx <= 1 && patch; ++dx)
+                    patch = skin(x + dx, y + dy);
+            count += patch;
         }
     return count;
 }

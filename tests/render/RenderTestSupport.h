@@ -11,6 +11,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -144,6 +145,15 @@ inline bool IsGreen(int c) {
 }
 inline bool IsBlue(int c) {
     return BlueOf(c) > 200 && RedOf(c) < 60 && GreenOf(c) < 60;
+}
+// A pixel of a one-pixel line: with multisampling the line may cover only part of each pixel
+// it crosses, which then shows its colour blended with the white behind it. Blue still leads
+// the other channels by a wide margin.
+inline bool IsBluish(int c) {
+    return BlueOf(c) > 200 && RedOf(c) < BlueOf(c) - 80 && GreenOf(c) < BlueOf(c) - 80;
+}
+inline bool IsMagentaish(int c) {
+    return RedOf(c) > 200 && BlueOf(c) > 200 && GreenOf(c) < std::min(RedOf(c), BlueOf(c)) - 80;
 }
 // Whether a pixel within `radius` of (x, y) satisfies the test (thin lines may fall on
 // either side of a pixel boundary).

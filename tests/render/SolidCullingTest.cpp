@@ -77,7 +77,7 @@ TEST_F(SolidCullingTest, LinesAndPicksKeepTheBackFaces) {
         const CImage image = Frame();
         int x, y;
         PixelOf(Vec3(-10, 0, 0), x, y);
-        EXPECT_TRUE(AnyPixelNear(image, x, y, 1, IsBlue)) << "mode " << mode;
+        EXPECT_TRUE(AnyPixelNear(image, x, y, 1, IsBluish)) << "mode " << mode;
     }
     render->SetRenderMode(RENDER_SHADED);
     render->SetPickPoint(kWidth / 2, kHeight / 2);
@@ -99,9 +99,14 @@ public:
 
 // The figure's segments are closed solids: leaving out their back faces must not change the
 // picture. Faces that tie in depth may resolve the other way; they differ by one step of one
-// channel at most.
+// channel at most. Drawn single-sample: with several samples a pixel, a tie at a silhouette
+// flips one sample and shows as a quarter of the colour step, which says nothing of culling.
 TEST_F(SolidCullingTest, FigurePictureIsTheSameWithoutBackFaces) {
     setenv("TAVRONA_DATA", TAVRONA_TEST_DATA, 1);
+    render.reset();
+    context = std::make_unique<CEglContext>(kWidth, kHeight, 0);
+    render = std::make_unique<CGLRender>(settings, reporter);
+    ASSERT_EQ(render->InitOffscreenRender(context.get(), nullptr, kWidth, kHeight), 1);
     auto* figure = new CMannequin();
     figure->anthropometry.gender = kMale;
     ASSERT_EQ(figure->LoadMesh(kRepresentationHuman, reporter), 1);
