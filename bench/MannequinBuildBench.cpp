@@ -39,7 +39,8 @@ void BM_ChangeBody(benchmark::State& state) {
 }
 BENCHMARK(BM_ChangeBody)->Unit(benchmark::kMillisecond);
 
-// The part of both that reads and derives the Human mesh.
+// The part of both that loads the Human mesh: while a figure uses it, the file is read and
+// compared with it, not derived again.
 void BM_LoadHumanMesh(benchmark::State& state) {
     state.SetLabel(ChooseDataDirectory());
     CStderrReporter reporter;

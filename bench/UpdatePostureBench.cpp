@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -16,9 +17,10 @@ std::unique_ptr<CMannequin> MakeDenseFigure() {
     for (int n = 0; n < kSegmentCount; ++n) {
         CBodyPart* s = figure->GetSegment(n);
         const int count = kTotalVertices / kSegmentCount + (n < kTotalVertices % kSegmentCount);
-        s->vertices.resize(count);
+        std::vector<Vec3> vertices(count);
         for (int i = 0; i < count; ++i)
-            s->vertices[i] = Vec3(0.01 * i, 1.0 - 0.02 * i, 0.5 * n);
+            vertices[i] = Vec3(0.01 * i, 1.0 - 0.02 * i, 0.5 * n);
+        s->vertices = vertices;
         for (Vec3& offset : s->childOffsets)
             offset = Vec3(1, -3, 0.5);
         s->upperLimits = Vec3(90, 90, 90);

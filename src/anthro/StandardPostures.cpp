@@ -4,6 +4,7 @@
 #include "core/TextLineReader.h"
 
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -15,21 +16,39 @@ constexpr double kFacingDegrees[] = {-90.0, 90.0, 0.0, -180.0};
 
 } // namespace
 
-int CMannequin::ApplyStandardPosture(int index) {
+int CMannequin::ApplyStandardPosture(int index, std::string* failure) {
     if (index == 0)
         return 1;
     if (index < 0)
         return 0;
-    CTextLineReader reader(DataPath("perpost.dat"));
-    if (!reader.IsOpen() || !reader.Skip(long(kPostureBlockLines) * (index - 1)))
+    const std::string path = DataPath("perpost.dat");
+    CTextLineReader reader(path);
+    // A missing file fails without a word; a damaged one is named with its line.
+    const auto refuse = [&](const std::string& why) {
+        if (failure)
+            *failure = "Cannot read STANDARD POSTURE file: " + path + ": posture " +
+                       std::to_string(index) + ", " + why;
         return 0;
+    };
+    const auto cutShort = [&] {
+        return refuse((reader.Malformed() ? "line " : "the file ends after line ") +
+                      std::to_string(reader.LineNumber()) +
+                      (reader.Malformed() ? " is not text" : ""));
+    };
+    if (!reader.IsOpen())
+        return 0;
+    if (!reader.Skip(long(kPostureBlockLines) * (index - 1)))
+        return cutShort();
     // Angles about X, Z and Y (degrees), in that order on each line.
     int xzy[kMainSegmentCount][3];
     std::string line;
-    for (auto& angles : xzy)
-        if (!reader.Next(line) ||
-            std::sscanf(line.c_str(), "%*i %i %i %i", &angles[0], &angles[1], &angles[2]) != 3)
-            return 0;
+    for (auto& angles : xzy) {
+        if (!reader.Next(line))
+            return cutShort();
+        if (std::sscanf(line.c_str(), "%*i %i %i %i", &angles[0], &angles[1], &angles[2]) != 3)
+            return refuse("line " + std::to_string(reader.LineNumber()) +
+                          " does not hold three angles");
+    }
 
     for (int n = 0; n < kMainSegmentCount; ++n)
         segments[n]->ResetJoint();

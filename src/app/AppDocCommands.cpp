@@ -158,7 +158,9 @@ void CAppDoc::ApplyPosture() {
             model->ApplyPostureFile(path);
     } else if (result == QDialog::Accepted) {
         model->PushUndo(kUndoChanged, *figure);
-        figure->ApplyStandardPosture(dialog.Posture());
+        std::string failure;
+        if (!figure->ApplyStandardPosture(dialog.Posture(), &failure) && !failure.empty())
+            model->ReportError(failure);
         figure->UpdatePosture();
         figure->Invalidate();
         SetModifiedFlag();

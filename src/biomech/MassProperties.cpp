@@ -1,5 +1,7 @@
 #include "biomech/MassProperties.h"
 
+#include "core/ByteReader.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -43,7 +45,7 @@ struct FileCloser {
 } // namespace
 
 int ReadMassRegressionTable(const std::string& path, MassRegressionTable& table) {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
+    std::unique_ptr<std::FILE, FileCloser> file(OpenRegularFile(path));
     if (!file)
         return 0;
     unsigned char bytes[kMassRegressionFileSize + 1];

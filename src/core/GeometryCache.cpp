@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 namespace {
 // Renderers draw one at a time on the user-interface thread.
 CGeometryCache* gCurrentCache = nullptr;
@@ -20,15 +22,31 @@ CGeometryCache::CScope::~CScope() {
 }
 
 bool CGeometryCache::CallOrBeginCompile(const CSceneObject& object, int part) {
-    Entry& entry = entries[Key{&object, part}];
+    Entry& entry = entries[Key{&object, part, false}];
+    const bool current = entry.revision == object.revision;
+    entry.revision = object.revision;
+    return CallOrBegin(entry, current);
+}
+
+bool CGeometryCache::CallOrBeginCompileShared(
+    std::initializer_list<std::shared_ptr<const void>> data, int part) {
+    Entry& entry = entries[Key{data.begin()->get(), part, true}];
+    // The entry holds its arrays, so no other array can take the first one's address while it
+    // lives; the others are compared all the same.
+    const bool current = std::equal(entry.data.begin(), entry.data.end(), data.begin(), data.end());
+    if (!current)
+        entry.data.assign(data.begin(), data.end());
+    return CallOrBegin(entry, current);
+}
+
+bool CGeometryCache::CallOrBegin(Entry& entry, bool current) {
     entry.used = true;
-    if (entry.list != 0 && entry.revision == object.revision) {
+    if (entry.list != 0 && current) {
         glCallList(entry.list);
         return true;
     }
     if (entry.list == 0)
         entry.list = glGenLists(1);
-    entry.revision = object.revision;
     glNewList(entry.list, GL_COMPILE_AND_EXECUTE);
     return false;
 }

@@ -3,8 +3,11 @@
 #include "core/SceneObject.h"
 
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <unordered_map>
 #include <utility>
+#include <vector>
 
 // Compiled static geometry (display lists) of scene objects for one OpenGL context; display lists
 // are not shared between contexts, so every renderer keeps its own cache and installs it while
@@ -35,6 +38,11 @@ public:
     // a fresh list in compile-and-execute mode and returns false: the caller then emits the
     // geometry and calls EndCompile.
     bool CallOrBeginCompile(const CSceneObject& object, int part);
+    // The same for geometry drawn from nothing but `data`, arrays that never change (a mesh that
+    // identical figures share): one list serves every object drawing the same arrays. The first
+    // array names the list; the entry keeps them all alive while frames use it.
+    bool CallOrBeginCompileShared(std::initializer_list<std::shared_ptr<const void>> data,
+                                  int part);
     void EndCompile();
     // Whether closed solids may leave out their back faces in what is drawn now; the renderer
     // allows it for filled frames seen from outside every solid.
@@ -48,20 +56,25 @@ public:
 
 private:
     struct Key {
-        const CSceneObject* object;
+        const void* object; // the scene object, or the first shared array
         int part;
+        bool shared;
         bool operator==(const Key& other) const = default;
     };
     struct KeyHash {
         std::size_t operator()(const Key& k) const {
-            return std::hash<const void*>()(k.object) ^ (static_cast<std::size_t>(k.part) << 1);
+            return std::hash<const void*>()(k.object) ^ (static_cast<std::size_t>(k.part) << 2) ^
+                   static_cast<std::size_t>(k.shared);
         }
     };
     struct Entry {
         unsigned int list = 0;
         std::uint64_t revision = 0;
+        std::vector<std::shared_ptr<const void>> data; // what a shared list was compiled from
         bool used = false;
     };
+    // Calls the entry's list, or opens it for compiling and returns false.
+    bool CallOrBegin(Entry& entry, bool current);
     std::unordered_map<Key, Entry, KeyHash> entries;
     bool solidBackFacesCulled = false;
 };
@@ -82,6 +95,22 @@ template <class Emit> void DrawCachedGeometry(const CSceneObject& object, int pa
     cache->EndCompile();
 }
 
+// DrawCachedGeometry for geometry drawn from nothing but the arrays `data`, which never change:
+// objects drawing the same arrays share one compiled list.
+template <class Emit>
+void DrawSharedGeometry(std::initializer_list<std::shared_ptr<const void>> data, int part,
+                        Emit&& emit) {
+    CGeometryCache* cache = CGeometryCache::Current();
+    if (!cache) {
+        emit();
+        return;
+    }
+    if (cache->CallOrBeginCompileShared(data, part))
+        return;
+    emit();
+    cache->EndCompile();
+}
+
 // Turns back-face culling on for a solid about to be drawn when the current cache allows it
 // and the current model-view keeps the winding of faces (a mirroring one shows solids inside
 // out); returns whether it did. EndSolidBackFaceCulling turns it off again.
@@ -95,6 +124,16 @@ void EndSolidBackFaceCulling();
 template <class Emit> void DrawCachedSolid(const CSceneObject& object, int part, Emit&& emit) {
     const bool culling = BeginSolidBackFaceCulling();
     DrawCachedGeometry(object, part, std::forward<Emit>(emit));
+    if (culling)
+        EndSolidBackFaceCulling();
+}
+
+// DrawSharedGeometry for a closed surface, as DrawCachedSolid.
+template <class Emit>
+void DrawSharedSolid(std::initializer_list<std::shared_ptr<const void>> data, int part,
+                     Emit&& emit) {
+    const bool culling = BeginSolidBackFaceCulling();
+    DrawSharedGeometry(data, part, std::forward<Emit>(emit));
     if (culling)
         EndSolidBackFaceCulling();
 }

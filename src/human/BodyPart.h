@@ -3,6 +3,7 @@
 #include "core/Matrix4.h"
 #include "core/Quad.h"
 #include "core/SceneObject.h"
+#include "core/SharedArray.h"
 #include "core/Vec3.h"
 
 #include <array>
@@ -90,11 +91,13 @@ public:
     void UpdateLoadLabels();
 
     int segmentIndex = 0;
-    std::vector<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
-    std::vector<Vec3> normals;  // unit normal per vertex
-    std::vector<Quad> faces;
-    // Views keep the mesh compiled: whoever changes vertices, normals or faces of a segment
-    // already drawn calls Invalidate() so that the compiled copies are rebuilt.
+    // The mesh, shared with every figure of the same mesh file (and scale, for the vertices);
+    // it is replaced whole, never changed in place. Views keep it compiled: whoever replaces
+    // vertices, normals or faces of a segment already drawn calls Invalidate() so that the
+    // compiled copies are rebuilt.
+    SharedArray<Vec3> vertices; // mesh in the segment frame (origin at the joint), in
+    SharedArray<Vec3> normals;  // unit normal per vertex
+    SharedArray<Quad> faces;
     std::vector<Vec3> worldVertices; // vertices placed by the last UpdateWorld, in
     Matrix4 jointRotation{true};     // relative to the parent's frame
     Vec3 upperLimits;                // per axis, degrees

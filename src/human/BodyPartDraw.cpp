@@ -60,8 +60,9 @@ void CBodyPart::Draw(bool whiteFill, int viewType) {
         GLSetColour(selected ? kSelectedColour : colour);
     }
     glLoadName(static_cast<GLuint>(id));
-    // Segment meshes are closed and wound counter-clockwise seen from outside.
-    DrawCachedSolid(*this, 0, [this] {
+    // Segment meshes are closed and wound counter-clockwise seen from outside. Identical
+    // figures share their meshes, and so one compiled list.
+    DrawSharedSolid({vertices.Shared(), normals.Shared(), faces.Shared()}, 0, [this] {
         glBegin(GL_QUADS);
         for (const Quad& face : faces)
             for (int corner : face) {

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+class CBodyMesh;
 class CForce;
 class CUserReporter;
 struct CGlobalSettings;
@@ -108,6 +109,8 @@ public:
     // Takes records accepted by ParseMeshFile (moved out of `mesh`) and derives the segment
     // data as LoadMesh does.
     void ApplyMesh(FigureMeshData& mesh);
+    // Gives the segments the unscaled mesh `mesh`, shared, with its colours and joint data.
+    void UseMesh(std::shared_ptr<const CBodyMesh> mesh);
     // Path of the mesh file of a representation for this figure's sex.
     std::string MeshFileName(int representation) const;
     // Reads both sole outlines and fits them to the current feet, in the figure's own
@@ -133,8 +136,9 @@ public:
 
     // Standard whole-body posture `index` of "perpost.dat" (1-based): the main joints are reset,
     // then turned by the posture's angles, each limited. Index 0 changes nothing. 0, with
-    // nothing changed, when the file is missing or has no complete block `index`.
-    int ApplyStandardPosture(int index);
+    // nothing changed, when the file is missing or has no complete block `index`; for a file
+    // that is there, the file, posture and line are named in `failure`.
+    int ApplyStandardPosture(int index, std::string* failure = nullptr);
     // Turns the figure to face code 0 Left (-90 degrees about y), 1 Right (90), 2 Front (0)
     // or 3 Back (-180); other codes face front. Replaces the placement.
     void ApplyFacing(int code);
@@ -297,4 +301,7 @@ private:
     int SegmentFrameFrom(const Matrix4& root, int index, Matrix4& out) const;
 
     std::array<std::unique_ptr<CBodyPart>, kSegmentCount> segments;
+    // The mesh the segments' meshes were taken from (null for a bare figure): scaling takes
+    // its shared scaled vertices.
+    std::shared_ptr<const CBodyMesh> bodyMesh;
 };

@@ -2,14 +2,18 @@
 
 #include "biomech/Force.h"
 #include "core/UserReporter.h"
+#include "human/BodyMesh.h"
+
+#include <string>
 
 namespace {
 
-// Scales a segment's geometry in its own frame (the mesh is centred on the joint).
-void ScaleSegment(CBodyPart& segment, const Vec3& scale, bool withMassCentre) {
+// Scales a segment's geometry in its own frame (the mesh is centred on the joint); its
+// vertices are those of `mesh`, shared with every figure of the same scale.
+void ScaleSegment(CBodyPart& segment, const CBodyMesh& mesh, const Vec3& scale,
+                  bool withMassCentre) {
     const Matrix4 s = Scaling(scale);
-    for (Vec3& v : segment.vertices)
-        v = TransformPoint(s, v);
+    segment.vertices = mesh.ScaledVertices(segment.segmentIndex, scale);
     for (Vec3& offset : segment.childOffsets)
         offset = TransformPoint(s, offset);
     for (Vec3& corner : segment.boxCorners)
@@ -28,8 +32,15 @@ CMannequin::CMannequin(int representation, int sex, int childAge, int size, int 
     // The mesh file follows the recorded sex: record it first, so that a woman's figure reads
     // the female mesh in both loads and does not depend on the male file.
     anthropometry.gender = static_cast<std::uint8_t>(sex == kMale ? kMale : kFemale);
-    if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) ||
-        !ApplyStandardPosture(posture) ||
+    std::string postureFailure;
+    const auto applyPosture = [&] {
+        if (ApplyStandardPosture(posture, &postureFailure))
+            return true;
+        if (!postureFailure.empty())
+            reporter.Message(postureFailure);
+        return false;
+    };
+    if (!LoadMesh(representation, reporter) || !ReadLimits(reporter) || !applyPosture() ||
         !anthropometry.Customize(sex, population, childAge, size, bodyType, 0, sizeMode, context) ||
         !ChangeBody(-1, reporter))
         return;
@@ -55,6 +66,7 @@ CMannequin::CMannequin(const CMannequin& source, bool keepId) : CSceneObject(sou
         segments[n] = std::make_unique<CBodyPart>(*source.segments[n], keepId);
     LinkSegments();
     settings = source.settings;
+    bodyMesh = source.bodyMesh;
     valid = source.valid;
     representation = source.representation;
     anthropometry = source.anthropometry;
@@ -77,10 +89,10 @@ int CMannequin::ChangeBody(int newRepresentation, CUserReporter& reporter) {
     if (!LoadMesh(representation, reporter))
         return 0;
     for (int n = 0; n < kMainSegmentCount; ++n)
-        ScaleSegment(*segments[n], anthropometry.scale[n], true);
+        ScaleSegment(*segments[n], *bodyMesh, anthropometry.scale[n], true);
     for (int n = kFirstLeftFinger; n < kSegmentCount; ++n) {
         const int palm = n < kFirstRightFinger ? kLeftPalm : kRightPalm;
-        ScaleSegment(*segments[n], anthropometry.scale[palm], false);
+        ScaleSegment(*segments[n], *bodyMesh, anthropometry.scale[palm], false);
     }
     ComputeMassProperties(reporter);
     // Shown shapes take the new eyes and limb lengths.

@@ -1,11 +1,9 @@
 #include "human/Mannequin.h"
 
-#include "core/BoundingBox.h"
-#include "core/ByteReader.h"
 #include "core/ColourPalette.h"
 #include "core/DataDirectory.h"
 #include "core/UserReporter.h"
-#include "human/BodyFiles.h"
+#include "human/BodyMesh.h"
 #include "human/Representation.h"
 
 namespace {
@@ -34,32 +32,6 @@ int SegmentPaletteIndex(int segment) {
     }
 }
 
-// Vertex normals: each face's unit normal is added to its first three corners' normals (the
-// fourth gets nothing), renormalising after each face; degenerate faces add nothing.
-void ComputeNormals(CBodyPart& part) {
-    part.normals.assign(part.vertices.size(), Vec3());
-    for (const Quad& face : part.faces) {
-        const Vec3 n =
-            TriangleNormal(part.vertices[face[0]], part.vertices[face[1]], part.vertices[face[2]]);
-        if (!(Length(n) > 0.0))
-            continue;
-        const Vec3 unit = Normalize(n);
-        for (int k = 0; k < 3; ++k)
-            part.normals[face[k]] = Normalize(part.normals[face[k]] + unit);
-    }
-}
-
-void SetBoxCorners(CBodyPart& part) {
-    BoundingBox box;
-    for (const Vec3& v : part.vertices)
-        box.Extend(v);
-    const Vec3& lo = box.min;
-    const Vec3& hi = box.max;
-    part.boxCorners = {Vec3(lo.x, lo.y, lo.z), Vec3(hi.x, lo.y, lo.z), Vec3(hi.x, hi.y, lo.z),
-                       Vec3(lo.x, hi.y, lo.z), Vec3(lo.x, lo.y, hi.z), Vec3(hi.x, lo.y, hi.z),
-                       Vec3(hi.x, hi.y, hi.z), Vec3(lo.x, hi.y, hi.z)};
-}
-
 } // namespace
 
 std::string CMannequin::MeshFileName(int representation) const {
@@ -69,53 +41,35 @@ std::string CMannequin::MeshFileName(int representation) const {
 int CMannequin::LoadMesh(int newRepresentation, CUserReporter& reporter) {
     representation = newRepresentation;
     const std::string path = MeshFileName(representation);
-    std::vector<unsigned char> bytes;
-    auto mesh = std::make_unique<FigureMeshData>();
     // A file that is cut short or inconsistent is treated like a missing one: nothing changes.
-    if (RepresentationMeshFile(representation, true)[0] == '\0' ||
-        !ReadFileBytes(path, kMaxMeshFileSize, bytes) ||
-        !ParseMeshFile(bytes.data(), bytes.size(), *mesh)) {
+    std::shared_ptr<const CBodyMesh> mesh;
+    if (RepresentationMeshFile(representation, true)[0] == '\0' || !(mesh = LoadBodyMesh(path))) {
         reporter.Message("Cannot open HUMAN MESH file: " + path);
         return 0;
     }
-
-    ApplyMesh(*mesh);
+    UseMesh(std::move(mesh));
     return 1;
 }
 
 void CMannequin::ApplyMesh(FigureMeshData& mesh) {
-    for (int n = 0; n < kSegmentCount; ++n) {
-        CBodyPart& part = *segments[n];
-        part.colour = PaletteColour(SegmentPaletteIndex(n));
-        part.vertices = std::move(mesh[n].vertices);
-        part.faces = std::move(mesh[n].faces);
-        ComputeNormals(part);
-        SetBoxCorners(part);
-    }
+    UseMesh(std::make_shared<const CBodyMesh>(mesh));
+}
 
-    // Joint points as read: a segment's first vertex; the pelvis turns about the midpoint of
-    // the hip joints.
-    Vec3 origins[kSegmentCount];
-    for (int n = 0; n < kSegmentCount; ++n)
-        origins[n] = segments[n]->vertices.front();
-    origins[kAbdomen] =
-        (segments[kLeftLeg]->vertices.front() + segments[kRightLeg]->vertices.front()) / 2.0;
+void CMannequin::UseMesh(std::shared_ptr<const CBodyMesh> mesh) {
+    bodyMesh = std::move(mesh);
     for (int n = 0; n < kSegmentCount; ++n) {
         CBodyPart& part = *segments[n];
-        part.childOffsets.resize(part.childSegments.size());
-        for (std::size_t c = 0; c < part.childSegments.size(); ++c)
-            part.childOffsets[c] = part.childSegments[c]->vertices.front() - origins[n];
-    }
-    // Move every mesh into its segment frame (origin at the joint).
-    for (int n = 0; n < kSegmentCount; ++n) {
-        CBodyPart& part = *segments[n];
+        const SegmentMesh& s = bodyMesh->Segment(n);
+        part.colour = PaletteColour(SegmentPaletteIndex(n));
+        part.vertices = s.vertices;
+        part.normals = s.normals;
+        part.faces = s.faces;
+        part.childOffsets = s.childOffsets;
+        part.boxCorners = s.boxCorners;
+        part.massCentre = s.massCentre;
+        // The pelvis's joint is no vertex of its own mesh.
         if (n != kAbdomen)
-            part.meshOrigin = origins[n];
-        for (Vec3& v : part.vertices)
-            v = v - origins[n];
-        for (Vec3& corner : part.boxCorners)
-            corner = corner - origins[n];
-        part.massCentre = part.vertices.back();
+            part.meshOrigin = s.meshOrigin;
         part.Invalidate();
     }
 }

@@ -1,5 +1,6 @@
 #include "io/DxfImport.h"
 
+#include "core/ByteReader.h"
 #include "core/MathConstants.h"
 #include "core/SceneObject.h"
 #include "core/UserReporter.h"
@@ -719,7 +720,8 @@ ExchangeStatus Import(CDxfInput& input, bool binary, std::uint64_t size,
 ExchangeStatus ReadDxfFile(const std::string& path,
                            std::vector<std::unique_ptr<CSceneObject>>& created,
                            CUserReporter& reporter, CExchangeProgress* progress) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // Only a regular file: a FIFO or a device would hang the import or never end.
+    std::FILE* file = OpenRegularFile(path);
     if (!file) {
         reporter.Message("Cannot open DXF file.");
         return kExchangeFailed;

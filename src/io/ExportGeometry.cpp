@@ -12,7 +12,7 @@ const std::vector<Quad>* WorldMesh(const CSceneObject& object, std::vector<Vec3>
     if (object.type == kTypeBodyPart) {
         const auto& segment = static_cast<const CBodyPart&>(object);
         vertices = segment.worldVertices; // placed by the last posture update
-        return &segment.faces;
+        return &segment.faces.Items();
     }
     if (object.type != kTypePolyface)
         return nullptr;

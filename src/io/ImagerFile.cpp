@@ -1,6 +1,7 @@
 #include "io/ImagerFile.h"
 
 #include "anthro/PopulationTables.h"
+#include "core/ByteReader.h"
 #include "core/UserReporter.h"
 #include "human/Mannequin.h"
 
@@ -88,7 +89,8 @@ ImagerRecord ParseImagerText(const std::string& text) {
 }
 
 int ReadImagerFile(const std::string& path, ImagerRecord& record, CUserReporter& reporter) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    // Only a regular file: a FIFO or a device would hang the reader or never end.
+    std::FILE* file = OpenRegularFile(path);
     if (!file) {
         reporter.Message("Cannot open 3D Imager file: " + path);
         return 0;

@@ -1,5 +1,6 @@
 #include "io/ThreeDsExchange.h"
 
+#include "core/ByteReader.h"
 #include "core/ObjectList.h"
 #include "core/SceneObject.h"
 #include "draw/Polyface.h"
@@ -235,15 +236,12 @@ struct MemoryStream {
 
 // The file loaded through lib3ds once its chunks passed the check; null otherwise.
 Lib3dsFile* LoadChecked(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return nullptr;
+    // A 3DS file's own length field is 32 bits, so no file of more than 4 GB is one; readers
+    // of these files stop at 2 GB. Only regular files: a FIFO or a device would never end.
+    constexpr std::size_t kMax3dsFileSize = std::size_t(1) << 31;
     std::vector<std::uint8_t> bytes;
-    std::uint8_t buffer[65536];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, file)) > 0;)
-        bytes.insert(bytes.end(), buffer, buffer + n);
-    std::fclose(file);
-    if (!ChunkCheck(bytes).File())
+    if (!ReadFileBytes(path, kMax3dsFileSize + 1, bytes) || bytes.size() > kMax3dsFileSize ||
+        !ChunkCheck(bytes).File())
         return nullptr;
     MemoryStream stream{bytes};
     Lib3dsIo* io = lib3ds_io_new(&stream, MemoryStream::Error, MemoryStream::Seek,

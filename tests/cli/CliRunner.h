@@ -29,7 +29,8 @@ inline RunResult RunCli(const std::string& dataDir, const std::string& arguments
     const std::string errFile =
         std::filesystem::temp_directory_path() / ("tavrona-cli-err-" + std::to_string(::getpid()));
     const std::string command =
-        "TAVRONA_DATA='" + dataDir + "' '" TAVRONA_CLI "' " + arguments + " 2>'" + errFile + "'";
+        "TAVRONA_DATA='" + dataDir + "' timeout 120 '" TAVRONA_CLI "' " + arguments + " 2>'" +
+        errFile + "'"; // a reader waiting on a FIFO fails the test instead of hanging it
     RunResult result;
     std::FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)

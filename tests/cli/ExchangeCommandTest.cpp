@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <filesystem>
+
 namespace {
 
 class ExchangeCommandTest : public ::testing::Test {
@@ -50,4 +54,31 @@ TEST_F(ExchangeCommandTest, FailuresSayWhyAndExitNonZero) {
     EXPECT_EQ(r.status, 2);
     r = RunCli(data.Path(""), "export " + data.Path("none.tvr") + " -o " + data.Path("x.obj"));
     EXPECT_EQ(r.status, 2);
+}
+
+// A FIFO would keep a reader waiting for a writer, a device would never end: every reader takes
+// only regular files and says it cannot open anything else.
+TEST_F(ExchangeCommandTest, ReadersRefuseWhatIsNotARegularFile) {
+    const std::string opened[] = {"Cannot open DXF file.", "", "Cannot open 3D Imager file: "};
+    const char* extensions[] = {"dxf", "3ds", "3di"};
+    for (int k = 0; k < 3; ++k) {
+        const std::string pipe = data.Path(std::string("pipe.") + extensions[k]);
+        const std::string zero = data.Path(std::string("zero.") + extensions[k]);
+        ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+        std::filesystem::create_symlink("/dev/zero", zero);
+        for (const std::string& input : {pipe, zero}) {
+            const RunResult r =
+                RunCli(data.Path(""), "import " + input + " -o " + data.Path("out.tvr"));
+            EXPECT_EQ(r.status, 1) << input << r.err;
+            EXPECT_NE(r.err.find(opened[k]), std::string::npos) << r.err;
+        }
+    }
+    EXPECT_FALSE(std::filesystem::exists(data.Path("out.tvr")));
+
+    // The mass table: the tool fails with the table's message.
+    std::filesystem::remove(data.Path("antro1.dat"));
+    ASSERT_EQ(::mkfifo(data.Path("antro1.dat").c_str(), 0644), 0);
+    const RunResult r = RunCli(data.Path(""), "mannequin");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Cannot open HUMAN DATA file: "), std::string::npos) << r.err;
 }

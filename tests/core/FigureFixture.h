@@ -2,7 +2,9 @@
 
 #include "human/Mannequin.h"
 
+#include <cstddef>
 #include <memory>
+#include <vector>
 
 // A bare figure with hand-made geometry: every segment is a small box around its joint and the
 // child joints sit at round offsets, so world positions can be worked out by hand.
@@ -45,14 +47,22 @@ inline Vec3 FixtureChildOffset(int child) {
 
 // Eight corners of a box of half size h around the origin, with the six faces.
 inline void GiveBoxMesh(CBodyPart& part, double h) {
-    part.vertices.clear();
+    std::vector<Vec3> corners;
     for (int i = 0; i < 8; ++i)
-        part.vertices.push_back({i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
-    part.normals.assign(8, Vec3(0, 0, 1));
+        corners.push_back({i & 1 ? h : -h, i & 2 ? h : -h, i & 4 ? h : -h});
+    part.vertices = corners;
+    part.normals = std::vector<Vec3>(8, Vec3(0, 0, 1));
     part.faces = {{0, 1, 3, 2}, {4, 5, 7, 6}, {0, 1, 5, 4},
                   {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 3, 7, 5}};
     for (int i = 0; i < 8; ++i)
         part.boxCorners[i] = part.vertices[i];
+}
+
+// Replaces vertex `index` of a segment's mesh (meshes are replaced whole, never changed in place).
+inline void SetVertex(CBodyPart& part, std::size_t index, const Vec3& v) {
+    std::vector<Vec3> vertices = part.vertices;
+    vertices[index] = v;
+    part.vertices = vertices;
 }
 
 inline std::unique_ptr<CMannequin> MakeFixtureFigure() {

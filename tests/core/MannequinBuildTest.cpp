@@ -1,4 +1,7 @@
 #include "anthro/AnthropometrySummary.h"
+#include "core/ObjectList.h"
+#include "document/SceneFileReader.h"
+#include "document/SceneFileWriter.h"
 #include "human/Mannequin.h"
 
 #include "../support/FixtureData.h"
@@ -6,7 +9,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -142,6 +151,14 @@ TEST_F(MannequinBuildTest, MissingFilesMakeInvalidFigures) {
     EXPECT_EQ(Build(1)->valid, 0);
     EXPECT_TRUE(reporter.messages.empty());
     EXPECT_EQ(Build(0)->valid, 1); // no posture asked for, no file needed
+    // A damaged one is named with the posture and line.
+    data.Write("perpost.dat", "0 0 0 0\n1 0 0\n");
+    EXPECT_EQ(Build(1)->valid, 0);
+    EXPECT_EQ(
+        reporter.messages,
+        std::vector<std::string>{"Cannot read STANDARD POSTURE file: " + data.Path("perpost.dat") +
+                                 ": posture 1, line 2 does not hold three angles"});
+    reporter.messages.clear();
     fixture::WriteDataDirectory(data.Path(""));
 
     std::remove(data.Path("usa_m.per").c_str());
@@ -194,6 +211,86 @@ TEST_F(MannequinBuildTest, ChangeBodyWithAMissingMeshChangesNothing) {
     EXPECT_EQ(figure->ChangeBody(2, reporter), 0);
     EXPECT_EQ(figure->GetSegment(kNeck)->vertices, before);
     EXPECT_EQ(reporter.messages.size(), 1u);
+}
+
+// Identical figures hold one mesh: each segment's vertices, normals and faces are the same
+// arrays; a figure of another size shares normals and faces but has its own scaled vertices.
+// Each keeps its own world vertices, and a changed mesh file is read anew.
+TEST_F(MannequinBuildTest, IdenticalFiguresShareTheirMeshes) {
+    auto first = Build(1);
+    auto second = Build(2);
+    auto copy = std::make_unique<CMannequin>(*first, false);
+    auto other = std::make_unique<CMannequin>(0, 1, -1, 3, 1, 1, 1, 2, 0,
+                                              CAnthropometryContext{reporter}); // 95 %
+    ASSERT_EQ(first->valid & second->valid & other->valid, 1);
+    for (int n = 0; n < kSegmentCount; ++n) {
+        const CBodyPart& a = *first->GetSegment(n);
+        for (const CMannequin* same : {second.get(), copy.get()}) {
+            const CBodyPart& b = *same->GetSegment(n);
+            EXPECT_TRUE(a.vertices.SharesWith(b.vertices)) << a.name;
+            EXPECT_TRUE(a.normals.SharesWith(b.normals)) << a.name;
+            EXPECT_TRUE(a.faces.SharesWith(b.faces)) << a.name;
+            EXPECT_NE(a.worldVertices.data(), b.worldVertices.data()) << a.name;
+        }
+        const CBodyPart& c = *other->GetSegment(n);
+        EXPECT_FALSE(a.vertices.SharesWith(c.vertices)) << a.name;
+        EXPECT_TRUE(a.normals.SharesWith(c.normals) && a.faces.SharesWith(c.faces)) << a.name;
+    }
+    // Fixture rows 2 and 3: the chest's vertex (-1, -2, -1) scaled by (1.2, 1.1, 1.2) and by
+    // the 95 % row's (1.3, 1.15, 1.3).
+    ExpectVecNear(first->GetSegment(kChest)->vertices[1], -1.2, -2.2, -1.2, 1e-5);
+    ExpectVecNear(other->GetSegment(kChest)->vertices[1], -1.3, -2.3, -1.3, 1e-5);
+
+    // Figures read from a scene file take the meshes in use, and stand where they stood.
+    CObjectList scene, read;
+    first->AddToList(scene);
+    second->AddToList(scene);
+    const std::vector<std::uint8_t> bytes = EncodeScene(scene);
+    ASSERT_EQ(DecodeScene(bytes.data(), bytes.size(), read, {}), 1);
+    std::vector<const CMannequin*> figures;
+    for (const CSceneObject* o : read)
+        if (o->type == kTypeMannequin)
+            figures.push_back(static_cast<const CMannequin*>(o));
+    ASSERT_EQ(figures.size(), 2u);
+    for (const CMannequin* figure : figures)
+        for (int n = 0; n < kSegmentCount; ++n)
+            EXPECT_TRUE(figure->GetSegment(n)->vertices.SharesWith(first->GetSegment(n)->vertices));
+    const Vec3 hand = second->GetSegment(kRightPalm)->worldVertices[1];
+    ExpectVecNear(figures[1]->GetSegment(kRightPalm)->worldVertices[1], hand.x, hand.y, hand.z,
+                  1e-4);
+    DeleteTopLevelObjects(read);
+    scene.Clear();
+
+    // Turning the copy's arm moves its world vertices only.
+    const std::vector<Vec3> placed = first->GetSegment(kRightForearm)->worldVertices;
+    copy->RotateSegment(kRightArm, 40, 0);
+    copy->UpdatePosture();
+    EXPECT_EQ(first->GetSegment(kRightForearm)->worldVertices, placed);
+    EXPECT_NE(copy->GetSegment(kRightForearm)->worldVertices, placed);
+    EXPECT_TRUE(first->GetSegment(kRightForearm)
+                    ->vertices.SharesWith(copy->GetSegment(kRightForearm)->vertices));
+
+    // The chest's vertex 1 one inch further along x in the file (record 0, after the 12 bytes
+    // of the record head and the 6 of vertex 0): a new figure takes it, the others keep theirs.
+    std::ifstream file(data.Path("usa_m.per"), std::ios::binary);
+    std::string mesh((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    const int x = static_cast<std::int16_t>((mesh[18] & 0xFF) | (mesh[19] & 0xFF) << 8) + 50;
+    mesh[18] = static_cast<char>(x & 0xFF);
+    mesh[19] = static_cast<char>(x >> 8 & 0xFF);
+    data.Write("usa_m.per", mesh);
+    auto changed = Build(1);
+    ExpectVecNear(changed->GetSegment(kChest)->vertices[1], 0.0, -2.2, -1.2, 1e-5);
+    ExpectVecNear(first->GetSegment(kChest)->vertices[1], -1.2, -2.2, -1.2, 1e-5);
+
+    // The mesh goes with the last figure holding it.
+    const std::weak_ptr<const std::vector<Vec3>> normals =
+        first->GetSegment(kHead)->normals.Shared();
+    first.reset();
+    second.reset();
+    copy.reset();
+    EXPECT_FALSE(normals.expired()); // the 95 % figure still holds it
+    other.reset();
+    EXPECT_TRUE(normals.expired());
 }
 
 TEST_F(MannequinBuildTest, CopiesAreIndependentFigures) {

@@ -20,10 +20,10 @@ constexpr double kDeg = 3.14159265358979323846 / 180.0;
 std::unique_ptr<CMannequin> FigureWithRightArm() {
     auto figure = MakeFixtureFigure();
     figure->transform = Translation(Vec3(10, 0, 0));
-    figure->GetSegment(kRightPalm)->vertices[1] = Vec3(0, -3, 4);
-    figure->GetSegment(kRightForearm)->vertices[1] = Vec3(0, -12, 0);
-    figure->GetSegment(kRightArm)->vertices[1] = Vec3(6, -8, 0);
-    figure->GetSegment(kRightArm)->vertices[0] = Vec3(0.5, 1, 0);
+    SetVertex(*figure->GetSegment(kRightPalm), 1, Vec3(0, -3, 4));
+    SetVertex(*figure->GetSegment(kRightForearm), 1, Vec3(0, -12, 0));
+    SetVertex(*figure->GetSegment(kRightArm), 1, Vec3(6, -8, 0));
+    SetVertex(*figure->GetSegment(kRightArm), 0, Vec3(0.5, 1, 0));
     figure->UpdatePosture();
     return figure;
 }
@@ -149,7 +149,7 @@ TEST(RangeVolumeTest, ALimbOfNoLengthIsShownWithoutAShape) {
     EXPECT_FALSE(figure->rangeVolumes[kRangeLeftHand]);
 
     for (int segment : {kLeftPalm, kLeftForearm, kLeftArm})
-        figure->GetSegment(segment)->vertices[1] = Vec3(0, 0, 0);
+        SetVertex(*figure->GetSegment(segment), 1, Vec3(0, 0, 0));
     figure->ShowRangeVolume(kRangeLeftHand);
     EXPECT_EQ(figure->rangeVolumeShown[kRangeLeftHand], 1);
     // The shape of the earlier, longer limb is not kept.

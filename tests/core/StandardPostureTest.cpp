@@ -54,19 +54,28 @@ TEST_F(StandardPostureTest, IndexZeroLeavesThePosture) {
     EXPECT_EQ(Segment(kNeck).angles.x, 9);
 }
 
+// A damaged file is named with the posture and the line; a missing one fails without a word.
 TEST_F(StandardPostureTest, MissingOrIncompleteBlocksChangeNothing) {
     Segment(kNeck).RotateAxisX(9);
-    EXPECT_EQ(figure->ApplyStandardPosture(1), 0); // no file
+    std::string failure;
+    EXPECT_EQ(figure->ApplyStandardPosture(1, &failure), 0); // no file
+    EXPECT_EQ(failure, "");
+    const std::string file = "Cannot read STANDARD POSTURE file: " + data.Path("perpost.dat");
     std::string cut = PostureFile(2);
-    cut.resize(cut.size() - 40); // block 2 loses its last lines
+    // Block 2 loses its last 40 characters: lines 34, 33 and 32 (15 + 11 + 11) and the "-2\n"
+    // of line 31 ("13 15 4 -2"), which keeps two angles and is now the last line.
+    cut.resize(cut.size() - 40);
     data.Write("perpost.dat", cut);
-    EXPECT_EQ(figure->ApplyStandardPosture(2), 0);
-    EXPECT_EQ(figure->ApplyStandardPosture(3), 0);
+    EXPECT_EQ(figure->ApplyStandardPosture(2, &failure), 0);
+    EXPECT_EQ(failure, file + ": posture 2, line 31 does not hold three angles");
+    EXPECT_EQ(figure->ApplyStandardPosture(3, &failure), 0);
+    EXPECT_EQ(failure, file + ": posture 3, the file ends after line 31");
     EXPECT_EQ(figure->ApplyStandardPosture(-1), 0);
     std::string garbled = PostureFile(1);
     garbled.replace(garbled.find("5 6 2"), 5, "5 six");
     data.Write("perpost.dat", garbled);
-    EXPECT_EQ(figure->ApplyStandardPosture(1), 0);
+    EXPECT_EQ(figure->ApplyStandardPosture(1, &failure), 0);
+    EXPECT_EQ(failure, file + ": posture 1, line 6 does not hold three angles");
     EXPECT_EQ(Segment(kNeck).angles.x, 9);
     EXPECT_EQ(Segment(kChest).angles.x, 0);
 }

@@ -20,8 +20,8 @@ std::unique_ptr<CMannequin> FigureWithEyes() {
     auto figure = MakeFixtureFigure();
     figure->transform = Translation(Vec3(10, 0, 0));
     CBodyPart* head = figure->GetSegment(kHead);
-    head->vertices[2] = Vec3(-1.25, 4, 3);
-    head->vertices[3] = Vec3(1.25, 4, 3);
+    SetVertex(*head, 2, Vec3(-1.25, 4, 3));
+    SetVertex(*head, 3, Vec3(1.25, 4, 3));
     figure->UpdatePosture();
     return figure;
 }
@@ -121,7 +121,8 @@ TEST(ViewConeTest, ConesFollowTheHeadAndTheNeck) {
 
 TEST(ViewConeTest, HeadWithoutEyesRecordsTheModeButHasNoShape) {
     auto figure = MakeFixtureFigure();
-    figure->GetSegment(kHead)->vertices.resize(3);
+    const std::vector<Vec3>& all = figure->GetSegment(kHead)->vertices;
+    figure->GetSegment(kHead)->vertices = std::vector<Vec3>(all.begin(), all.begin() + 3);
     figure->ShowViewCone(kViewConeMaximum);
     EXPECT_EQ(figure->viewConeMode, kViewConeMaximum);
     for (int slot = 0; slot < kViewConeSlots; ++slot) {

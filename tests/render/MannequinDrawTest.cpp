@@ -102,3 +102,38 @@ TEST_F(MannequinDrawTest, PickingFindsTheSegmentAndItsHighlightFramesTheBox) {
 }
 
 } // namespace
+
+// A copy draws from the same compiled meshes as its source; a segment given a mesh of its own
+// draws that one, and the source keeps its own.
+TEST_F(MannequinDrawTest, CopiesShareCompiledMeshesUntilOneIsReplaced) {
+    CMannequin* twin = Add(new CMannequin(*figure, false));
+    twin->transform = Translation(Vec3(30, 5, 0));
+    twin->UpdatePosture();
+    ASSERT_TRUE(twin->GetSegment(kHead)->vertices.SharesWith(figure->GetSegment(kHead)->vertices));
+    const auto beside = [this](CMannequin* which) {
+        Matrix4 frame;
+        which->GetSegmentFrame(kHead, frame);
+        int x, y;
+        PixelOf(TranslationOf(frame) + Vec3(2.5, 0, 0), x, y); // outside the 2 in box
+        return std::array<int, 2>{x, y};
+    };
+    for (int frame = 0; frame < 2; ++frame) { // compiling, then calling the lists
+        const CImage image = Frame();
+        for (CMannequin* which : {figure, twin}) {
+            const auto [x, y] = beside(which);
+            EXPECT_FALSE(Reddish(image.PixelAt(x, y))) << frame;
+            int hx, hy;
+            Matrix4 head;
+            which->GetSegmentFrame(kHead, head);
+            PixelOf(TranslationOf(head), hx, hy);
+            EXPECT_TRUE(Reddish(image.PixelAt(hx, hy))) << frame;
+        }
+    }
+    GiveBoxMesh(*twin->GetSegment(kHead), 3.0);
+    twin->UpdatePosture();
+    const CImage image = Frame();
+    const auto [tx, ty] = beside(twin);
+    EXPECT_TRUE(Reddish(image.PixelAt(tx, ty))) << std::hex << image.PixelAt(tx, ty);
+    const auto [fx, fy] = beside(figure);
+    EXPECT_FALSE(Reddish(image.PixelAt(fx, fy)));
+}
