@@ -248,18 +248,8 @@ void CGLRender::SetLighting() {
             glLightfv(light, GL_DIFFUSE, white);
             glLightfv(light, GL_SPECULAR, white);
         }
-        glPushMatrix();
-        glLoadIdentity();
-        glLightfv(GL_LIGHT0, GL_POSITION, above);
-        glLightfv(GL_LIGHT1, GL_POSITION, below);
-        glPopMatrix();
         glMaterialfv(GL_FRONT, GL_SPECULAR, black);
-        // Objects and glyphs may be drawn scaled; keep their normals unit length.
-        glEnable(GL_NORMALIZE);
-        glEnable(GL_LIGHTING);
-        glEnable(GL_LIGHT0);
-        glEnable(GL_LIGHT1);
-        glEnable(GL_DEPTH_TEST);
+        PlaceAndEnableTwoLights(above, below);
         break;
     }
     }

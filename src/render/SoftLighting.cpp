@@ -16,11 +16,16 @@ void SetSoftLighting() {
     for (GLenum light : {GL_LIGHT0, GL_LIGHT1})
         glLightfv(light, GL_SPECULAR, black);
     glMaterialfv(GL_FRONT, GL_SPECULAR, black);
+    PlaceAndEnableTwoLights(kKeyLightDirection, kFillLightDirection);
+}
+
+void PlaceAndEnableTwoLights(const float keyDirection[4], const float fillDirection[4]) {
     glPushMatrix();
     glLoadIdentity();
-    glLightfv(GL_LIGHT0, GL_POSITION, kKeyLightDirection);
-    glLightfv(GL_LIGHT1, GL_POSITION, kFillLightDirection);
+    glLightfv(GL_LIGHT0, GL_POSITION, keyDirection);
+    glLightfv(GL_LIGHT1, GL_POSITION, fillDirection);
     glPopMatrix();
+    // Objects and glyphs may be drawn scaled; keep their normals unit length.
     glEnable(GL_NORMALIZE);
     glEnable(GL_LIGHTING);
     glEnable(GL_LIGHT0);

@@ -14,3 +14,7 @@ inline constexpr float kKeyLightAmbient = 0.1f;
 
 // Sets up and enables both lights; the model-view matrix must hold the camera.
 void SetSoftLighting();
+
+// Points lights 0 and 1 along the given eye-coordinate directions and turns lighting on with
+// both, for whichever colours the caller gave them.
+void PlaceAndEnableTwoLights(const float keyDirection[4], const float fillDirection[4]);
