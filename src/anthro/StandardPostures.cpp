@@ -30,11 +30,7 @@ int CMannequin::ApplyStandardPosture(int index, std::string* failure) {
                        std::to_string(index) + ", " + why;
         return 0;
     };
-    const auto cutShort = [&] {
-        return refuse((reader.Malformed() ? "line " : "the file ends after line ") +
-                      std::to_string(reader.LineNumber()) +
-                      (reader.Malformed() ? " is not text" : ""));
-    };
+    const auto cutShort = [&] { return refuse(reader.WhyItStopped()); };
     if (!reader.IsOpen())
         return 0;
     if (!reader.Skip(long(kPostureBlockLines) * (index - 1)))

@@ -41,3 +41,8 @@ bool CTextLineReader::Skip(long count) {
             return false;
     return true;
 }
+
+std::string CTextLineReader::WhyItStopped() const {
+    const std::string number = std::to_string(lineNumber);
+    return malformed ? "line " + number + " is not text" : "the file ends after line " + number;
+}

@@ -23,6 +23,9 @@ public:
     bool Malformed() const { return malformed; }
     // The number of the line Next last returned or found malformed (1 for the first).
     long LineNumber() const { return lineNumber; }
+    // Why the last Next or Skip returned false, for messages that name the place:
+    // "line N is not text" or "the file ends after line N".
+    std::string WhyItStopped() const;
 
 private:
     std::FILE* file = nullptr;

@@ -24,11 +24,7 @@ int CMannequin::ApplyHandPosture(int number, int rightHand, std::string* failure
                        std::to_string(number) + ", " + why;
         return 0;
     };
-    const auto cutShort = [&] {
-        return refuse((reader.Malformed() ? "line " : "the file ends after line ") +
-                      std::to_string(reader.LineNumber()) +
-                      (reader.Malformed() ? " is not text" : ""));
-    };
+    const auto cutShort = [&] { return refuse(reader.WhyItStopped()); };
     if (!reader.IsOpen())
         return refuse("the file cannot be opened");
     std::string line;

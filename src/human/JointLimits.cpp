@@ -24,9 +24,7 @@ struct JointLimitTable {
 bool ReadLimitLine(CTextLineReader& reader, Vec3& limits, std::string& why) {
     std::string line;
     if (!reader.Next(line)) {
-        why = reader.Malformed()
-                  ? "line " + std::to_string(reader.LineNumber()) + " is not text"
-                  : "the file ends after line " + std::to_string(reader.LineNumber());
+        why = reader.WhyItStopped();
         return false;
     }
     if (std::sscanf(line.c_str(), "%*d %lf %lf %lf", &limits.x, &limits.y, &limits.z) != 3 ||
